@@ -1,0 +1,55 @@
+#include "document/pedgrpfile.h"
+
+#include <QFile>
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(QString::fromLatin1(bytes.constData() + start, i - start));
+        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(QString::fromLatin1(bytes.constData() + start, size - start));
+    return lines;
+}
+
+ReadResult readTable(const QByteArray &bytes)
+{
+    ReadResult result;
+    int areaCounter = 0;
+    for (const QString &line : splitLines(bytes)) {
+        if (!result.table.takeLine(line, areaCounter, &result.error))
+            break;
+    }
+    return result;
+}
+
+ReadResult readPedgrpFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {AreaTable(), file.errorString()};
+    if (file.size() == 0)
+        return {AreaTable(), QStringLiteral("File does not exist")};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {AreaTable(), file.errorString()};
+    return readTable(bytes);
+}
+
+std::optional<QByteArray> encodeLatin1(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xff)
+            return std::nullopt;
+    }
+    return text.toLatin1();
+}

@@ -1,0 +1,22 @@
+#include "app/frmmain.h"
+#include "platform/programfolder.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnel"));
+
+    QtDialogs dialogs;
+    QtRandomSource random;
+    const Platform platform{&dialogs, &random, nullptr, programFolder()};
+
+    FrmMain window(platform);
+    dialogs.setParent(&window);
+    window.adjustSize();
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

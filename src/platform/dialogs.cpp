@@ -1,0 +1,71 @@
+#include "platform/dialogs.h"
+
+#include <QCompleter>
+#include <QFileSystemModel>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Offers folder and file names while typing; the typed text stays the answer.
+void addPathCompleter(QInputDialog &dialog)
+{
+    auto *lineEdit = dialog.findChild<QLineEdit *>();
+    if (!lineEdit)
+        return;
+    auto *model = new QFileSystemModel(&dialog);
+    model->setRootPath(QString());
+    auto *completer = new QCompleter(model, &dialog);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    lineEdit->setCompleter(completer);
+}
+
+} // namespace
+
+Answer QtDialogs::message(const QString &text, const QString &title, MessageIcon icon,
+                          MessageButtons buttons)
+{
+    // Message texts break lines with CR LF; a label wants LF alone.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}
+
+QString QtDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
+                         Completion completion)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    if (completion == Completion::Paths)
+        addPathCompleter(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}

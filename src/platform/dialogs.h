@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+enum class MessageIcon { None, Information, Warning };
+enum class MessageButtons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+enum class Completion { None, Paths };
+
+// Every question and message of the program goes through this, so that tests
+// can answer the questions and read what was shown.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal box; with YesNo, Yes is the default button.
+    virtual Answer message(const QString &text, const QString &title, MessageIcon icon,
+                           MessageButtons buttons) = 0;
+
+    // A modal one-line input box; the empty text on Cancel.
+    virtual QString input(const QString &prompt, const QString &title, const QString &defaultText,
+                          Completion completion = Completion::None) = 0;
+};
+
+class QtDialogs : public Dialogs
+{
+public:
+    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) { }
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    Answer message(const QString &text, const QString &title, MessageIcon icon,
+                   MessageButtons buttons) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultText,
+                  Completion completion) override;
+
+private:
+    QWidget *m_parent;
+};

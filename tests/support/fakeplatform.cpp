@@ -1,0 +1,37 @@
+#include "support/fakeplatform.h"
+
+Answer FakeDialogs::message(const QString &text, const QString &title, MessageIcon icon,
+                            MessageButtons buttons)
+{
+    messages.append({text, title, icon, buttons});
+    if (onMessage)
+        onMessage(messages.last());
+    if (buttons == MessageButtons::Ok)
+        return Answer::Ok;
+    return messageAnswers.isEmpty() ? Answer::Yes : messageAnswers.takeFirst();
+}
+
+QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
+                           Completion)
+{
+    inputs.append({prompt, title, defaultText});
+    return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
+}
+
+float ScriptedRandom::next()
+{
+    ++draws;
+    return numbers.isEmpty() ? 0.0f : numbers.takeFirst();
+}
+
+bool RecordingLauncher::openFile(const QString &path)
+{
+    files.append(path);
+    return succeed;
+}
+
+bool RecordingLauncher::openUrl(const QUrl &url)
+{
+    urls.append(url);
+    return succeed;
+}

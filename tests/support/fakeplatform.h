@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+struct AskedInput {
+    QString prompt;
+    QString title;
+    QString defaultText;
+};
+
+// Answers input boxes from a queue (the empty text, as Cancel, when it runs
+// dry) and message boxes with Yes unless told otherwise; records everything.
+class FakeDialogs : public Dialogs
+{
+public:
+    Answer message(const QString &text, const QString &title, MessageIcon icon,
+                   MessageButtons buttons) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultText,
+                  Completion completion) override;
+
+    QStringList inputAnswers;
+    QList<Answer> messageAnswers;
+    QList<ShownMessage> messages;
+    QList<AskedInput> inputs;
+    // Runs while a message box is "open", for checks in the middle of a command.
+    std::function<void(const ShownMessage &)> onMessage;
+};
+
+// Gives the numbers it was handed, in order, then zeros; counts the draws.
+class ScriptedRandom : public RandomSource
+{
+public:
+    void reseedFromClock() override { ++reseeds; }
+    float next() override;
+
+    QList<float> numbers;
+    int draws = 0;
+    int reseeds = 0;
+};
+
+class RecordingLauncher : public Launcher
+{
+public:
+    bool openFile(const QString &path) override;
+    bool openUrl(const QUrl &url) override;
+
+    QStringList files;
+    QList<QUrl> urls;
+    bool succeed = true;
+};
+
+struct FakePlatform {
+    FakeDialogs dialogs;
+    ScriptedRandom random;
+    RecordingLauncher launcher;
+    QString shippedFilesFolder;
+
+    Platform platform() { return {&dialogs, &random, &launcher, shippedFilesFolder}; }
+};

@@ -1,0 +1,34 @@
+#include "support/testfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QString makeGameFolder(const QString &root, const QByteArray &bytes)
+{
+    const QString folder = root + QStringLiteral("/game");
+    writeFile(folder + QStringLiteral("/data/pedgrp.dat"), bytes);
+    return folder;
+}
+
+QByteArray areaLine(const QByteArray &models, const QByteArray &name)
+{
+    return models + "\t# " + name + "\r\n";
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes bytes to a file, making its folders; fails the calling test otherwise.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// A game folder below root whose data/pedgrp.dat holds bytes; returns the folder.
+QString makeGameFolder(const QString &root, const QByteArray &bytes);
+
+// An area line of eight names in the layout the program writes.
+QByteArray areaLine(const QByteArray &models, const QByteArray &name);
