@@ -1,0 +1,172 @@
+#include "app/frmmain.h"
+#include "document/pedcatalogue.h"
+#include "support/fakeplatform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void hasItsCaptionAndFrame();
+    void menusHoldEveryEntryInOrder();
+    void onlyLoadRestoreExitAndHelpWorkAtStart();
+    void disabledShortcutsDoNothing();
+    void slotBoxesListTheCatalogueAndShowNothing();
+    void controlsStandWhereTheyAreDrawn();
+    void tabGoesFromTheAreaListThroughTheSlots();
+    void savesAScreenshot();
+
+private:
+    FakePlatform *m_fake = nullptr;
+    FrmMain *m_window = nullptr;
+};
+
+void TestFrmMain::init()
+{
+    m_fake = new FakePlatform;
+    m_window = new FrmMain(m_fake->platform());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestFrmMain::cleanup()
+{
+    delete m_window;
+    delete m_fake;
+}
+
+void TestFrmMain::hasItsCaptionAndFrame()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel"));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
+    QVERIFY(m_window->frameeditor()->font().bold());
+    QVERIFY(!m_window->cmbareas()->isEditable());
+    QCOMPARE(m_window->cmbareas()->count(), 0);
+    QCOMPARE(m_window->cmbareas()->currentIndex(), -1);
+    QStringList labels;
+    for (const QLabel *label : m_window->frameeditor()->findChildren<QLabel *>())
+        labels << label->text();
+    labels.sort();
+    QCOMPARE(labels, (QStringList{"Area List:", "Peds In Area:"}));
+}
+
+void TestFrmMain::menusHoldEveryEntryInOrder()
+{
+    // Caption and shortcut of every entry, "-" for a separator.
+    const QList<QPair<QString, QStringList>> expected{
+            {"&File",
+             {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
+              "Restore BackUp|Ctrl+B", "-", "Exit|Ctrl+E"}},
+            {"&Options",
+             {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
+              "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
+              "Scan For Non-Existant Peds|Ctrl+P"}},
+            {"&Help", {"Readme File|Ctrl+F", "Quick Info...|Ctrl+Q", "-", "Author's Site|Ctrl+W"}},
+    };
+    const QList<QAction *> menus = m_window->menuBar()->actions();
+    QCOMPARE(menus.size(), expected.size());
+    for (int m = 0; m < menus.size(); ++m) {
+        QCOMPARE(menus[m]->text(), expected[m].first);
+        QStringList entries;
+        for (const QAction *entry : menus[m]->menu()->actions()) {
+            entries << (entry->isSeparator()
+                                ? QStringLiteral("-")
+                                : entry->text() + u'|' + entry->shortcut().toString());
+        }
+        QCOMPARE(entries, expected[m].second);
+    }
+}
+
+void TestFrmMain::onlyLoadRestoreExitAndHelpWorkAtStart()
+{
+    const MenuEntries &menu = m_window->menu();
+    for (QAction *on : {menu.mnuload, menu.mnurestore, menu.mnuclose, menu.mnureadme,
+                        menu.mnuinfo, menu.mnusite})
+        QVERIFY2(on->isEnabled(), qPrintable(on->text()));
+    for (QAction *off : {menu.mnusave, menu.mnusaveas, menu.mnusetarea, menu.mnusetliberty,
+                         menu.mnurandomarea, menu.mnurandom, menu.mnuerrorscan})
+        QVERIFY2(!off->isEnabled(), qPrintable(off->text()));
+    QVERIFY(!m_window->cmbareas()->isEnabled());
+    for (int slot = 0; slot < SlotCount; ++slot)
+        QVERIFY(!m_window->cmbped(slot)->isEnabled());
+}
+
+void TestFrmMain::disabledShortcutsDoNothing()
+{
+    for (const char key : {'S', 'A', 'D', 'C', 'R', 'O', 'P'})
+        QTest::keyClick(m_window, key, Qt::ControlModifier);
+    QVERIFY(m_fake->dialogs.inputs.isEmpty());
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_fake->random.draws, 0);
+
+    // An enabled entry does answer its shortcut: Load asks for the folder.
+    QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(m_fake->dialogs.inputs.size(), 1);
+}
+
+void TestFrmMain::slotBoxesListTheCatalogueAndShowNothing()
+{
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QComboBox *box = m_window->cmbped(slot);
+        QVERIFY(box->isEditable());
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QCOMPARE(items, pedCatalogue());
+        QCOMPARE(box->currentText(), QString());
+    }
+    QVERIFY(!m_window->table().modified);
+    QCOMPARE(m_window->table().areaPeds(1), QString());
+}
+
+void TestFrmMain::controlsStandWhereTheyAreDrawn()
+{
+    QCOMPARE(m_window->centralWidget()->size(), QSize(250, 193));
+    QCOMPARE(m_window->frameeditor()->geometry(), QRect(8, 8, 235, 177));
+    QCOMPARE(m_window->cmbareas()->geometry(), QRect(64, 16, 164, 20));
+    QCOMPARE(m_window->cmbped(0)->geometry(), QRect(8, 72, 107, 20));
+    QCOMPARE(m_window->cmbped(1)->geometry(), QRect(120, 72, 107, 20));
+    QCOMPARE(m_window->cmbped(6)->geometry(), QRect(8, 144, 107, 20));
+    QCOMPARE(m_window->cmbped(7)->geometry(), QRect(120, 144, 107, 20));
+
+    // The layout does not follow the window's size.
+    const QRect before = m_window->cmbped(7)->geometry();
+    m_window->resize(m_window->width() + 100, m_window->height() + 100);
+    QCOMPARE(m_window->cmbped(7)->geometry(), before);
+}
+
+void TestFrmMain::tabGoesFromTheAreaListThroughTheSlots()
+{
+    QWidget *expected = m_window->cmbareas();
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        QWidget *next = expected->nextInFocusChain();
+        while (next->focusProxy() || next->parentWidget() == m_window->cmbped(slot))
+            next = next->nextInFocusChain();
+        QVERIFY(next == m_window->cmbped(slot) || next->parentWidget() == m_window->cmbped(slot));
+        expected = m_window->cmbped(slot);
+    }
+}
+
+void TestFrmMain::savesAScreenshot()
+{
+    QDir().mkpath(QStringLiteral(VARNEL_ARTIFACTS));
+    const QString path = QStringLiteral(VARNEL_ARTIFACTS "/frmmain.png");
+    QVERIFY(m_window->grab().save(path));
+    qInfo("Screenshot of the window: %s", qPrintable(path));
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,436 @@
+#include "app/frmmain.h"
+#include "support/fakeplatform.h"
+#include "support/testfiles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray EightNames = "a,b,c,d,e,f,g,h";
+
+QByteArray threeAreas()
+{
+    return "# header\r\n" + areaLine("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1", "Downtown")
+            + areaLine("st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1", "Harbour")
+            + areaLine(EightNames, "Letters");
+}
+
+QStringList slotTexts(const FrmMain &window)
+{
+    QStringList texts;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        texts << window.cmbped(slot)->currentText();
+    return texts;
+}
+
+QString damagedText(const QString &name, const QString &list)
+{
+    return QStringLiteral("An error occured during processing of this area.\r\n\r\n"
+                          "The original 'pedgrps.dat' is not written correctly, this is the most "
+                          "likely cause of this error.\r\n\r\n"
+                          "You can either restore the working backup from the file menu or add the "
+                          "comma's manually yourself.\r\n\r\n"
+                          "Damaged Area: ")
+            + name + QStringLiteral(".\r\n\r\nDamaged Data: '") + list + QStringLiteral("'.");
+}
+
+} // namespace
+
+class TestLoadAndEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void loadAsksForTheFolderAndShowsTheFirstArea();
+    void loadAcceptsTheFolderWithOrWithoutSeparator_data();
+    void loadAcceptsTheFolderWithOrWithoutSeparator();
+    void loadFindsFilesWhateverTheirCase();
+    void loadReadsAHundredAreas();
+    void loadOfAFileWithoutAreasEnablesAnEmptyList();
+    void cancelledLoadKeepsTheOpenDocument();
+    void failedLoadReportsAndKeepsTheOpenDocument_data();
+    void failedLoadReportsAndKeepsTheOpenDocument();
+
+    void showsTheSplitOfTheSelectedArea_data();
+    void showsTheSplitOfTheSelectedArea();
+    void damagedAreaIsReportedAndNotMixedWithOthers();
+    void pickingAnAreaShowsIt();
+
+    void typingStoresTheTextAsTyped();
+    void choosingFromTheListStoresTheName();
+    void clearingABoxLeavesAnEmptySlot();
+    void typingWithoutASelectedAreaOnlyMarksModified();
+
+    void closingAsksOnlyAfterAnEdit();
+    void answeringNoKeepsTheWindowAndDocument();
+    void exitRunsTheSameCheck();
+
+private:
+    void load(const QByteArray &bytes);
+    void loadFolder(const QString &typed);
+
+    QTemporaryDir *m_dir = nullptr;
+    FakePlatform *m_fake = nullptr;
+    FrmMain *m_window = nullptr;
+};
+
+void TestLoadAndEdit::init()
+{
+    m_dir = new QTemporaryDir;
+    m_fake = new FakePlatform;
+    m_window = new FrmMain(m_fake->platform());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestLoadAndEdit::cleanup()
+{
+    delete m_window;
+    delete m_fake;
+    delete m_dir;
+}
+
+void TestLoadAndEdit::loadFolder(const QString &typed)
+{
+    m_fake->dialogs.inputAnswers << typed;
+    m_window->loadCommand();
+}
+
+void TestLoadAndEdit::load(const QByteArray &bytes)
+{
+    loadFolder(makeGameFolder(m_dir->path(), bytes));
+}
+
+void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
+{
+    load(threeAreas());
+
+    QCOMPARE(m_fake->dialogs.inputs.size(), 1);
+    const AskedInput &asked = m_fake->dialogs.inputs.first();
+    QCOMPARE(asked.prompt, QStringLiteral("Enter the location of your GTA 3 Directory:"));
+    QCOMPARE(asked.title, QStringLiteral("Enter Directory"));
+    QCOMPARE(asked.defaultText, QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\"));
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(m_window->cmbareas()->itemText(1), QStringLiteral("Harbour"));
+    QCOMPARE(m_window->selectedArea(), 0);
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
+    QCOMPARE(slotTexts(*m_window).join(u','),
+             QStringLiteral("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"));
+    QCOMPARE(m_window->table().headerText, QStringLiteral("# header\r\n"));
+    QVERIFY(!m_window->table().modified);
+
+    QVERIFY(m_window->cmbareas()->isEnabled());
+    for (int slot = 0; slot < SlotCount; ++slot)
+        QVERIFY(m_window->cmbped(slot)->isEnabled());
+    const MenuEntries &menu = m_window->menu();
+    for (QAction *action : {menu.mnusave, menu.mnusaveas, menu.mnurandom, menu.mnurandomarea,
+                            menu.mnuerrorscan, menu.mnusetarea, menu.mnusetliberty})
+        QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+}
+
+void TestLoadAndEdit::loadAcceptsTheFolderWithOrWithoutSeparator_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("without") << "";
+    QTest::newRow("with slash") << "/";
+    QTest::newRow("with backslash") << "\\";
+}
+
+void TestLoadAndEdit::loadAcceptsTheFolderWithOrWithoutSeparator()
+{
+    QFETCH(QString, suffix);
+    const QString folder = makeGameFolder(m_dir->path(), threeAreas());
+    loadFolder(folder + suffix);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_window->table().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+}
+
+void TestLoadAndEdit::loadFindsFilesWhateverTheirCase()
+{
+    writeFile(m_dir->filePath(QStringLiteral("Game/Data/PEDGRP.DAT")), threeAreas());
+    loadFolder(m_dir->filePath(QStringLiteral("game")));
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+}
+
+void TestLoadAndEdit::loadReadsAHundredAreas()
+{
+    QByteArray bytes;
+    for (int area = 1; area <= 100; ++area)
+        bytes += areaLine(EightNames, "Area " + QByteArray::number(area));
+    load(bytes);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_window->cmbareas()->count(), 100);
+    QCOMPARE(m_window->cmbareas()->itemText(99), QStringLiteral("Area 100"));
+}
+
+void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
+{
+    load("# only a comment\r\n");
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_window->cmbareas()->count(), 0);
+    QCOMPARE(m_window->selectedArea(), -1);
+    QVERIFY(m_window->cmbareas()->isEnabled());
+    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
+}
+
+void TestLoadAndEdit::cancelledLoadKeepsTheOpenDocument()
+{
+    load(threeAreas());
+    m_window->setSlotText(3, QStringLiteral("pimp"));
+    const QString edited = m_window->table().areaPeds(1);
+
+    m_window->loadCommand(); // the fake answers Cancel
+    QCOMPARE(m_fake->dialogs.inputs.size(), 2);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_window->table().areaPeds(1), edited);
+    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(m_window->selectedArea(), 0);
+}
+
+void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("description");
+
+    QByteArray hundredAndOne;
+    for (int area = 1; area <= 101; ++area)
+        hundredAndOne += areaLine(EightNames, "Area " + QByteArray::number(area));
+
+    QTest::newRow("blanks only") << "   " << QByteArray() << "No such file or directory";
+    QTest::newRow("missing file") << "nowhere" << QByteArray() << "No such file or directory";
+    QTest::newRow("empty file") << "other" << QByteArray() << "File does not exist";
+    QTest::newRow("101 areas") << "other" << hundredAndOne << "Index out of range";
+    QTest::newRow("line without hash blank")
+            << "other" << QByteArray("a,b,c,d,e,f,g,h #Docks\r\n") << "Invalid argument";
+    QTest::newRow("long line") << "other" << QByteArray(40000, 'a') + "\t# Far\r\n" << "Overflow";
+}
+
+void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
+{
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, description);
+
+    const QString good = makeGameFolder(m_dir->path(), threeAreas());
+    loadFolder(good);
+    m_window->selectArea(1);
+    m_window->setSlotText(0, QStringLiteral("pimp"));
+    const QString composed = m_window->table().composeFile();
+
+    QString typed = folder;
+    if (folder == QLatin1String("nowhere"))
+        typed = m_dir->filePath(folder);
+    if (folder == QLatin1String("other")) {
+        typed = m_dir->filePath(folder);
+        writeFile(typed + QStringLiteral("/data/pedgrp.dat"), bytes);
+    }
+    loadFolder(typed);
+
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    const ShownMessage &shown = m_fake->dialogs.messages.first();
+    QVERIFY2(shown.text.startsWith(QStringLiteral("An error occured, the error was: ") + description),
+             qPrintable(shown.text));
+    QVERIFY(shown.text.endsWith(u'.'));
+    QCOMPARE(shown.title, QStringLiteral("Varnel"));
+    QCOMPARE(shown.icon, MessageIcon::None);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+
+    QCOMPARE(m_window->table().composeFile(), composed);
+    QCOMPARE(m_window->table().gameDirectory, good + u'/');
+    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(m_window->selectedArea(), 1);
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+
+    // The file was closed: the same folder loads once it is mended.
+    if (folder == QLatin1String("other")) {
+        writeFile(typed + QStringLiteral("/data/pedgrp.dat"), threeAreas());
+        loadFolder(typed);
+        QCOMPARE(m_fake->dialogs.messages.size(), 1);
+        QVERIFY(!m_window->table().modified);
+    }
+}
+
+void TestLoadAndEdit::showsTheSplitOfTheSelectedArea_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("eight names") << EightNames << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
+    QTest::newRow("ten names") << QByteArray("a,b,c,d,e,f,g,h,i,j")
+                               << QStringList{"a", "b", "c", "d", "e", "f", "g", "h,i,j"};
+    QTest::newRow("nothing after the seventh comma")
+            << QByteArray("a,b,c,d,e,f,g,") << QStringList{"a", "b", "c", "d", "e", "f", "g", ""};
+    QTest::newRow("two commas in a row")
+            << QByteArray("a,,c,d,e,f,g,h") << QStringList{"a", "", "c", "d", "e", "f", "g", "h"};
+}
+
+void TestLoadAndEdit::showsTheSplitOfTheSelectedArea()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, shown);
+    load(areaLine("x,x,x,x,x,x,x,x", "First") + areaLine(list, "Second"));
+    m_window->selectArea(1);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(slotTexts(*m_window), shown);
+    QCOMPARE(m_window->table().areaPeds(2), QString::fromLatin1(list));
+    QVERIFY(!m_window->table().modified);
+}
+
+void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
+{
+    load(areaLine("x,x,x,x,x,x,x,x", "Fine") + areaLine("a,b,c,d", "Four") + "noComma # One\r\n");
+
+    QList<QStringList> boxesWhileWarning;
+    m_fake->dialogs.onMessage = [this, &boxesWhileWarning](const ShownMessage &) {
+        boxesWhileWarning << slotTexts(*m_window);
+    };
+    m_window->selectArea(1);
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    const ShownMessage &warning = m_fake->dialogs.messages.first();
+    QCOMPARE(warning.text, damagedText(QStringLiteral("Four"), QStringLiteral("a,b,c,d")));
+    QCOMPARE(warning.title, QStringLiteral("Error"));
+    QCOMPARE(warning.icon, MessageIcon::Warning);
+    QCOMPARE(warning.buttons, MessageButtons::Ok);
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Four]"));
+    QCOMPARE(slotTexts(*m_window), (QStringList{"a", "b", "c", "d", "", "", "", ""}));
+    QCOMPARE(m_window->table().areaPeds(2), QStringLiteral("a,b,c,d"));
+    QCOMPARE(m_window->table().areaPeds(1), QStringLiteral("x,x,x,x,x,x,x,x"));
+    QVERIFY(!m_window->table().modified);
+
+    m_window->selectArea(2);
+    QCOMPARE(m_fake->dialogs.messages.last().text, damagedText(QStringLiteral("One"), QStringLiteral("noComma")));
+    QCOMPARE(slotTexts(*m_window), (QStringList{"noComma", "", "", "", "", "", "", ""}));
+    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("noComma"));
+
+    // Editing a damaged area stores the eight boxes.
+    m_window->setSlotText(1, QStringLiteral("b"));
+    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("noComma,b,,,,,,"));
+    QVERIFY(m_window->table().modified);
+}
+
+void TestLoadAndEdit::pickingAnAreaShowsIt()
+{
+    load(threeAreas());
+    QComboBox *areas = m_window->cmbareas();
+    areas->setFocus();
+    QTest::keyClick(areas, Qt::Key_Down);
+    QCOMPARE(m_window->selectedArea(), 1);
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+    QCOMPARE(slotTexts(*m_window).first(), QStringLiteral("st_man"));
+    QVERIFY(!m_window->table().modified);
+
+    // Picking the shown area again shows it again.
+    m_window->frameeditor()->setTitle(QString());
+    emit areas->activated(1);
+    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+}
+
+void TestLoadAndEdit::typingStoresTheTextAsTyped()
+{
+    load(threeAreas());
+    m_window->selectArea(2);
+    QComboBox *box = m_window->cmbped(3);
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("B_MAN1, x"));
+    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
+    QVERIFY(m_window->table().modified);
+
+    // Enter neither adds the text to the list nor swaps it for a listed name.
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QCOMPARE(box->count(), 57);
+    QCOMPARE(box->currentText(), QStringLiteral("B_MAN1, x"));
+    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
+}
+
+void TestLoadAndEdit::choosingFromTheListStoresTheName()
+{
+    load(threeAreas());
+    m_window->selectArea(2);
+    QComboBox *box = m_window->cmbped(0);
+    box->setFocus();
+    box->setCurrentIndex(12); // b_man1, as a pick from the open list does
+    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("b_man1,b,c,d,e,f,g,h"));
+    QVERIFY(m_window->table().modified);
+}
+
+void TestLoadAndEdit::clearingABoxLeavesAnEmptySlot()
+{
+    load(threeAreas());
+    m_window->selectArea(2);
+    m_window->cmbped(2)->lineEdit()->clear();
+    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,,d,e,f,g,h"));
+    QCOMPARE(m_window->table().areaPeds(1).count(u','), 7);
+}
+
+void TestLoadAndEdit::typingWithoutASelectedAreaOnlyMarksModified()
+{
+    load("# no areas\r\n");
+    QTest::keyClicks(m_window->cmbped(0)->lineEdit(), QStringLiteral("pimp"));
+    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->table().areaPeds(1), QString());
+    QCOMPARE(m_window->table().composeFile(), QStringLiteral("# no areas\r\n\r\n"));
+}
+
+void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
+{
+    QVERIFY(m_window->close());
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+
+    m_window->show();
+    load(threeAreas());
+    QVERIFY(m_window->close());
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+
+    m_window->show();
+    m_window->setSlotText(0, QStringLiteral("pimp"));
+    m_fake->dialogs.messageAnswers << Answer::Yes;
+    QVERIFY(m_window->close());
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    const ShownMessage &question = m_fake->dialogs.messages.first();
+    QCOMPARE(question.text, QStringLiteral("Unsaved changes have been made. Really Quit?"));
+    QCOMPARE(question.title, QStringLiteral("Really Quit?"));
+    QCOMPARE(question.icon, MessageIcon::Warning);
+    QCOMPARE(question.buttons, MessageButtons::YesNo);
+}
+
+void TestLoadAndEdit::answeringNoKeepsTheWindowAndDocument()
+{
+    load(threeAreas());
+    m_window->setSlotText(0, QStringLiteral("pimp"));
+    const QString list = m_window->table().areaPeds(1);
+    m_fake->dialogs.messageAnswers << Answer::No;
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->table().areaPeds(1), list);
+}
+
+void TestLoadAndEdit::exitRunsTheSameCheck()
+{
+    load(threeAreas());
+    m_window->setSlotText(0, QStringLiteral("pimp"));
+    m_fake->dialogs.messageAnswers << Answer::No << Answer::Yes;
+    m_window->menu().mnuclose->trigger();
+    QVERIFY(m_window->isVisible());
+    m_window->menu().mnuclose->trigger();
+    QCOMPARE(m_fake->dialogs.messages.size(), 2);
+    QVERIFY(!m_window->isVisible());
+}
+
+QTEST_MAIN(TestLoadAndEdit)
+#include "tst_loadandedit.moc"
