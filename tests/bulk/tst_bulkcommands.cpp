@@ -1,0 +1,321 @@
+#include "app/frmmain.h"
+#include "bulk/randomize.h"
+#include "bulk/scan.h"
+#include "bulk/setall.h"
+#include "document/pedcatalogue.h"
+#include "document/pedgrpfile.h"
+#include "support/fakeplatform.h"
+#include "support/testfiles.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const QByteArray Downtown = "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1";
+const QByteArray NineNames
+        = "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1,pimp";
+const QByteArray Damaged = "b_man1,b_man2,b_man3";
+
+// Area 3 is damaged; areas 1 and 4 carry the same name.
+const QByteArray FourAreas = "# Pedestrian groups\r\n" + areaLine(Downtown, "Downtown")
+        + areaLine(NineNames, "Harbour") + Damaged + " # Broken\r\n"
+        + areaLine(Downtown, "Downtown");
+
+const float LargestBelowOne = std::nextafter(1.0f, 0.0f);
+
+QString eightTimes(const QString &name)
+{
+    return QStringList(SlotCount, name).join(u',');
+}
+
+QStringList areaLists(const AreaTable &table)
+{
+    QStringList lists;
+    for (int area = 1; area <= table.areaCount(); ++area)
+        lists.append(table.areaPeds(area));
+    return lists;
+}
+
+} // namespace
+
+class TestBulkCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void setAllRejectsWithoutChange_data();
+    void setAllRejectsWithoutChange();
+    void setAllInAreaFillsOnlyTheSelectedArea();
+    void setAllInLibertyCityFillsEveryAreaOnce();
+
+    void drawPosition_data();
+    void drawPosition();
+    void randomizeInAreaDrawsEightFromTheBoxLists();
+    void randomizeInAllAreasDrawsAreaByArea();
+    void bulkCommandsOnAnEmptyListChangeNothing();
+
+    void scanReport_data();
+    void scanReport();
+    void scanShowsItsReportAndChangesNothing();
+
+private:
+    // Loads a game folder whose pedgrp.dat holds bytes into a fresh window.
+    bool load(const QByteArray &bytes);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<FrmMain> m_window;
+};
+
+void TestBulkCommands::init()
+{
+    m_window.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_fake = std::make_unique<FakePlatform>();
+}
+
+bool TestBulkCommands::load(const QByteArray &bytes)
+{
+    m_window = std::make_unique<FrmMain>(m_fake->platform());
+    m_fake->dialogs.inputAnswers << makeGameFolder(m_dir->path(), bytes);
+    m_window->loadCommand();
+    m_fake->dialogs.messages.clear();
+    m_fake->dialogs.inputs.clear();
+    return m_window->hasDocument();
+}
+
+void TestBulkCommands::setAllRejectsWithoutChange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("capitals") << "PIMP" << true;
+    QTest::newRow("leading blank") << " pimp" << true;
+    QTest::newRow("trailing blank") << "pimp " << true;
+    QTest::newRow("cancel or empty") << "" << false;
+}
+
+void TestBulkCommands::setAllRejectsWithoutChange()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, reported);
+    QVERIFY(load(FourAreas));
+    FrmMain &window = *m_window;
+    window.selectArea(1);
+    m_fake->dialogs.messages.clear();
+    const QStringList before = areaLists(window.table());
+
+    m_fake->dialogs.inputAnswers << typed << typed;
+    setAllInAreaCommand(window);
+    setAllInLibertyCityCommand(window);
+
+    QCOMPARE(areaLists(window.table()), before);
+    QCOMPARE(window.table().modified, false);
+    QCOMPARE(window.selectedArea(), 1);
+    QCOMPARE(window.cmbped(0)->currentText(), QStringLiteral("st_man"));
+    QCOMPARE(m_fake->dialogs.messages.size(), reported ? 2 : 0);
+    for (const ShownMessage &shown : std::as_const(m_fake->dialogs.messages)) {
+        QCOMPARE(shown.text, "Error: Could not find the pedestrian '" + typed + "'.");
+        QCOMPARE(shown.title, QStringLiteral("Error"));
+        QCOMPARE(shown.icon, MessageIcon::Warning);
+        QCOMPARE(shown.buttons, MessageButtons::Ok);
+    }
+}
+
+void TestBulkCommands::setAllInAreaFillsOnlyTheSelectedArea()
+{
+    QVERIFY(load(FourAreas));
+    FrmMain &window = *m_window;
+    window.selectArea(1);
+    m_fake->dialogs.inputAnswers << QStringLiteral("pimp");
+
+    setAllInAreaCommand(window);
+
+    const AskedInput asked = m_fake->dialogs.inputs.value(0);
+    QCOMPARE(asked.prompt,
+            QStringLiteral("Enter the name of the ped to use, it will be checked to "
+                           "make sure it exists."));
+    QCOMPARE(asked.title, QStringLiteral("Set All In Area"));
+    QCOMPARE(asked.defaultText, QString());
+    const QStringList expected{Downtown, eightTimes("pimp"), Damaged, Downtown};
+    QCOMPARE(areaLists(window.table()), expected);
+    QVERIFY(window.table().modified);
+    QCOMPARE(window.selectedArea(), 1);
+}
+
+void TestBulkCommands::setAllInLibertyCityFillsEveryAreaOnce()
+{
+    QVERIFY(load(FourAreas));
+    FrmMain &window = *m_window;
+    m_fake->dialogs.inputAnswers << QStringLiteral("b_wom2");
+    QStringList listsWhileWarning;
+    m_fake->dialogs.onMessage
+            = [&](const ShownMessage &) { listsWhileWarning = areaLists(window.table()); };
+
+    setAllInLibertyCityCommand(window);
+
+    QCOMPARE(m_fake->dialogs.inputs.value(0).title, QStringLiteral("Set All In LIberty"));
+    QCOMPARE(m_fake->dialogs.inputs.value(0).prompt,
+            QStringLiteral("Enter the name of the ped to use in every area in every city, it will "
+                           "be checked to make sure it exists."));
+    // The damaged area is reported when it is reached, and replaced after that.
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QVERIFY(m_fake->dialogs.messages[0].text.contains("Damaged Area: Broken."));
+    const QStringList whileWarning{eightTimes("b_wom2"), eightTimes("b_wom2"), Damaged, Downtown};
+    QCOMPARE(listsWhileWarning, whileWarning);
+    QCOMPARE(areaLists(window.table()), QStringList(4, eightTimes("b_wom2")));
+    QCOMPARE(window.selectedArea(), 3);
+    QCOMPARE(window.frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
+    QVERIFY(window.table().modified);
+}
+
+void TestBulkCommands::drawPosition_data()
+{
+    QTest::addColumn<int>("itemCount");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("position");
+    QTest::newRow("zero picks the first") << 57 << 0.0f << 0;
+    QTest::newRow("largest below one picks the last") << 57 << LargestBelowOne << 56;
+    QTest::newRow("one is held to the last") << 57 << 1.0f << 56;
+    QTest::newRow("rounds down, not to the nearest") << 57 << 27.9f / 57.0f << 27;
+    QTest::newRow("half") << 57 << 0.5f << 28;
+    QTest::newRow("one item") << 1 << LargestBelowOne << 0;
+}
+
+void TestBulkCommands::drawPosition()
+{
+    QFETCH(int, itemCount);
+    QFETCH(float, r);
+    QFETCH(int, position);
+    QCOMPARE(::drawPosition(itemCount, r), position);
+}
+
+void TestBulkCommands::randomizeInAreaDrawsEightFromTheBoxLists()
+{
+    QVERIFY(load(FourAreas));
+    FrmMain &window = *m_window;
+    window.selectArea(1);
+    m_fake->random.numbers = {0.0f, LargestBelowOne, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.75f};
+
+    randomizeInAreaCommand(window);
+
+    QCOMPARE(m_fake->random.reseeds, 1);
+    QCOMPARE(m_fake->random.draws, 8);
+    const QStringList expected{Downtown,
+            "st_man,prostitute2,male01,st_man,st_man,st_man,st_man,st_man", Damaged, Downtown};
+    QCOMPARE(areaLists(window.table()), expected);
+    QCOMPARE(window.selectedArea(), 1);
+    QVERIFY(window.table().modified);
+}
+
+void TestBulkCommands::randomizeInAllAreasDrawsAreaByArea()
+{
+    QVERIFY(load(FourAreas));
+    FrmMain &window = *m_window;
+    for (int draw = 0; draw < 4 * SlotCount; ++draw)
+        m_fake->random.numbers.append(float(draw) / 57.0f + 0.001f);
+
+    randomizeInAllAreasCommand(window);
+
+    QCOMPARE(m_fake->random.reseeds, 1);
+    QCOMPARE(m_fake->random.draws, 4 * SlotCount);
+    const QStringList &names = pedCatalogue();
+    QStringList expected;
+    for (int area = 0; area < 4; ++area)
+        expected.append(names.mid(area * SlotCount, SlotCount).join(u','));
+    QCOMPARE(areaLists(window.table()), expected);
+    QCOMPARE(m_fake->dialogs.messages.size(), 1); // the damaged area, before it was replaced
+    QCOMPARE(window.selectedArea(), 3);
+    QCOMPARE(window.frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
+}
+
+void TestBulkCommands::bulkCommandsOnAnEmptyListChangeNothing()
+{
+    QVERIFY(load("# no areas\r\n"));
+    FrmMain &window = *m_window;
+    m_fake->dialogs.inputAnswers << QStringLiteral("pimp");
+
+    randomizeInAllAreasCommand(window);
+    setAllInLibertyCityCommand(window);
+
+    QCOMPARE(m_fake->random.draws, 0);
+    QCOMPARE(window.table().modified, false);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+}
+
+void TestBulkCommands::scanReport_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("report");
+    const QString allClear = QStringLiteral("All peds in all areas exist. No errors found.");
+    QTest::newRow("all known") << "# header\r\n" + areaLine(Downtown, "Downtown")
+                    + areaLine(Downtown, "Docks")
+                               << allClear;
+    QTest::newRow("empty table") << QByteArray("# nothing\r\n") << allClear;
+    QTest::newRow("area without models skipped")
+            << "\t# Empty\r\n" + areaLine(Downtown, "Downtown") << allClear;
+    QTest::newRow("capitals")
+            << areaLine("st_man,st_wom,FAN_MAN1,b_man1,b_man1,b_man1,b_man1,b_man1", "Docks")
+            << "The pedestrian 'FAN_MAN1' does not exist. This is ped number '3' in 'Docks'.";
+    QTest::newRow("empty name between commas")
+            << areaLine("st_man,,st_wom,b_man1,b_man1,b_man1,b_man1,b_man1", "Docks")
+            << "The pedestrian '' does not exist. This is ped number '2' in 'Docks'.";
+    QTest::newRow("nine names are ped number 8") << areaLine(NineNames, "Harbour")
+                                                 << "The pedestrian 'shopper1,pimp' does not "
+                                                    "exist. This is ped number '8' in 'Harbour'.";
+    QTest::newRow("lower slot first")
+            << areaLine("st_man,st_wom,zed,b_man1,yak,b_man1,b_man1,b_man1", "Docks")
+            << "The pedestrian 'zed' does not exist. This is ped number '3' in 'Docks'.";
+    QTest::newRow("lower area first")
+            << areaLine(Downtown, "One")
+                    + areaLine("zed,b_man1,b_man1,b_man1,b_man1,b_man1,b_man1,b_man1", "Two")
+                    + areaLine("yak,b_man1,b_man1,b_man1,b_man1,b_man1,b_man1,b_man1", "Three")
+            << "The pedestrian 'zed' does not exist. This is ped number '1' in 'Two'.";
+    QTest::newRow("damaged list")
+            << areaLine(Downtown, "One") + Damaged + " # Broken\r\n"
+            << "The area 'Broken' does not hold eight peds: 'b_man1,b_man2,b_man3'.";
+}
+
+void TestBulkCommands::scanReport()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, report);
+    const ReadResult read = readTable(file);
+    QVERIFY(read.ok());
+    QStringList listedNames;
+    for (int area = 1; area <= read.table.areaCount(); ++area)
+        listedNames.append(read.table.areaName(area));
+    QCOMPARE(::scanReport(read.table, listedNames), report);
+}
+
+void TestBulkCommands::scanShowsItsReportAndChangesNothing()
+{
+    QVERIFY(load(areaLine(Downtown, "Downtown") + areaLine(NineNames, "Harbour")));
+    FrmMain &window = *m_window;
+    window.selectArea(0);
+    const QStringList before = areaLists(window.table());
+
+    scanCommand(window);
+
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    const ShownMessage shown = m_fake->dialogs.messages[0];
+    QCOMPARE(shown.text,
+            QStringLiteral("The pedestrian 'shopper1,pimp' does not exist. This is "
+                           "ped number '8' in 'Harbour'."));
+    QCOMPARE(shown.title, QStringLiteral("Error Scan"));
+    QCOMPARE(shown.icon, MessageIcon::Information);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    QCOMPARE(areaLists(window.table()), before);
+    QCOMPARE(window.table().modified, false);
+    QCOMPARE(window.selectedArea(), 0);
+}
+
+QTEST_MAIN(TestBulkCommands)
+#include "tst_bulkcommands.moc"

@@ -1,0 +1,78 @@
+#include "app/frmmain.h"
+#include "help/helpcommands.h"
+#include "support/fakeplatform.h"
+
+#include <QDir>
+#include <QTest>
+
+class TestHelpCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readmeReachesTheLauncherAsOnePath();
+    void readmeSaysWhenNoEditorStarts();
+    void quickInfoShowsTheProgramAndItsAuthor();
+    void authorsSiteOpensTheAddressAndIgnoresFailure();
+};
+
+void TestHelpCommands::readmeReachesTheLauncherAsOnePath()
+{
+    FakePlatform fake;
+    fake.shippedFilesFolder = QStringLiteral("/home/me/Program Files; & $(echo x)/Varnel");
+    FrmMain window(fake.platform());
+
+    readmeCommand(window);
+
+    QCOMPARE(fake.launcher.files, QStringList{fake.shippedFilesFolder + "/readme.txt"});
+    QVERIFY(fake.dialogs.messages.isEmpty());
+}
+
+void TestHelpCommands::readmeSaysWhenNoEditorStarts()
+{
+    FakePlatform fake;
+    fake.shippedFilesFolder = QStringLiteral("/opt/my varnel");
+    fake.launcher.succeed = false;
+    FrmMain window(fake.platform());
+
+    readmeCommand(window);
+
+    QCOMPARE(fake.dialogs.messages.size(), 1);
+    const ShownMessage shown = fake.dialogs.messages[0];
+    QVERIFY(shown.text.contains(QStringLiteral("could not be opened")));
+    QVERIFY(shown.text.contains(QDir::toNativeSeparators("/opt/my varnel/readme.txt")));
+    QCOMPARE(shown.icon, MessageIcon::Warning);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+}
+
+void TestHelpCommands::quickInfoShowsTheProgramAndItsAuthor()
+{
+    FakePlatform fake;
+    FrmMain window(fake.platform());
+
+    quickInfoCommand(window);
+
+    QCOMPARE(fake.dialogs.messages.size(), 1);
+    const ShownMessage shown = fake.dialogs.messages[0];
+    QCOMPARE(shown.text,
+            QStringLiteral("Varnel V1.0 By ''Oskin''.\r\n\r\n"
+                           "View the readme file for more information."));
+    QCOMPARE(shown.title, QStringLiteral("Quick Info"));
+    QCOMPARE(shown.icon, MessageIcon::Information);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+}
+
+void TestHelpCommands::authorsSiteOpensTheAddressAndIgnoresFailure()
+{
+    FakePlatform fake;
+    fake.launcher.succeed = false;
+    FrmMain window(fake.platform());
+
+    authorsSiteCommand(window);
+
+    QCOMPARE(fake.launcher.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.varnel.example"))});
+    QVERIFY(fake.dialogs.messages.isEmpty());
+}
+
+QTEST_MAIN(TestHelpCommands)
+#include "tst_helpcommands.moc"
