@@ -1,0 +1,525 @@
+#include "app/filecommands.h"
+#include "app/frmmain.h"
+#include "support/fakeplatform.h"
+#include "support/testfiles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QByteArray BackupBytes = QByteArrayLiteral("# the shipped backup\r\n\r\n")
+        + areaLine("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1", "Backup");
+const QByteArray OtherBytes = QByteArrayLiteral("# some other file\r\n");
+const QString SavedTitle = QStringLiteral("Saved");
+const QString SavingFailed = QStringLiteral("An error occured while saving '%1', the error was: ");
+const QString BackupFailed
+        = QStringLiteral("An error occured during the backup process, the error was '");
+
+QByteArray testData(const char *name)
+{
+    return readFile(QStringLiteral(VARNEL_TEST_DATA "/") + QLatin1String(name));
+}
+
+QStringList slotTexts(const FrmMain &window)
+{
+    QStringList texts;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        texts << window.cmbped(slot)->currentText();
+    return texts;
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveWritesTheGoldenFileBeforeSayingSo();
+    void savedFilesLoadAndSaveToTheSameBytes();
+    void saveWritesTheFileLoadFoundWhateverItsCase();
+    void saveWithoutALoadedDocumentDoesNothing_data();
+    void saveWithoutALoadedDocumentDoesNothing();
+    void saveFailureKeepsTheOldFileAndModified_data();
+    void saveFailureKeepsTheOldFileAndModified();
+
+    void saveAsWritesTheTypedNameAndTurnsSaveOff_data();
+    void saveAsWritesTheTypedNameAndTurnsSaveOff();
+    void saveAsCancelledChangesNothing();
+    void nextLoadTurnsSaveBackOnForTheGameFile();
+    void saveAsFailureKeepsSaveOnAndTheOldFile_data();
+    void saveAsFailureKeepsSaveOnAndTheOldFile();
+
+    void restoreOffersTheLastGameFolder();
+    void restoreCopiesTheBackupAndLeavesTheDocument_data();
+    void restoreCopiesTheBackupAndLeavesTheDocument();
+    void restoreCancelledDoesNothing();
+    void restoreFailureLeavesTheGameFile_data();
+    void restoreFailureLeavesTheGameFile();
+
+private:
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+    // A typed text whose "<tmp>" stands for this test's temporary folder.
+    QString inTemporaryFolder(QString typed) const
+    {
+        return typed.replace(QLatin1String("<tmp>"), m_dir->path());
+    }
+    // Makes a game folder holding bytes as data/pedgrp.dat and loads it.
+    QString loadGame(const QByteArray &bytes);
+    void loadFolder(const QString &typed);
+    // An edit, so that Modified is true.
+    void editFirstSlot(const QString &text);
+    // An edit that leaves the content as it was.
+    void editAndUndo();
+    void verifyOnlyMessage(const QString &text, const QString &title, MessageIcon icon);
+    // The one message shown starts with prefix, names a description and ends in suffix.
+    void verifyOnlyFailure(
+            const QString &prefix, const QString &suffix, const QString &title, MessageIcon icon);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<FrmMain> m_window;
+    QString m_startFolder;
+};
+
+void TestFileCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_fake = std::make_unique<FakePlatform>();
+    m_fake->shippedFilesFolder = path(QStringLiteral("program"));
+    writeFile(path(QStringLiteral("program/backup.file")), BackupBytes);
+    m_window = std::make_unique<FrmMain>(m_fake->platform());
+    m_startFolder = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+}
+
+void TestFileCommands::cleanup()
+{
+    QDir::setCurrent(m_startFolder);
+    m_window.reset();
+    m_fake.reset();
+    m_dir.reset();
+}
+
+void TestFileCommands::loadFolder(const QString &typed)
+{
+    m_fake->dialogs.inputAnswers << typed;
+    m_window->loadCommand();
+    QVERIFY(m_fake->dialogs.inputAnswers.isEmpty());
+    m_fake->dialogs.inputs.clear();
+    m_fake->dialogs.messages.clear();
+}
+
+QString TestFileCommands::loadGame(const QByteArray &bytes)
+{
+    const QString game = makeGameFolder(m_dir->path(), bytes);
+    loadFolder(game);
+    return game;
+}
+
+void TestFileCommands::editFirstSlot(const QString &text)
+{
+    m_window->setSlotText(0, text);
+    QVERIFY(m_window->table().modified);
+}
+
+void TestFileCommands::editAndUndo()
+{
+    const QString text = m_window->cmbped(0)->currentText();
+    editFirstSlot(QStringLiteral("changed"));
+    editFirstSlot(text);
+}
+
+void TestFileCommands::verifyOnlyMessage(
+        const QString &text, const QString &title, MessageIcon icon)
+{
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    const ShownMessage &shown = m_fake->dialogs.messages.first();
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.title, title);
+    QCOMPARE(shown.icon, icon);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+}
+
+void TestFileCommands::verifyOnlyFailure(
+        const QString &prefix, const QString &suffix, const QString &title, MessageIcon icon)
+{
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    const ShownMessage &shown = m_fake->dialogs.messages.first();
+    QVERIFY2(shown.text.startsWith(prefix), qPrintable(shown.text));
+    QVERIFY2(shown.text.endsWith(suffix), qPrintable(shown.text));
+    QVERIFY2(shown.text.size() > prefix.size() + suffix.size(), "no description of the failure");
+    QCOMPARE(shown.title, title);
+    QCOMPARE(shown.icon, icon);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+}
+
+void TestFileCommands::saveWritesTheGoldenFileBeforeSayingSo()
+{
+    const QString game = loadGame(testData("roundtrip.txt"));
+    const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
+    editAndUndo();
+    QByteArray onDiskWhileShown;
+    bool modifiedWhileShown = true;
+    m_fake->dialogs.onMessage = [&](const ShownMessage &) {
+        onDiskWhileShown = readFile(gameFile);
+        modifiedWhileShown = m_window->table().modified;
+    };
+
+    saveCommand(*m_window);
+
+    verifyOnlyMessage(QStringLiteral("File save complete for '") + gameFile + QStringLiteral("'."),
+            SavedTitle, MessageIcon::Information);
+    QCOMPARE(onDiskWhileShown, testData("roundtrip.ref"));
+    QVERIFY(!modifiedWhileShown);
+    QVERIFY(m_window->menu().mnusave->isEnabled());
+}
+
+void TestFileCommands::savedFilesLoadAndSaveToTheSameBytes()
+{
+    const QString game = loadGame(testData("roundtrip.txt"));
+    const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
+    const QByteArray golden = testData("roundtrip.ref");
+
+    saveCommand(*m_window);
+    saveCommand(*m_window);
+    QCOMPARE(readFile(gameFile), golden);
+
+    loadFolder(game);
+    QCOMPARE(m_window->cmbareas()->count(), 6);
+    saveCommand(*m_window);
+    QCOMPARE(readFile(gameFile), golden);
+}
+
+void TestFileCommands::saveWritesTheFileLoadFoundWhateverItsCase()
+{
+    const QString realFile = path(QStringLiteral("Game/Data/PedGrp.DAT"));
+    writeFile(realFile, testData("roundtrip.txt"));
+    loadFolder(path(QStringLiteral("game")));
+    QVERIFY(m_window->hasDocument());
+
+    saveCommand(*m_window);
+
+    verifyOnlyMessage(QStringLiteral("File save complete for '") + path(QStringLiteral("game"))
+                    + QStringLiteral("/data/pedgrp.dat'."),
+            SavedTitle, MessageIcon::Information);
+    QCOMPARE(readFile(realFile), testData("roundtrip.ref"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList({QStringLiteral("Game"), QStringLiteral("program")}));
+}
+
+void TestFileCommands::saveWithoutALoadedDocumentDoesNothing_data()
+{
+    QTest::addColumn<QString>("loadAnswer");
+    QTest::newRow("no load at all") << QString();
+    QTest::newRow("after a failed load") << QStringLiteral("nowhere");
+}
+
+void TestFileCommands::saveWithoutALoadedDocumentDoesNothing()
+{
+    QFETCH(QString, loadAnswer);
+    if (!loadAnswer.isNull())
+        loadFolder(loadAnswer);
+    const QStringList before
+            = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    saveCommand(*m_window);
+    m_fake->dialogs.inputAnswers << QStringLiteral("saved.dat");
+    saveAsCommand(*m_window);
+
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestFileCommands::saveFailureKeepsTheOldFileAndModified_data()
+{
+    QTest::addColumn<QString>("slotText");
+    QTest::addColumn<QString>("breakage");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("character beyond Latin-1")
+            << QStringLiteral("male\u0100") << QString()
+            << QStringLiteral("Area 'Sample' holds the character '\u0100' (U+0100), which an "
+                              "8-bit file cannot hold");
+    QTest::newRow("character beyond 16 bits")
+            << QStringLiteral("male\U0001F600") << QString()
+            << QStringLiteral("Area 'Sample' holds the character '\U0001F600' (U+1F600), which an "
+                              "8-bit file cannot hold");
+    QTest::newRow("folder in the place of the file")
+            << QStringLiteral("male02") << QStringLiteral("folder") << QString();
+    QTest::newRow("game folder gone")
+            << QStringLiteral("male02") << QStringLiteral("gone") << QString();
+}
+
+void TestFileCommands::saveFailureKeepsTheOldFileAndModified()
+{
+    QFETCH(QString, slotText);
+    QFETCH(QString, breakage);
+    QFETCH(QString, description);
+    const QByteArray oldBytes = testData("roundtrip.txt");
+    const QString game = loadGame(oldBytes);
+    const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
+    editFirstSlot(slotText);
+    if (breakage == QLatin1String("folder")) {
+        QVERIFY(QFile::remove(gameFile));
+        QVERIFY(QDir().mkdir(gameFile));
+    } else if (breakage == QLatin1String("gone")) {
+        QVERIFY(QDir(game).removeRecursively());
+    }
+
+    saveCommand(*m_window);
+
+    const QString prefix = SavingFailed.arg(gameFile);
+    if (!description.isEmpty())
+        verifyOnlyMessage(
+                prefix + description + u'.', QStringLiteral("Error"), MessageIcon::Warning);
+    else
+        verifyOnlyFailure(
+                prefix, QStringLiteral("."), QStringLiteral("Error"), MessageIcon::Warning);
+    QVERIFY(m_window->table().modified);
+    if (breakage.isEmpty())
+        QCOMPARE(readFile(gameFile), oldBytes);
+    if (breakage == QLatin1String("folder"))
+        QVERIFY(QFileInfo(gameFile).isDir());
+    if (breakage == QLatin1String("gone"))
+        QVERIFY(!QFileInfo::exists(game));
+}
+
+void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("absolute") << QStringLiteral("<tmp>/out/saved.dat")
+                              << QStringLiteral("out/saved.dat");
+    QTest::newRow("relative to the current folder")
+            << QStringLiteral("out/saved.dat") << QStringLiteral("out/saved.dat");
+    QTest::newRow("final blank kept")
+            << QStringLiteral("saved.dat ") << QStringLiteral("saved.dat ");
+    QTest::newRow("over an existing file")
+            << QStringLiteral("out/old.dat") << QStringLiteral("out/old.dat");
+}
+
+void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    typed = inTemporaryFolder(typed);
+    const QByteArray input = testData("roundtrip.txt");
+    const QString game = loadGame(input);
+    writeFile(path(QStringLiteral("out/old.dat")), OtherBytes);
+    editAndUndo();
+    m_fake->dialogs.inputAnswers << typed;
+
+    saveAsCommand(*m_window);
+
+    QCOMPARE(m_fake->dialogs.inputs.size(), 1);
+    QCOMPARE(m_fake->dialogs.inputs.first().prompt, QStringLiteral("Enter file name to save as."));
+    QCOMPARE(m_fake->dialogs.inputs.first().title, QStringLiteral("Save As..."));
+    QCOMPARE(m_fake->dialogs.inputs.first().defaultText, QStringLiteral("c:\\pedgrp.dat"));
+    verifyOnlyMessage(QStringLiteral("File save complete for '") + typed + QStringLiteral("'."),
+            SavedTitle, MessageIcon::Information);
+    QCOMPARE(readFile(path(written)), testData("roundtrip.ref"));
+    QCOMPARE(readFile(game + QStringLiteral("/data/pedgrp.dat")), input);
+    QVERIFY(!m_window->table().modified);
+    QVERIFY(!m_window->menu().mnusave->isEnabled());
+    QVERIFY(m_window->menu().mnusaveas->isEnabled());
+}
+
+void TestFileCommands::saveAsCancelledChangesNothing()
+{
+    loadGame(testData("roundtrip.txt"));
+    editAndUndo();
+    const QStringList before
+            = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    saveAsCommand(*m_window);
+
+    QCOMPARE(m_fake->dialogs.inputs.size(), 1);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QVERIFY(m_window->table().modified);
+    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestFileCommands::nextLoadTurnsSaveBackOnForTheGameFile()
+{
+    const QString game = loadGame(testData("roundtrip.txt"));
+    m_fake->dialogs.inputAnswers << QStringLiteral("saved.dat");
+    saveAsCommand(*m_window);
+    QVERIFY(!m_window->menu().mnusave->isEnabled());
+
+    loadFolder(game);
+    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QVERIFY(m_window->menu().mnusaveas->isEnabled());
+    editFirstSlot(QStringLiteral("pimp"));
+    m_window->menu().mnusave->trigger();
+
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QCOMPARE(readFile(path(QStringLiteral("saved.dat"))), testData("roundtrip.ref"));
+    QVERIFY(readFile(game + QStringLiteral("/data/pedgrp.dat")).contains("\npimp,\t\tfemale01,"));
+}
+
+void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("slotText");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("folder in the place of the file")
+            << QStringLiteral("taken") << QStringLiteral("pimp") << QString();
+    QTest::newRow("missing folder")
+            << QStringLiteral("nowhere/saved.dat") << QStringLiteral("pimp") << QString();
+    QTest::newRow("character beyond Latin-1")
+            << QStringLiteral("out/old.dat") << QStringLiteral("\u20acmale01")
+            << QStringLiteral("Area 'Sample' holds the character '\u20ac' (U+20AC), which an "
+                              "8-bit file cannot hold");
+}
+
+void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, slotText);
+    QFETCH(QString, description);
+    loadGame(testData("roundtrip.txt"));
+    writeFile(path(QStringLiteral("out/old.dat")), OtherBytes);
+    writeFile(path(QStringLiteral("taken/inside.dat")), OtherBytes);
+    editFirstSlot(slotText);
+    m_fake->dialogs.inputAnswers << typed;
+
+    saveAsCommand(*m_window);
+
+    const QString prefix = SavingFailed.arg(typed);
+    if (!description.isEmpty())
+        verifyOnlyMessage(
+                prefix + description + u'.', QStringLiteral("Error"), MessageIcon::Warning);
+    else
+        verifyOnlyFailure(
+                prefix, QStringLiteral("."), QStringLiteral("Error"), MessageIcon::Warning);
+    QVERIFY(m_window->table().modified);
+    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QCOMPARE(readFile(path(QStringLiteral("out/old.dat"))), OtherBytes);
+    QCOMPARE(QDir(path(QStringLiteral("out"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("old.dat")});
+    QCOMPARE(readFile(path(QStringLiteral("taken/inside.dat"))), OtherBytes);
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("nowhere"))));
+}
+
+void TestFileCommands::restoreOffersTheLastGameFolder()
+{
+    const QString game = loadGame(testData("roundtrip.txt"));
+    restoreBackupCommand(*m_window);
+
+    QCOMPARE(m_fake->dialogs.inputs.size(), 1);
+    const AskedInput &asked = m_fake->dialogs.inputs.first();
+    QCOMPARE(asked.prompt, QStringLiteral("Enter your GTA3 directory or press cancel."));
+    QCOMPARE(asked.title, QStringLiteral("Restore BackUp"));
+    QCOMPARE(asked.defaultText, game + u'/');
+}
+
+void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("gameFile");
+    QTest::newRow("no final separator")
+            << QStringLiteral("<tmp>/game") << QStringLiteral("game/data/pedgrp.dat");
+    QTest::newRow("final slash") << QStringLiteral("<tmp>/game/")
+                                 << QStringLiteral("game/data/pedgrp.dat");
+    QTest::newRow("final backslash")
+            << QStringLiteral("<tmp>/game\\") << QStringLiteral("game/data/pedgrp.dat");
+    QTest::newRow("relative") << QStringLiteral("game") << QStringLiteral("game/data/pedgrp.dat");
+    QTest::newRow("other capitals on disk")
+            << QStringLiteral("<tmp>/caps") << QStringLiteral("Caps/DATA/PEDGRP.dat");
+    QTest::newRow("no pedgrp.dat yet")
+            << QStringLiteral("<tmp>/fresh") << QStringLiteral("fresh/data/pedgrp.dat");
+}
+
+void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, gameFile);
+    typed = inTemporaryFolder(typed);
+    loadGame(testData("roundtrip.txt"));
+    writeFile(path(QStringLiteral("Caps/DATA/PEDGRP.dat")), OtherBytes);
+    QVERIFY(QDir().mkpath(path(QStringLiteral("fresh/data"))));
+    m_window->selectArea(3);
+    editFirstSlot(QStringLiteral("pimp"));
+    const QString listBefore = m_window->table().areaPeds(4);
+    const QStringList slotsBefore = slotTexts(*m_window);
+    m_fake->dialogs.inputAnswers << typed;
+
+    restoreBackupCommand(*m_window);
+
+    QCOMPARE(m_fake->dialogs.inputs.first().defaultText, path(QStringLiteral("game/")));
+    verifyOnlyMessage(QStringLiteral("Backup file 'pedgrp.dat' restored."),
+            QStringLiteral("Completed."), MessageIcon::Information);
+    QCOMPARE(readFile(path(gameFile)), BackupBytes);
+    QCOMPARE(
+            QDir(QFileInfo(path(gameFile)).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->table().areaPeds(4), listBefore);
+    QCOMPARE(m_window->selectedArea(), 3);
+    QCOMPARE(slotTexts(*m_window), slotsBefore);
+}
+
+void TestFileCommands::restoreCancelledDoesNothing()
+{
+    restoreBackupCommand(*m_window);
+
+    QCOMPARE(m_fake->dialogs.inputs.size(), 1);
+    QCOMPARE(m_fake->dialogs.inputs.first().defaultText,
+            QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\"));
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+}
+
+void TestFileCommands::restoreFailureLeavesTheGameFile_data()
+{
+    QTest::addColumn<QString>("breakage");
+    QTest::newRow("backup.file missing") << QStringLiteral("no backup");
+    QTest::newRow("no data folder") << QStringLiteral("no data");
+    QTest::newRow("folder in the place of pedgrp.dat") << QStringLiteral("folder");
+}
+
+void TestFileCommands::restoreFailureLeavesTheGameFile()
+{
+    QFETCH(QString, breakage);
+    const QByteArray oldBytes = testData("roundtrip.txt");
+    const QString game = makeGameFolder(m_dir->path(), oldBytes);
+    const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
+    const QString backup = path(QStringLiteral("program/backup.file"));
+    if (breakage == QLatin1String("no backup")) {
+        QVERIFY(QFile::remove(backup));
+    } else if (breakage == QLatin1String("no data")) {
+        QVERIFY(QDir(game + QStringLiteral("/data")).removeRecursively());
+    } else {
+        QVERIFY(QFile::remove(gameFile));
+        QVERIFY(QDir().mkdir(gameFile));
+    }
+    m_fake->dialogs.inputAnswers << game;
+
+    restoreBackupCommand(*m_window);
+
+    verifyOnlyFailure(
+            BackupFailed, QStringLiteral(".'"), QStringLiteral("Varnel"), MessageIcon::None);
+    if (breakage == QLatin1String("no backup")) {
+        QFile missing(backup);
+        QVERIFY(!missing.open(QIODevice::ReadOnly));
+        QCOMPARE(m_fake->dialogs.messages.first().text,
+                BackupFailed + missing.errorString() + QStringLiteral(".'"));
+        QCOMPARE(readFile(gameFile), oldBytes);
+    }
+    if (breakage == QLatin1String("no data"))
+        QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    if (breakage == QLatin1String("folder"))
+        QVERIFY(QFileInfo(gameFile).isDir());
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
