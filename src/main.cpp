@@ -11,7 +11,8 @@ int main(int argc, char *argv[])
 
     QtDialogs dialogs;
     QtRandomSource random;
-    const Platform platform{&dialogs, &random, nullptr, programFolder()};
+    QtLauncher launcher;
+    const Platform platform{&dialogs, &random, &launcher, shippedFilesFolder(programFolder())};
 
     FrmMain window(platform);
     dialogs.setParent(&window);

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-          xvfb xauth x11-utils xdotool desktop-file-utils appstream clang)
+          xvfb xauth libx11-dev desktop-file-utils appstream clang
+          libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,13 @@
 #include "app/frmmain.h"
 
+#include "app/filecommands.h"
+#include "bulk/randomize.h"
+#include "bulk/scan.h"
+#include "bulk/setall.h"
 #include "document/gamepaths.h"
 #include "document/pedcatalogue.h"
 #include "document/pedgrpfile.h"
+#include "help/helpcommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -77,9 +82,15 @@ void FrmMain::createControls()
     client->setFixedSize(twips(0, 0, 3750, 2895).size());
     setCentralWidget(client);
 
+    // Screen readers name the frame by its caption, also after it changes.
     m_frameeditor = new QGroupBox(QStringLiteral("Editor"), client);
     m_frameeditor->setGeometry(twips(120, 120, 3525, 2655));
     m_frameeditor->setFont(verdana(8.25, true));
+    // The caption sits on the frame's top line, so the controls drawn just below
+    // that line stay inside the frame.
+    m_frameeditor->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
 
     const QFont small = verdana(6.75, false);
     m_label5 = new QLabel(QStringLiteral("Area List:"), m_frameeditor);
@@ -89,6 +100,7 @@ void FrmMain::createControls()
 
     m_cmbareas = new QComboBox(m_frameeditor);
     m_cmbareas->setGeometry(twips(960, 240, 2460, 300));
+    m_cmbareas->setAccessibleName(QStringLiteral("Area List"));
     m_cmbareas->setEnabled(false);
     connect(m_cmbareas, &QComboBox::activated, this, &FrmMain::showArea);
 
@@ -107,6 +119,7 @@ void FrmMain::createControls()
         box->completer()->setCaseSensitivity(Qt::CaseSensitive);
         box->completer()->setCompletionMode(QCompleter::PopupCompletion);
         box->setGeometry(slotPlaces[slot]);
+        box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
         box->setEnabled(false);
         connect(box, &QComboBox::editTextChanged, this, &FrmMain::slotChanged);
         m_cmbped[slot] = box;
@@ -145,7 +158,22 @@ void FrmMain::createActions()
     m_menu.mnusite = makeAction(this, QStringLiteral("Author's Site"), Qt::CTRL | Qt::Key_W, true);
 
     connect(m_menu.mnuload, &QAction::triggered, this, &FrmMain::loadCommand);
+    connect(m_menu.mnusave, &QAction::triggered, this, [this] { saveCommand(*this); });
+    connect(m_menu.mnusaveas, &QAction::triggered, this, [this] { saveAsCommand(*this); });
+    connect(m_menu.mnurestore, &QAction::triggered, this,
+            [this] { restoreBackupCommand(*this); });
     connect(m_menu.mnuclose, &QAction::triggered, this, &FrmMain::exitCommand);
+    connect(m_menu.mnusetarea, &QAction::triggered, this, [this] { setAllInAreaCommand(*this); });
+    connect(m_menu.mnusetliberty, &QAction::triggered, this,
+            [this] { setAllInLibertyCityCommand(*this); });
+    connect(m_menu.mnurandomarea, &QAction::triggered, this,
+            [this] { randomizeInAreaCommand(*this); });
+    connect(m_menu.mnurandom, &QAction::triggered, this,
+            [this] { randomizeInAllAreasCommand(*this); });
+    connect(m_menu.mnuerrorscan, &QAction::triggered, this, [this] { scanCommand(*this); });
+    connect(m_menu.mnureadme, &QAction::triggered, this, [this] { readmeCommand(*this); });
+    connect(m_menu.mnuinfo, &QAction::triggered, this, [this] { quickInfoCommand(*this); });
+    connect(m_menu.mnusite, &QAction::triggered, this, [this] { authorsSiteCommand(*this); });
 }
 
 void FrmMain::createMenus()

@@ -1,5 +1,7 @@
 #include "document/gamepaths.h"
 
+#include "document/winepaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,6 +33,39 @@ QString matchingEntry(const QString &folder, const QString &name)
     return name;
 }
 
+// Each folder and the file below root, taken as they are where they exist and
+// else matched without regard to case.
+QString resolvedBelow(const QString &root, const QString &path)
+{
+    QString resolved = root;
+    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        QString next = joined(resolved, part);
+        if (part != QLatin1String(".") && part != QLatin1String("..") && !QFileInfo::exists(next))
+            next = joined(resolved, matchingEntry(resolved, part));
+        resolved = next;
+    }
+    return resolved;
+}
+
+// The first of the places the path may lie that exists; else the first whose
+// folder exists, so that a new file can be written there; else the first.
+QString resolvedInWine(const WineLocation &wine)
+{
+    QStringList candidates;
+    for (const QString &below : wine.pathsBelowDrive)
+        candidates.append(resolvedBelow(wine.driveFolder, below));
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (QFileInfo(candidate).dir().exists())
+            return candidate;
+    }
+    return candidates.first();
+}
+
 } // namespace
 
 QString withSeparator(const QString &typedDirectory)
@@ -53,15 +88,8 @@ QString resolvePath(const QString &typedPath)
 #else
     QString path = typedPath;
     path.replace(u'\\', u'/');
-    QString resolved = path.startsWith(u'/') ? QStringLiteral("/") : QString();
-    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
-    for (const QString &part : parts) {
-        QString next = joined(resolved, part);
-        if (part != QLatin1String(".") && part != QLatin1String("..")
-            && !QFileInfo::exists(next))
-            next = joined(resolved, matchingEntry(resolved, part));
-        resolved = next;
-    }
-    return resolved;
+    if (const auto wine = wineLocation(path))
+        return resolvedInWine(*wine);
+    return resolvedBelow(path.startsWith(u'/') ? QStringLiteral("/") : QString(), path);
 #endif
 }

@@ -12,5 +12,6 @@ QString gameFilePath(const QString &gameDirectory);
 
 // A typed path as a path on this system. Outside Windows "\" separates folders
 // too, and each folder and the file are matched without regard to case, as the
-// game's files often come from Windows with other capitals.
+// game's files often come from Windows with other capitals. A path that begins
+// with a drive letter is looked up in the Wine prefix (winepaths.h).
 QString resolvePath(const QString &typedPath);

@@ -1,0 +1,91 @@
+#include "app/frmmain.h"
+#include "support/fakeplatform.h"
+#include "support/testfiles.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString spokenName(QObject *object)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+// What a screen reader says for each control.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void namesEveryControl();
+    void namesTheSlotsAsTheScanCountsThem();
+    void frameIsNamedByItsCurrentCaption();
+
+private:
+    FakePlatform *m_fake = nullptr;
+    FrmMain *m_window = nullptr;
+};
+
+void TestAccessibility::init()
+{
+    m_fake = new FakePlatform;
+    m_window = new FrmMain(m_fake->platform());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestAccessibility::cleanup()
+{
+    delete m_window;
+    delete m_fake;
+}
+
+void TestAccessibility::namesEveryControl()
+{
+    QList<QWidget *> controls{m_window->frameeditor()};
+    for (QWidget *control :
+            m_window->frameeditor()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        controls.append(control);
+    QCOMPARE(controls.size(), 1 + 2 + 1 + SlotCount);
+    for (QWidget *control : controls)
+        QVERIFY2(!spokenName(control).isEmpty(), control->metaObject()->className());
+
+    QCOMPARE(spokenName(m_window->cmbareas()), QStringLiteral("Area List"));
+    QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor"));
+}
+
+void TestAccessibility::namesTheSlotsAsTheScanCountsThem()
+{
+    QStringList names;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        names << spokenName(m_window->cmbped(slot));
+    QCOMPARE(names,
+            QStringList({"Ped 1", "Ped 2", "Ped 3", "Ped 4", "Ped 5", "Ped 6", "Ped 7", "Ped 8"}));
+}
+
+void TestAccessibility::frameIsNamedByItsCurrentCaption()
+{
+    QTemporaryDir dir;
+    const QByteArray models = "MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01";
+    m_fake->dialogs.inputAnswers << makeGameFolder(
+            dir.path(), areaLine(models, "Downtown") + areaLine(models, "Harbour"));
+
+    m_window->loadCommand();
+    QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Downtown]"));
+    m_window->selectArea(1);
+    QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Harbour]"));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
