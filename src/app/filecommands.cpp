@@ -11,7 +11,6 @@
 
 namespace {
 
-const QString DefaultGameDirectory = QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\");
 const QString DefaultSaveAsName = QStringLiteral("c:\\pedgrp.dat");
 
 // The first character of text above Latin-1, or nothing.

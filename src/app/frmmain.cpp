@@ -22,7 +22,6 @@
 namespace {
 
 const QString AppTitle = QStringLiteral("Varnel");
-const QString DefaultGameDirectory = QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\");
 const QString CrLf = QStringLiteral("\r\n");
 
 // The layout is drawn in twips, 15 to a pixel at 96 DPI; Qt scales pixels on
