@@ -13,7 +13,7 @@ ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 # any report, leaks included, fails the run.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARNEL_SANITIZE=ON
 cmake --build build-asan --parallel "$(nproc)"
-ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1 \
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"

@@ -78,8 +78,8 @@ void checkRoundTrip(const AreaTable &table)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes = QByteArray::fromRawData(
+            reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     // A failed read keeps what it stored before the failing line; that part
     // must obey the same rules.
     const ReadResult read = readTable(bytes);

@@ -8,9 +8,10 @@ const QString CrLf = QStringLiteral("\r\n");
 // further in than this cannot be parsed.
 constexpr qsizetype MaxPosition = 32767;
 
-QString tabsAfter(const QString &text, qsizetype oneTabFrom)
+// One TAB after a name of oneTabFrom or more characters, two after a shorter one.
+void appendTabs(const QString &name, qsizetype oneTabFrom, QString &text)
 {
-    return text.size() >= oneTabFrom ? QStringLiteral("\t") : QStringLiteral("\t\t");
+    text += name.size() >= oneTabFrom ? QLatin1String("\t") : QLatin1String("\t\t");
 }
 
 // Removes every TAB; fails when one stands beyond MaxPosition of the line as it
@@ -103,27 +104,46 @@ bool AreaTable::parseAreaLine(const QString &line, int area, QString *error)
     return true;
 }
 
-QString AreaTable::composeAreaLine(int area) const
+void AreaTable::appendAreaLine(int area, QString &text) const
 {
-    const QString list = areaPeds(area);
-    QString line;
+    const QString &list = m_areaPeds.at(area - 1);
     if (const auto pieces = splitSlots(list)) {
-        for (int slot = 0; slot < SlotCount - 1; ++slot)
-            line += (*pieces)[slot] + u',' + tabsAfter((*pieces)[slot], 7);
-        line += (*pieces)[SlotCount - 1] + tabsAfter((*pieces)[SlotCount - 1], 8);
+        for (int slot = 0; slot < SlotCount - 1; ++slot) {
+            text += (*pieces)[slot];
+            text += u',';
+            appendTabs((*pieces)[slot], 7, text);
+        }
+        text += (*pieces)[SlotCount - 1];
+        appendTabs((*pieces)[SlotCount - 1], 8, text);
     } else {
         // A short list is kept whole, laid out like a last slot, so nothing is lost.
-        line += list + tabsAfter(list, 8);
+        text += list;
+        appendTabs(list, 8, text);
     }
-    return line + QLatin1String("# ") + areaName(area) + CrLf;
+    text += QLatin1String("# ");
+    text += m_areaNames.at(area - 1);
+    text += CrLf;
+}
+
+QString AreaTable::composeAreaLine(int area) const
+{
+    QString line;
+    appendAreaLine(area, line);
+    return line;
 }
 
 QString AreaTable::composeFile() const
 {
-    QString text = headerText + CrLf;
+    qsizetype size = headerText.size() + 2;
+    for (int area = 0; area < AreaCapacity; ++area)
+        size += m_areaPeds[area].size() + m_areaNames[area].size() + 2 * SlotCount + 4;
+    QString text;
+    text.reserve(size);
+    text += headerText;
+    text += CrLf;
     for (int area = 1; area <= AreaCapacity; ++area) {
-        if (!areaPeds(area).isEmpty())
-            text += composeAreaLine(area);
+        if (!m_areaPeds.at(area - 1).isEmpty())
+            appendAreaLine(area, text);
     }
     return text;
 }

@@ -48,6 +48,8 @@ public:
     bool modified = false;
 
 private:
+    void appendAreaLine(int area, QString &text) const;
+
     std::array<QString, AreaCapacity> m_areaPeds;
     std::array<QString, AreaCapacity> m_areaNames;
     int m_areaCount = 0;

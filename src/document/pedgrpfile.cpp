@@ -1,6 +1,7 @@
 #include "document/pedgrpfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QStringList splitLines(const QByteArray &bytes)
 {
@@ -34,6 +35,10 @@ ReadResult readTable(const QByteArray &bytes)
 
 ReadResult readPedgrpFile(const QString &path)
 {
+    // A pipe or a device would make open() or the read wait forever.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return {AreaTable(), QStringLiteral("Not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {AreaTable(), file.errorString()};

@@ -1,6 +1,7 @@
-// Inputs from fuzzing the reader, kept as rows so that the properties the fuzz
-// target checks also hold in every ordinary test run: what was read comes back
-// unchanged from the written file, and nothing lies beyond the listed areas.
+// The properties that fuzz/fuzz_reader.cpp checks, over inputs at the edges the
+// fuzzer explores and over whatever it finds, so that they hold in every
+// ordinary test run too: what was read comes back unchanged from the written
+// file, and nothing lies beyond the listed areas. A new finding becomes a row.
 
 #include "document/pedgrpfile.h"
 
@@ -55,14 +56,13 @@ void TestFuzzFindings::writtenFileReadsBackUnchanged_data()
             << QByteArray("a,b,c,d,e,f,g,h #\t\t Joined\r\n") << true;
     QTest::newRow("empty name") << QByteArray("a,b,c,d,e,f,g,h # \r\n") << true;
     QTest::newRow("only commas") << QByteArray(",,,,,,,,,,\t# Commas\n") << true;
-    QTest::newRow("lone CRs between areas")
-            << QByteArray("a # One\r\r\rb # Two\r# note\r") << true;
-    QTest::newRow("list right below the position limit")
-            << QByteArray(32766, 'a') + "# Edge\r\n" << true;
-    QTest::newRow("list one past the position limit")
-            << "x # Kept\r\n" + QByteArray(32767, 'a') + "# Over\r\n" << false;
-    QTest::newRow("TAB right below the position limit")
-            << QByteArray(32766, 'a') + "\t# Edge\r\n" << true;
+    QTest::newRow("lone CRs between areas") << QByteArray("a # One\r\r\rb # Two\r# note\r") << true;
+    QTest::newRow("list right below the position limit") << QByteArray(32766, 'a') + "# Edge\r\n"
+                                                         << true;
+    QTest::newRow("list one past the position limit") << "x # Kept\r\n" + QByteArray(32767, 'a')
+                    + "# Over\r\n" << false;
+    QTest::newRow("TAB right below the position limit") << QByteArray(32766, 'a') + "\t# Edge\r\n"
+                                                        << true;
     QTest::newRow("failure keeps what came before")
             << QByteArray("a,b # One\r\nbroken#line\r\nc # Three\r\n") << false;
 }
@@ -99,7 +99,8 @@ void TestFuzzFindings::listBeginningWithAHashReadsBackAsAComment()
     const ReadResult again = readTable(read.table.composeFile().toLatin1());
     QVERIFY(again.ok());
     QCOMPARE(again.table.areaCount(), 0);
-    QCOMPARE(again.table.headerText, QStringLiteral("#x,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# Hash\r\n"));
+    QCOMPARE(again.table.headerText,
+            QStringLiteral("#x,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# Hash\r\n"));
 }
 
 QTEST_APPLESS_MAIN(TestFuzzFindings)
