@@ -52,8 +52,7 @@ QString damagedAreaText(const QString &areaName, const QString &modelList)
             + QStringLiteral("Damaged Data: '") + modelList + QStringLiteral("'.");
 }
 
-QAction *makeAction(QObject *parent, const QString &caption, QKeyCombination shortcut,
-                    bool enabled)
+QAction *makeAction(QObject *parent, const QString &caption, QKeyCombination shortcut, bool enabled)
 {
     auto *action = new QAction(caption, parent);
     action->setShortcut(QKeySequence(shortcut));
@@ -104,10 +103,14 @@ void FrmMain::createControls()
     connect(m_cmbareas, &QComboBox::activated, this, &FrmMain::showArea);
 
     const QRect slotPlaces[SlotCount] = {
-        twips(120, 1080, 1605, 300), twips(1800, 1080, 1600, 300),
-        twips(120, 1440, 1600, 300), twips(1800, 1440, 1600, 300),
-        twips(120, 1800, 1600, 300), twips(1800, 1800, 1600, 300),
-        twips(120, 2160, 1600, 300), twips(1800, 2160, 1600, 300),
+            twips(120, 1080, 1605, 300),
+            twips(1800, 1080, 1600, 300),
+            twips(120, 1440, 1600, 300),
+            twips(1800, 1440, 1600, 300),
+            twips(120, 1800, 1600, 300),
+            twips(1800, 1800, 1600, 300),
+            twips(120, 2160, 1600, 300),
+            twips(1800, 2160, 1600, 300),
     };
     for (int slot = 0; slot < SlotCount; ++slot) {
         auto *box = new QComboBox(m_frameeditor);
@@ -125,7 +128,7 @@ void FrmMain::createControls()
     }
 
     for (QWidget *widget : {static_cast<QWidget *>(m_label5), static_cast<QWidget *>(m_label1),
-                            static_cast<QWidget *>(m_cmbareas)})
+                 static_cast<QWidget *>(m_cmbareas)})
         widget->setFont(small);
     for (QComboBox *box : m_cmbped)
         box->setFont(small);
@@ -137,21 +140,23 @@ void FrmMain::createControls()
 
 void FrmMain::createActions()
 {
-    m_menu.mnuload = makeAction(this, QStringLiteral("Load pedgrp.dat..."), Qt::CTRL | Qt::Key_L, true);
+    m_menu.mnuload
+            = makeAction(this, QStringLiteral("Load pedgrp.dat..."), Qt::CTRL | Qt::Key_L, true);
     m_menu.mnusave = makeAction(this, QStringLiteral("Save"), Qt::CTRL | Qt::Key_S, false);
     m_menu.mnusaveas = makeAction(this, QStringLiteral("Save As..."), Qt::CTRL | Qt::Key_A, false);
-    m_menu.mnurestore = makeAction(this, QStringLiteral("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
+    m_menu.mnurestore
+            = makeAction(this, QStringLiteral("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
     m_menu.mnuclose = makeAction(this, QStringLiteral("Exit"), Qt::CTRL | Qt::Key_E, true);
-    m_menu.mnusetarea =
-            makeAction(this, QStringLiteral("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
-    m_menu.mnusetliberty = makeAction(this, QStringLiteral("Set All In Liberty City..."),
-                                      Qt::CTRL | Qt::Key_C, false);
-    m_menu.mnurandomarea =
-            makeAction(this, QStringLiteral("Randomize In Area"), Qt::CTRL | Qt::Key_R, false);
-    m_menu.mnurandom =
-            makeAction(this, QStringLiteral("Randomize In All Areas"), Qt::CTRL | Qt::Key_O, false);
-    m_menu.mnuerrorscan = makeAction(this, QStringLiteral("Scan For Non-Existant Peds"),
-                                     Qt::CTRL | Qt::Key_P, false);
+    m_menu.mnusetarea
+            = makeAction(this, QStringLiteral("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
+    m_menu.mnusetliberty = makeAction(
+            this, QStringLiteral("Set All In Liberty City..."), Qt::CTRL | Qt::Key_C, false);
+    m_menu.mnurandomarea
+            = makeAction(this, QStringLiteral("Randomize In Area"), Qt::CTRL | Qt::Key_R, false);
+    m_menu.mnurandom = makeAction(
+            this, QStringLiteral("Randomize In All Areas"), Qt::CTRL | Qt::Key_O, false);
+    m_menu.mnuerrorscan = makeAction(
+            this, QStringLiteral("Scan For Non-Existant Peds"), Qt::CTRL | Qt::Key_P, false);
     m_menu.mnureadme = makeAction(this, QStringLiteral("Readme File"), Qt::CTRL | Qt::Key_F, true);
     m_menu.mnuinfo = makeAction(this, QStringLiteral("Quick Info..."), Qt::CTRL | Qt::Key_Q, true);
     m_menu.mnusite = makeAction(this, QStringLiteral("Author's Site"), Qt::CTRL | Qt::Key_W, true);
@@ -159,8 +164,7 @@ void FrmMain::createActions()
     connect(m_menu.mnuload, &QAction::triggered, this, &FrmMain::loadCommand);
     connect(m_menu.mnusave, &QAction::triggered, this, [this] { saveCommand(*this); });
     connect(m_menu.mnusaveas, &QAction::triggered, this, [this] { saveAsCommand(*this); });
-    connect(m_menu.mnurestore, &QAction::triggered, this,
-            [this] { restoreBackupCommand(*this); });
+    connect(m_menu.mnurestore, &QAction::triggered, this, [this] { restoreBackupCommand(*this); });
     connect(m_menu.mnuclose, &QAction::triggered, this, &FrmMain::exitCommand);
     connect(m_menu.mnusetarea, &QAction::triggered, this, [this] { setAllInAreaCommand(*this); });
     connect(m_menu.mnusetliberty, &QAction::triggered, this,
@@ -245,7 +249,7 @@ void FrmMain::showArea(int position)
         return;
     }
     dialogs().message(damagedAreaText(name, list), QStringLiteral("Error"), MessageIcon::Warning,
-                      MessageButtons::Ok);
+            MessageButtons::Ok);
     showSlots(list.split(u','));
 }
 
@@ -272,9 +276,9 @@ void FrmMain::slotChanged()
 
 void FrmMain::loadCommand()
 {
-    const QString typed = dialogs().input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
-                                          QStringLiteral("Enter Directory"), DefaultGameDirectory,
-                                          Completion::Paths);
+    const QString typed
+            = dialogs().input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
+                    QStringLiteral("Enter Directory"), DefaultGameDirectory, Completion::Paths);
     if (typed.isEmpty())
         return;
     const QString gameDirectory = withSeparator(typed);
@@ -283,7 +287,7 @@ void FrmMain::loadCommand()
     ReadResult read = readPedgrpFile(resolvePath(gameFilePath(gameDirectory)));
     if (!read.ok()) {
         dialogs().message(QStringLiteral("An error occured, the error was: ") + read.error + u'.',
-                          AppTitle, MessageIcon::None, MessageButtons::Ok);
+                AppTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }
     read.table.gameDirectory = gameDirectory;
@@ -315,9 +319,9 @@ void FrmMain::enableEditing()
     m_cmbareas->setEnabled(true);
     for (QComboBox *box : m_cmbped)
         box->setEnabled(true);
-    for (QAction *action : {m_menu.mnusave, m_menu.mnusaveas, m_menu.mnurandom,
-                            m_menu.mnurandomarea, m_menu.mnuerrorscan, m_menu.mnusetarea,
-                            m_menu.mnusetliberty})
+    for (QAction *action :
+            {m_menu.mnusave, m_menu.mnusaveas, m_menu.mnurandom, m_menu.mnurandomarea,
+                    m_menu.mnuerrorscan, m_menu.mnusetarea, m_menu.mnusetliberty})
         action->setEnabled(true);
 }
 
@@ -326,8 +330,7 @@ bool FrmMain::mayQuit()
     if (!m_table.modified)
         return true;
     return dialogs().message(QStringLiteral("Unsaved changes have been made. Really Quit?"),
-                             QStringLiteral("Really Quit?"), MessageIcon::Warning,
-                             MessageButtons::YesNo)
+                   QStringLiteral("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo)
             == Answer::Yes;
 }
 

@@ -13,7 +13,8 @@ class QGroupBox;
 class QLabel;
 
 // The menu entries, by the names the commands know them by.
-struct MenuEntries {
+struct MenuEntries
+{
     QAction *mnuload = nullptr;
     QAction *mnusave = nullptr;
     QAction *mnusaveas = nullptr;

@@ -23,9 +23,8 @@ QString joined(const QString &folder, const QString &name)
 QString matchingEntry(const QString &folder, const QString &name)
 {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries =
-            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                          QDir::Name);
+    const QStringList entries = dir.entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;

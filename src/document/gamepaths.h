@@ -3,7 +3,8 @@
 #include <QString>
 
 // Where the game installs itself on Windows; the prompts offer it.
-inline const QString DefaultGameDirectory = QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\");
+inline const QString DefaultGameDirectory
+        = QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\");
 
 // The typed game directory with a separator at its end: nothing is added when
 // it already ends in one ("\" always counts; "/" too where it is the system's).

@@ -2,6 +2,7 @@
 
 const QStringList &pedCatalogue()
 {
+    // clang-format off
     static const QStringList names{
         "st_man",     "st_wom",      "fan_man1",    "fan_man2",   "fan_wom",   "stud_man",
         "stud_wom",   "shopper1",    "shopper2",    "shopper3",   "hos_man",   "hos_wom",
@@ -14,6 +15,7 @@ const QStringList &pedCatalogue()
         "worker1",    "worker2",     "scum_man",    "scum_wom",   "criminal01", "criminal02",
         "pimp",       "prostitute",  "prostitute2",
     };
+    // clang-format on
     return names;
 }
 

@@ -11,7 +11,8 @@
 // character with the same code (Latin-1), so every byte read can be written back.
 QStringList splitLines(const QByteArray &bytes);
 
-struct ReadResult {
+struct ReadResult
+{
     AreaTable table;
     QString error; // empty when the whole file was read
     bool ok() const { return error.isEmpty(); }

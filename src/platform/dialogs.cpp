@@ -36,8 +36,8 @@ void addPathCompleter(QInputDialog &dialog)
 
 } // namespace
 
-Answer QtDialogs::message(const QString &text, const QString &title, MessageIcon icon,
-                          MessageButtons buttons)
+Answer QtDialogs::message(
+        const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
 {
     // Message texts break lines with CR LF; a label wants LF alone.
     QString shown = text;
@@ -56,7 +56,7 @@ Answer QtDialogs::message(const QString &text, const QString &title, MessageIcon
 }
 
 QString QtDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
-                         Completion completion)
+        Completion completion)
 {
     QInputDialog dialog(m_parent);
     dialog.setInputMode(QInputDialog::TextInput);

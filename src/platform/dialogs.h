@@ -17,12 +17,14 @@ public:
     virtual ~Dialogs() = default;
 
     // A modal box; with YesNo, Yes is the default button.
-    virtual Answer message(const QString &text, const QString &title, MessageIcon icon,
-                           MessageButtons buttons) = 0;
+    virtual Answer message(
+            const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
+            = 0;
 
     // A modal one-line input box; the empty text on Cancel.
     virtual QString input(const QString &prompt, const QString &title, const QString &defaultText,
-                          Completion completion = Completion::None) = 0;
+            Completion completion = Completion::None)
+            = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -32,9 +34,9 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     Answer message(const QString &text, const QString &title, MessageIcon icon,
-                   MessageButtons buttons) override;
+            MessageButtons buttons) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText,
-                  Completion completion) override;
+            Completion completion) override;
 
 private:
     QWidget *m_parent;

@@ -7,7 +7,8 @@
 #include <QString>
 
 // What the window needs of the system it runs on; tests hand it their own.
-struct Platform {
+struct Platform
+{
     Dialogs *dialogs = nullptr;
     RandomSource *random = nullptr;
     Launcher *launcher = nullptr;

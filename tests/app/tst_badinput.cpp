@@ -337,7 +337,8 @@ void TestBadInput::unreadablePlaceFailsCleanly_data()
                                                << "Too many levels of symbolic links";
     QTest::newRow("data folder a link to itself") << "folder loop"
                                                   << "Too many levels of symbolic links";
-    QTest::newRow("link to a device") << "device" << "Not a regular file";
+    QTest::newRow("link to a device") << "device"
+                                      << "Not a regular file";
 }
 
 void TestBadInput::unreadablePlaceFailsCleanly()

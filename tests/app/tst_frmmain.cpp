@@ -68,12 +68,12 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
     // Caption and shortcut of every entry, "-" for a separator.
     const QList<QPair<QString, QStringList>> expected{
             {"&File",
-             {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
-              "Restore BackUp|Ctrl+B", "-", "Exit|Ctrl+E"}},
+                    {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
+                            "Restore BackUp|Ctrl+B", "-", "Exit|Ctrl+E"}},
             {"&Options",
-             {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
-              "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
-              "Scan For Non-Existant Peds|Ctrl+P"}},
+                    {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
+                            "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
+                            "Scan For Non-Existant Peds|Ctrl+P"}},
             {"&Help", {"Readme File|Ctrl+F", "Quick Info...|Ctrl+Q", "-", "Author's Site|Ctrl+W"}},
     };
     const QList<QAction *> menus = m_window->menuBar()->actions();
@@ -82,9 +82,8 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
         QCOMPARE(menus[m]->text(), expected[m].first);
         QStringList entries;
         for (const QAction *entry : menus[m]->menu()->actions()) {
-            entries << (entry->isSeparator()
-                                ? QStringLiteral("-")
-                                : entry->text() + u'|' + entry->shortcut().toString());
+            entries << (entry->isSeparator() ? QStringLiteral("-")
+                                             : entry->text() + u'|' + entry->shortcut().toString());
         }
         QCOMPARE(entries, expected[m].second);
     }
@@ -93,11 +92,11 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
 void TestFrmMain::onlyLoadRestoreExitAndHelpWorkAtStart()
 {
     const MenuEntries &menu = m_window->menu();
-    for (QAction *on : {menu.mnuload, menu.mnurestore, menu.mnuclose, menu.mnureadme,
-                        menu.mnuinfo, menu.mnusite})
+    for (QAction *on : {menu.mnuload, menu.mnurestore, menu.mnuclose, menu.mnureadme, menu.mnuinfo,
+                 menu.mnusite})
         QVERIFY2(on->isEnabled(), qPrintable(on->text()));
     for (QAction *off : {menu.mnusave, menu.mnusaveas, menu.mnusetarea, menu.mnusetliberty,
-                         menu.mnurandomarea, menu.mnurandom, menu.mnuerrorscan})
+                 menu.mnurandomarea, menu.mnurandom, menu.mnuerrorscan})
         QVERIFY2(!off->isEnabled(), qPrintable(off->text()));
     QVERIFY(!m_window->cmbareas()->isEnabled());
     for (int slot = 0; slot < SlotCount; ++slot)

@@ -15,8 +15,11 @@ const QByteArray EightNames = "a,b,c,d,e,f,g,h";
 
 QByteArray threeAreas()
 {
-    return "# header\r\n" + areaLine("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1", "Downtown")
-            + areaLine("st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1", "Harbour")
+    return "# header\r\n"
+            + areaLine("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1",
+                    "Downtown")
+            + areaLine(
+                    "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1", "Harbour")
             + areaLine(EightNames, "Letters");
 }
 
@@ -125,7 +128,7 @@ void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
     QCOMPARE(m_window->selectedArea(), 0);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
     QCOMPARE(slotTexts(*m_window).join(u','),
-             QStringLiteral("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"));
+            QStringLiteral("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"));
     QCOMPARE(m_window->table().headerText, QStringLiteral("# header\r\n"));
     QVERIFY(!m_window->table().modified);
 
@@ -134,7 +137,7 @@ void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
         QVERIFY(m_window->cmbped(slot)->isEnabled());
     const MenuEntries &menu = m_window->menu();
     for (QAction *action : {menu.mnusave, menu.mnusaveas, menu.mnurandom, menu.mnurandomarea,
-                            menu.mnuerrorscan, menu.mnusetarea, menu.mnusetliberty})
+                 menu.mnuerrorscan, menu.mnusetarea, menu.mnusetliberty})
         QVERIFY2(action->isEnabled(), qPrintable(action->text()));
 }
 
@@ -217,7 +220,8 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument_data()
     QTest::newRow("101 areas") << "other" << hundredAndOne << "Index out of range";
     QTest::newRow("line without hash blank")
             << "other" << QByteArray("a,b,c,d,e,f,g,h #Docks\r\n") << "Invalid argument";
-    QTest::newRow("long line") << "other" << QByteArray(40000, 'a') + "\t# Far\r\n" << "Overflow";
+    QTest::newRow("long line") << "other" << QByteArray(40000, 'a') + "\t# Far\r\n"
+                               << "Overflow";
 }
 
 void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
@@ -243,8 +247,9 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
 
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     const ShownMessage &shown = m_fake->dialogs.messages.first();
-    QVERIFY2(shown.text.startsWith(QStringLiteral("An error occured, the error was: ") + description),
-             qPrintable(shown.text));
+    QVERIFY2(shown.text.startsWith(
+                     QStringLiteral("An error occured, the error was: ") + description),
+            qPrintable(shown.text));
     QVERIFY(shown.text.endsWith(u'.'));
     QCOMPARE(shown.title, QStringLiteral("Varnel"));
     QCOMPARE(shown.icon, MessageIcon::None);
@@ -270,7 +275,8 @@ void TestLoadAndEdit::showsTheSplitOfTheSelectedArea_data()
 {
     QTest::addColumn<QByteArray>("list");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("eight names") << EightNames << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
+    QTest::newRow("eight names") << EightNames
+                                 << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
     QTest::newRow("ten names") << QByteArray("a,b,c,d,e,f,g,h,i,j")
                                << QStringList{"a", "b", "c", "d", "e", "f", "g", "h,i,j"};
     QTest::newRow("nothing after the seventh comma")
@@ -313,7 +319,8 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
     QVERIFY(!m_window->table().modified);
 
     m_window->selectArea(2);
-    QCOMPARE(m_fake->dialogs.messages.last().text, damagedText(QStringLiteral("One"), QStringLiteral("noComma")));
+    QCOMPARE(m_fake->dialogs.messages.last().text,
+            damagedText(QStringLiteral("One"), QStringLiteral("noComma")));
     QCOMPARE(slotTexts(*m_window), (QStringList{"noComma", "", "", "", "", "", "", ""}));
     QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("noComma"));
 

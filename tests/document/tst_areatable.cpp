@@ -66,27 +66,48 @@ void TestAreaTable::readsOneLine_data()
     QTest::addColumn<QString>("peds");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("comment") << "# a comment" << 0 << "# a comment\r\n" << "" << "";
-    QTest::newRow("hash alone is a comment") << "#" << 0 << "#\r\n" << "" << "";
-    QTest::newRow("empty line skipped") << "" << 0 << "" << "" << "";
-    QTest::newRow("line without hash skipped") << "male01,female01" << 0 << "" << "" << "";
-    QTest::newRow("blanks and tabs around names")
-            << "b_man1, b_man2,\tb_man3 # Downtown" << 1 << "" << "b_man1,b_man2,b_man3"
-            << "Downtown";
+    QTest::newRow("comment") << "# a comment" << 0 << "# a comment\r\n"
+                             << ""
+                             << "";
+    QTest::newRow("hash alone is a comment") << "#" << 0 << "#\r\n"
+                                             << ""
+                                             << "";
+    QTest::newRow("empty line skipped") << "" << 0 << ""
+                                        << ""
+                                        << "";
+    QTest::newRow("line without hash skipped") << "male01,female01" << 0 << ""
+                                               << ""
+                                               << "";
+    QTest::newRow("blanks and tabs around names") << "b_man1, b_man2,\tb_man3 # Downtown" << 1 << ""
+                                                  << "b_man1,b_man2,b_man3"
+                                                  << "Downtown";
     QTest::newRow("written layout")
-            << "male01,\t\tfemale01,\tcriminal01,\tb_man1,\t\tst_wom,\t\tfatfemale01,\tp_man1,\t\tworker1\t\t# Sample"
-            << 1 << "" << "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"
+            << "male01,\t\tfemale01,\tcriminal01,\tb_man1,\t\tst_wom,\t\tfatfemale01,\tp_man1,"
+               "\t\tworker1\t\t# Sample"
+            << 1 << ""
+            << "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"
             << "Sample";
-    QTest::newRow("hash blank twice splits at the first")
-            << "a,b # North # South" << 1 << "" << "a,b" << "North # South";
-    QTest::newRow("trailing blanks of the name kept") << "a # Docks  " << 1 << "" << "a" << "Docks  ";
-    QTest::newRow("tabs inside the name removed") << "a # Po\trt" << 1 << "" << "a" << "Port";
-    QTest::newRow("line starting with a blank is an area") << " # Docks" << 1 << "" << "" << "Docks";
-    QTest::newRow("line starting with a tab is an area") << "\t# Docks" << 1 << "" << "" << "Docks";
-    QTest::newRow("empty name") << "a,b # " << 1 << "" << "a,b" << "";
-    QTest::newRow("bytes above 127 kept") << QString::fromLatin1("caf\xe9 # Bar\xff") << 1 << ""
-                                          << QString::fromLatin1("caf\xe9")
-                                          << QString::fromLatin1("Bar\xff");
+    QTest::newRow("hash blank twice splits at the first") << "a,b # North # South" << 1 << ""
+                                                          << "a,b"
+                                                          << "North # South";
+    QTest::newRow("trailing blanks of the name kept") << "a # Docks  " << 1 << ""
+                                                      << "a"
+                                                      << "Docks  ";
+    QTest::newRow("tabs inside the name removed") << "a # Po\trt" << 1 << ""
+                                                  << "a"
+                                                  << "Port";
+    QTest::newRow("line starting with a blank is an area") << " # Docks" << 1 << ""
+                                                           << ""
+                                                           << "Docks";
+    QTest::newRow("line starting with a tab is an area") << "\t# Docks" << 1 << ""
+                                                         << ""
+                                                         << "Docks";
+    QTest::newRow("empty name") << "a,b # " << 1 << ""
+                                << "a,b"
+                                << "";
+    QTest::newRow("bytes above 127 kept")
+            << QString::fromLatin1("caf\xe9 # Bar\xff") << 1 << "" << QString::fromLatin1("caf\xe9")
+            << QString::fromLatin1("Bar\xff");
 }
 
 void TestAreaTable::readsOneLine()
@@ -171,7 +192,8 @@ void TestAreaTable::splitsSlots_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("pieces");
-    QTest::newRow("eight names") << "a,b,c,d,e,f,g,h" << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
+    QTest::newRow("eight names") << "a,b,c,d,e,f,g,h"
+                                 << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
     QTest::newRow("ten names keep the rest in slot 7")
             << "a,b,c,d,e,f,g,h,i,j" << QStringList{"a", "b", "c", "d", "e", "f", "g", "h,i,j"};
     QTest::newRow("nothing after the seventh comma")
@@ -201,19 +223,26 @@ void TestAreaTable::writesAreaLines_data()
     QTest::addColumn<QString>("line");
     QTest::newRow("sample layout")
             << "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"
-            << "male01,\t\tfemale01,\tcriminal01,\tb_man1,\t\tst_wom,\t\tfatfemale01,\tp_man1,\t\tworker1\t\t# N\r\n";
+            << "male01,\t\tfemale01,\tcriminal01,\tb_man1,\t\tst_wom,\t\tfatfemale01,\tp_man1,"
+               "\t\tworker1\t\t# N\r\n";
     QTest::newRow("six and seven characters")
             << "aaaaaa,bbbbbbb,c,d,e,f,g,h"
             << "aaaaaa,\t\tbbbbbbb,\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# N\r\n";
     QTest::newRow("last slot seven and eight characters")
-            << "a,b,c,d,e,f,g,hhhhhhh" << "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\thhhhhhh\t\t# N\r\n";
+            << "a,b,c,d,e,f,g,hhhhhhh"
+            << "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\thhhhhhh\t\t# N\r\n";
     QTest::newRow("last slot of eight characters")
-            << "a,b,c,d,e,f,g,hhhhhhhh" << "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\thhhhhhhh\t# N\r\n";
+            << "a,b,c,d,e,f,g,hhhhhhhh"
+            << "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\thhhhhhhh\t# N\r\n";
     QTest::newRow("nine names keep their comma")
-            << "a,b,c,d,e,f,g,h,i" << "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th,i\t\t# N\r\n";
-    QTest::newRow("short list written whole") << "a,b,c" << "a,b,c\t\t# N\r\n";
-    QTest::newRow("long short list") << "female01,b" << "female01,b\t# N\r\n";
-    QTest::newRow("typed blank kept") << "a b,b,c,d,e,f,g,h" << "a b,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# N\r\n";
+            << "a,b,c,d,e,f,g,h,i"
+            << "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th,i\t\t# N\r\n";
+    QTest::newRow("short list written whole") << "a,b,c"
+                                              << "a,b,c\t\t# N\r\n";
+    QTest::newRow("long short list") << "female01,b"
+                                     << "female01,b\t# N\r\n";
+    QTest::newRow("typed blank kept") << "a b,b,c,d,e,f,g,h"
+                                      << "a b,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# N\r\n";
 }
 
 void TestAreaTable::writesAreaLines()
@@ -245,12 +274,13 @@ void TestAreaTable::writesHeaderBlankLineAndOnlyFilledAreas()
 
     int counter = 0;
     QString error;
-    for (const char *line : {"# head", "a,b,c,d,e,f,g,h # One", " # Empty", "i,j,k,l,m,n,o,p # Three"})
+    for (const char *line :
+            {"# head", "a,b,c,d,e,f,g,h # One", " # Empty", "i,j,k,l,m,n,o,p # Three"})
         QVERIFY(table.takeLine(QString::fromLatin1(line), counter, &error));
     QCOMPARE(table.composeFile(),
-             QStringLiteral("# head\r\n\r\n"
-                            "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# One\r\n"
-                            "i,\t\tj,\t\tk,\t\tl,\t\tm,\t\tn,\t\to,\t\tp\t\t# Three\r\n"));
+            QStringLiteral("# head\r\n\r\n"
+                           "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# One\r\n"
+                           "i,\t\tj,\t\tk,\t\tl,\t\tm,\t\tn,\t\to,\t\tp\t\t# Three\r\n"));
 
     table.reset();
     QCOMPARE(table.areaCount(), 0);

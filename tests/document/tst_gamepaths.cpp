@@ -22,11 +22,15 @@ void TestGamePaths::addsASeparatorOnlyWhenMissing_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("directory");
     const QString sep = QDir::separator();
-    QTest::newRow("no separator") << "/games/gta3" << "/games/gta3" + sep;
-    QTest::newRow("backslash counts") << "c:\\gta3\\" << "c:\\gta3\\";
-    QTest::newRow("blanks are kept") << "   " << "   " + sep;
+    QTest::newRow("no separator") << "/games/gta3"
+                                  << "/games/gta3" + sep;
+    QTest::newRow("backslash counts") << "c:\\gta3\\"
+                                      << "c:\\gta3\\";
+    QTest::newRow("blanks are kept") << "   "
+                                     << "   " + sep;
     if (sep == QLatin1String("/"))
-        QTest::newRow("slash counts") << "/games/gta3/" << "/games/gta3/";
+        QTest::newRow("slash counts") << "/games/gta3/"
+                                      << "/games/gta3/";
 }
 
 void TestGamePaths::addsASeparatorOnlyWhenMissing()
@@ -37,18 +41,24 @@ void TestGamePaths::addsASeparatorOnlyWhenMissing()
 
 void TestGamePaths::namesTheGameFileTheWayTheFolderWasTyped()
 {
-    QCOMPARE(gameFilePath(QStringLiteral("c:\\gta3\\")), QStringLiteral("c:\\gta3\\data\\pedgrp.dat"));
-    QCOMPARE(gameFilePath(QStringLiteral("/games/gta3/")), QStringLiteral("/games/gta3/data/pedgrp.dat"));
+    QCOMPARE(gameFilePath(QStringLiteral("c:\\gta3\\")),
+            QStringLiteral("c:\\gta3\\data\\pedgrp.dat"));
+    QCOMPARE(gameFilePath(QStringLiteral("/games/gta3/")),
+            QStringLiteral("/games/gta3/data/pedgrp.dat"));
 }
 
 void TestGamePaths::findsFilesWhateverTheirCase_data()
 {
     QTest::addColumn<QString>("onDisk");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("same case") << "game/data/pedgrp.dat" << "game/data/pedgrp.dat";
-    QTest::newRow("capitals on disk") << "Game/Data/PEDGRP.DAT" << "game/data/pedgrp.dat";
-    QTest::newRow("capitals typed") << "game/data/pedgrp.dat" << "GAME/DATA/PedGrp.dat";
-    QTest::newRow("backslashes typed") << "Game/Data/pedgrp.dat" << "game\\data\\pedgrp.dat";
+    QTest::newRow("same case") << "game/data/pedgrp.dat"
+                               << "game/data/pedgrp.dat";
+    QTest::newRow("capitals on disk") << "Game/Data/PEDGRP.DAT"
+                                      << "game/data/pedgrp.dat";
+    QTest::newRow("capitals typed") << "game/data/pedgrp.dat"
+                                    << "GAME/DATA/PedGrp.dat";
+    QTest::newRow("backslashes typed") << "Game/Data/pedgrp.dat"
+                                       << "game\\data\\pedgrp.dat";
     QTest::newRow("folder with blanks") << "Grand Theft Auto 3/data/pedgrp.dat"
                                         << "grand theft auto 3\\\\data\\pedgrp.dat";
 }

@@ -51,11 +51,11 @@ void TestPedgrpFile::readingAndWritingMatchesTheGoldenFile_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
     // Every kind of line, with CR LF, LF and CR line ends mixed.
-    QTest::newRow("mixed") << "mixed.txt" << "mixed.ref";
+    QTest::newRow("mixed") << "mixed.txt"
+                           << "mixed.ref";
     // The demo game's file is already in the written layout.
-    QTest::newRow("demo game")
-            << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat"
-            << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat";
+    QTest::newRow("demo game") << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat"
+                               << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat";
 }
 
 void TestPedgrpFile::readingAndWritingMatchesTheGoldenFile()
@@ -81,7 +81,8 @@ void TestPedgrpFile::writtenFilesReadBackToTheSameBytes()
     const ReadResult second = readTable(written);
     QVERIFY(second.ok());
     QCOMPARE(second.table.composeFile().toLatin1(), written);
-    QCOMPARE(second.table.areaPeds(3), QStringLiteral("b_man1,b_man2,b_man3,b_wom1,b_wom2,b_wom3,mod_man,mod_wom,const1"));
+    QCOMPARE(second.table.areaPeds(3),
+            QStringLiteral("b_man1,b_man2,b_man3,b_wom1,b_wom2,b_wom3,mod_man,mod_wom,const1"));
 }
 
 void TestPedgrpFile::stopsAtTheFirstFailingLine()
@@ -96,9 +97,12 @@ void TestPedgrpFile::reportsFilesThatCannotBeRead_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("error");
-    QTest::newRow("missing") << "missing" << "No such file or directory";
-    QTest::newRow("empty") << "empty" << "File does not exist";
-    QTest::newRow("a folder in its place") << "folder" << "file to open is a directory";
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
+    QTest::newRow("empty") << "empty"
+                           << "File does not exist";
+    QTest::newRow("a folder in its place") << "folder"
+                                           << "file to open is a directory";
 }
 
 void TestPedgrpFile::reportsFilesThatCannotBeRead()
@@ -117,7 +121,8 @@ void TestPedgrpFile::reportsFilesThatCannotBeRead()
 
 void TestPedgrpFile::encodesOnlyWhatAnEightBitFileHolds()
 {
-    QCOMPARE(encodeLatin1(QString::fromLatin1("a\xe9\xff")), std::optional(QByteArray("a\xe9\xff")));
+    QCOMPARE(
+            encodeLatin1(QString::fromLatin1("a\xe9\xff")), std::optional(QByteArray("a\xe9\xff")));
     QCOMPARE(encodeLatin1(QStringLiteral("a\u0100")), std::nullopt);
     QCOMPARE(encodeLatin1(QStringLiteral("\u20ac")), std::nullopt);
 }

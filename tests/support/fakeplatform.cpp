@@ -1,7 +1,7 @@
 #include "support/fakeplatform.h"
 
-Answer FakeDialogs::message(const QString &text, const QString &title, MessageIcon icon,
-                            MessageButtons buttons)
+Answer FakeDialogs::message(
+        const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
 {
     messages.append({text, title, icon, buttons});
     if (onMessage)
@@ -11,8 +11,8 @@ Answer FakeDialogs::message(const QString &text, const QString &title, MessageIc
     return messageAnswers.isEmpty() ? Answer::Yes : messageAnswers.takeFirst();
 }
 
-QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
-                           Completion)
+QString FakeDialogs::input(
+        const QString &prompt, const QString &title, const QString &defaultText, Completion)
 {
     inputs.append({prompt, title, defaultText});
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();

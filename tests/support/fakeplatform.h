@@ -8,14 +8,16 @@
 
 #include <functional>
 
-struct ShownMessage {
+struct ShownMessage
+{
     QString text;
     QString title;
     MessageIcon icon;
     MessageButtons buttons;
 };
 
-struct AskedInput {
+struct AskedInput
+{
     QString prompt;
     QString title;
     QString defaultText;
@@ -27,9 +29,9 @@ class FakeDialogs : public Dialogs
 {
 public:
     Answer message(const QString &text, const QString &title, MessageIcon icon,
-                   MessageButtons buttons) override;
+            MessageButtons buttons) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText,
-                  Completion completion) override;
+            Completion completion) override;
 
     QStringList inputAnswers;
     QList<Answer> messageAnswers;
@@ -62,7 +64,8 @@ public:
     bool succeed = true;
 };
 
-struct FakePlatform {
+struct FakePlatform
+{
     FakeDialogs dialogs;
     ScriptedRandom random;
     RecordingLauncher launcher;
