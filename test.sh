@@ -9,6 +9,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel "$(nproc)"
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
+# A short run of the reader's fuzz target (skipped without clang++).
+tools/fuzz-smoke.sh 30
+
 # Every test once more under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report, leaks included, fails the run.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARNEL_SANITIZE=ON
@@ -17,6 +20,3 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
-
-# A short run of the reader's fuzz target (skipped without clang++).
-tools/fuzz-smoke.sh 30
