@@ -1,12 +1,11 @@
 #include "app/frmmain.h"
-#include "support/fakeplatform.h"
+#include "support/editortest.h"
 #include "support/testfiles.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -20,7 +19,7 @@ QString spokenName(QObject *object)
 } // namespace
 
 // What a screen reader says for each control.
-class TestAccessibility : public QObject
+class TestAccessibility : public QObject, protected EditorTest
 {
     Q_OBJECT
 
@@ -31,24 +30,16 @@ private slots:
     void namesEveryControl();
     void namesTheSlotsAsTheScanCountsThem();
     void frameIsNamedByItsCurrentCaption();
-
-private:
-    FakePlatform *m_fake = nullptr;
-    FrmMain *m_window = nullptr;
 };
 
 void TestAccessibility::init()
 {
-    m_fake = new FakePlatform;
-    m_window = new FrmMain(m_fake->platform());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(createEditor());
 }
 
 void TestAccessibility::cleanup()
 {
-    delete m_window;
-    delete m_fake;
+    destroyEditor();
 }
 
 void TestAccessibility::namesEveryControl()
@@ -76,12 +67,8 @@ void TestAccessibility::namesTheSlotsAsTheScanCountsThem()
 
 void TestAccessibility::frameIsNamedByItsCurrentCaption()
 {
-    QTemporaryDir dir;
     const QByteArray models = "MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01";
-    m_fake->dialogs.inputAnswers << makeGameFolder(
-            dir.path(), areaLine(models, "Downtown") + areaLine(models, "Harbour"));
-
-    m_window->loadCommand();
+    loadGame(areaLine(models, "Downtown") + areaLine(models, "Harbour"));
     QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Downtown]"));
     m_window->selectArea(1);
     QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Harbour]"));

@@ -5,7 +5,7 @@
 #include "app/filecommands.h"
 #include "app/frmmain.h"
 #include "document/pedgrpfile.h"
-#include "support/fakeplatform.h"
+#include "support/editortest.h"
 #include "support/testfiles.h"
 
 #include <QAction>
@@ -17,11 +17,9 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 #include <poll.h>
 #include <signal.h>
@@ -131,7 +129,7 @@ ChildRun runInChild(const std::function<QByteArray()> &work, int timeoutMs)
 
 } // namespace
 
-class TestBadInput : public QObject
+class TestBadInput : public QObject, protected EditorTest
 {
     Q_OBJECT
 
@@ -158,39 +156,21 @@ private slots:
     void saveThroughASymbolicLink();
 
 private:
-    QString path(const QString &relative) const { return m_dir->filePath(relative); }
     QString gameFile() const { return path(QStringLiteral("game/data/pedgrp.dat")); }
-    void loadFolder(const QString &folder);
     // Loads a good document and edits it, so that a failure has something to spoil.
     void openEditedDocument();
     void verifyLoadFailedAndKeptTheDocument(const QStringList &before, const QString &error);
     void typeIntoSlot(int slot, const QString &text);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<FrmMain> m_window;
 };
 
 void TestBadInput::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_fake = std::make_unique<FakePlatform>();
-    m_window = std::make_unique<FrmMain>(m_fake->platform());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(createEditor());
 }
 
 void TestBadInput::cleanup()
 {
-    m_window.reset();
-    m_fake.reset();
-    m_dir.reset();
-}
-
-void TestBadInput::loadFolder(const QString &folder)
-{
-    m_fake->dialogs.inputAnswers << folder;
-    m_window->loadCommand();
+    destroyEditor();
 }
 
 void TestBadInput::openEditedDocument()

@@ -1,16 +1,13 @@
 #include "app/filecommands.h"
 #include "app/frmmain.h"
-#include "support/fakeplatform.h"
+#include "support/editortest.h"
 #include "support/testfiles.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -27,17 +24,9 @@ QByteArray testData(const char *name)
     return readFile(QStringLiteral(VARNEL_TEST_DATA "/") + QLatin1String(name));
 }
 
-QStringList slotTexts(const FrmMain &window)
-{
-    QStringList texts;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        texts << window.cmbped(slot)->currentText();
-    return texts;
-}
-
 } // namespace
 
-class TestFileCommands : public QObject
+class TestFileCommands : public QObject, protected EditorTest
 {
     Q_OBJECT
 
@@ -68,15 +57,13 @@ private slots:
     void restoreFailureLeavesTheGameFile();
 
 private:
-    QString path(const QString &relative) const { return m_dir->filePath(relative); }
     // A typed text whose "<tmp>" stands for this test's temporary folder.
     QString inTemporaryFolder(QString typed) const
     {
         return typed.replace(QLatin1String("<tmp>"), m_dir->path());
     }
-    // Makes a game folder holding bytes as data/pedgrp.dat and loads it.
-    QString loadGame(const QByteArray &bytes);
-    void loadFolder(const QString &typed);
+    // Loads and forgets the load's own questions and messages.
+    void loadFolder(const QString &typed) override;
     // An edit, so that Modified is true.
     void editFirstSlot(const QString &text);
     // An edit that leaves the content as it was.
@@ -86,19 +73,13 @@ private:
     void verifyOnlyFailure(
             const QString &prefix, const QString &suffix, const QString &title, MessageIcon icon);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<FrmMain> m_window;
     QString m_startFolder;
 };
 
 void TestFileCommands::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_fake = std::make_unique<FakePlatform>();
-    m_fake->shippedFilesFolder = path(QStringLiteral("program"));
+    QVERIFY(createEditor());
     writeFile(path(QStringLiteral("program/backup.file")), BackupBytes);
-    m_window = std::make_unique<FrmMain>(m_fake->platform());
     m_startFolder = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
 }
@@ -106,25 +87,14 @@ void TestFileCommands::init()
 void TestFileCommands::cleanup()
 {
     QDir::setCurrent(m_startFolder);
-    m_window.reset();
-    m_fake.reset();
-    m_dir.reset();
+    destroyEditor();
 }
 
 void TestFileCommands::loadFolder(const QString &typed)
 {
-    m_fake->dialogs.inputAnswers << typed;
-    m_window->loadCommand();
+    EditorTest::loadFolder(typed);
     QVERIFY(m_fake->dialogs.inputAnswers.isEmpty());
-    m_fake->dialogs.inputs.clear();
-    m_fake->dialogs.messages.clear();
-}
-
-QString TestFileCommands::loadGame(const QByteArray &bytes)
-{
-    const QString game = makeGameFolder(m_dir->path(), bytes);
-    loadFolder(game);
-    return game;
+    forgetDialogs();
 }
 
 void TestFileCommands::editFirstSlot(const QString &text)
@@ -452,7 +422,7 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     m_window->selectArea(3);
     editFirstSlot(QStringLiteral("pimp"));
     const QString listBefore = m_window->table().areaPeds(4);
-    const QStringList slotsBefore = slotTexts(*m_window);
+    const QStringList slotsBefore = slotTexts();
     m_fake->dialogs.inputAnswers << typed;
 
     restoreBackupCommand(*m_window);
@@ -466,7 +436,7 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     QVERIFY(m_window->table().modified);
     QCOMPARE(m_window->table().areaPeds(4), listBefore);
     QCOMPARE(m_window->selectedArea(), 3);
-    QCOMPARE(slotTexts(*m_window), slotsBefore);
+    QCOMPARE(slotTexts(), slotsBefore);
 }
 
 void TestFileCommands::restoreCancelledDoesNothing()

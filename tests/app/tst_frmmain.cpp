@@ -1,6 +1,6 @@
 #include "app/frmmain.h"
 #include "document/pedcatalogue.h"
-#include "support/fakeplatform.h"
+#include "support/editortest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-class TestFrmMain : public QObject
+class TestFrmMain : public QObject, protected EditorTest
 {
     Q_OBJECT
 
@@ -27,24 +27,16 @@ private slots:
     void controlsStandWhereTheyAreDrawn();
     void tabGoesFromTheAreaListThroughTheSlots();
     void savesAScreenshot();
-
-private:
-    FakePlatform *m_fake = nullptr;
-    FrmMain *m_window = nullptr;
 };
 
 void TestFrmMain::init()
 {
-    m_fake = new FakePlatform;
-    m_window = new FrmMain(m_fake->platform());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(createEditor());
 }
 
 void TestFrmMain::cleanup()
 {
-    delete m_window;
-    delete m_fake;
+    destroyEditor();
 }
 
 void TestFrmMain::hasItsCaptionAndFrame()
@@ -106,13 +98,13 @@ void TestFrmMain::onlyLoadRestoreExitAndHelpWorkAtStart()
 void TestFrmMain::disabledShortcutsDoNothing()
 {
     for (const char key : {'S', 'A', 'D', 'C', 'R', 'O', 'P'})
-        QTest::keyClick(m_window, key, Qt::ControlModifier);
+        QTest::keyClick(m_window.get(), key, Qt::ControlModifier);
     QVERIFY(m_fake->dialogs.inputs.isEmpty());
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_fake->random.draws, 0);
 
     // An enabled entry does answer its shortcut: Load asks for the folder.
-    QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
+    QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
 }
 

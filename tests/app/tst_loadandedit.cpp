@@ -1,12 +1,11 @@
 #include "app/frmmain.h"
-#include "support/fakeplatform.h"
+#include "support/editortest.h"
 #include "support/testfiles.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -23,14 +22,6 @@ QByteArray threeAreas()
             + areaLine(EightNames, "Letters");
 }
 
-QStringList slotTexts(const FrmMain &window)
-{
-    QStringList texts;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        texts << window.cmbped(slot)->currentText();
-    return texts;
-}
-
 QString damagedText(const QString &name, const QString &list)
 {
     return QStringLiteral("An error occured during processing of this area.\r\n\r\n"
@@ -44,7 +35,7 @@ QString damagedText(const QString &name, const QString &list)
 
 } // namespace
 
-class TestLoadAndEdit : public QObject
+class TestLoadAndEdit : public QObject, protected EditorTest
 {
     Q_OBJECT
 
@@ -75,46 +66,21 @@ private slots:
     void closingAsksOnlyAfterAnEdit();
     void answeringNoKeepsTheWindowAndDocument();
     void exitRunsTheSameCheck();
-
-private:
-    void load(const QByteArray &bytes);
-    void loadFolder(const QString &typed);
-
-    QTemporaryDir *m_dir = nullptr;
-    FakePlatform *m_fake = nullptr;
-    FrmMain *m_window = nullptr;
 };
 
 void TestLoadAndEdit::init()
 {
-    m_dir = new QTemporaryDir;
-    m_fake = new FakePlatform;
-    m_window = new FrmMain(m_fake->platform());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(createEditor());
 }
 
 void TestLoadAndEdit::cleanup()
 {
-    delete m_window;
-    delete m_fake;
-    delete m_dir;
-}
-
-void TestLoadAndEdit::loadFolder(const QString &typed)
-{
-    m_fake->dialogs.inputAnswers << typed;
-    m_window->loadCommand();
-}
-
-void TestLoadAndEdit::load(const QByteArray &bytes)
-{
-    loadFolder(makeGameFolder(m_dir->path(), bytes));
+    destroyEditor();
 }
 
 void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     const AskedInput &asked = m_fake->dialogs.inputs.first();
@@ -127,7 +93,7 @@ void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
     QCOMPARE(m_window->cmbareas()->itemText(1), QStringLiteral("Harbour"));
     QCOMPARE(m_window->selectedArea(), 0);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
-    QCOMPARE(slotTexts(*m_window).join(u','),
+    QCOMPARE(slotTexts().join(u','),
             QStringLiteral("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"));
     QCOMPARE(m_window->table().headerText, QStringLiteral("# header\r\n"));
     QVERIFY(!m_window->table().modified);
@@ -161,8 +127,8 @@ void TestLoadAndEdit::loadAcceptsTheFolderWithOrWithoutSeparator()
 
 void TestLoadAndEdit::loadFindsFilesWhateverTheirCase()
 {
-    writeFile(m_dir->filePath(QStringLiteral("Game/Data/PEDGRP.DAT")), threeAreas());
-    loadFolder(m_dir->filePath(QStringLiteral("game")));
+    writeFile(path(QStringLiteral("Game/Data/PEDGRP.DAT")), threeAreas());
+    loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 3);
 }
@@ -172,7 +138,7 @@ void TestLoadAndEdit::loadReadsAHundredAreas()
     QByteArray bytes;
     for (int area = 1; area <= 100; ++area)
         bytes += areaLine(EightNames, "Area " + QByteArray::number(area));
-    load(bytes);
+    loadGame(bytes);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 100);
     QCOMPARE(m_window->cmbareas()->itemText(99), QStringLiteral("Area 100"));
@@ -180,7 +146,7 @@ void TestLoadAndEdit::loadReadsAHundredAreas()
 
 void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
 {
-    load("# only a comment\r\n");
+    loadGame("# only a comment\r\n");
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 0);
     QCOMPARE(m_window->selectedArea(), -1);
@@ -191,7 +157,7 @@ void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
 
 void TestLoadAndEdit::cancelledLoadKeepsTheOpenDocument()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     m_window->setSlotText(3, QStringLiteral("pimp"));
     const QString edited = m_window->table().areaPeds(1);
 
@@ -238,9 +204,9 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
 
     QString typed = folder;
     if (folder == QLatin1String("nowhere"))
-        typed = m_dir->filePath(folder);
+        typed = path(folder);
     if (folder == QLatin1String("other")) {
-        typed = m_dir->filePath(folder);
+        typed = path(folder);
         writeFile(typed + QStringLiteral("/data/pedgrp.dat"), bytes);
     }
     loadFolder(typed);
@@ -289,22 +255,22 @@ void TestLoadAndEdit::showsTheSplitOfTheSelectedArea()
 {
     QFETCH(QByteArray, list);
     QFETCH(QStringList, shown);
-    load(areaLine("x,x,x,x,x,x,x,x", "First") + areaLine(list, "Second"));
+    loadGame(areaLine("x,x,x,x,x,x,x,x", "First") + areaLine(list, "Second"));
     m_window->selectArea(1);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(slotTexts(*m_window), shown);
+    QCOMPARE(slotTexts(), shown);
     QCOMPARE(m_window->table().areaPeds(2), QString::fromLatin1(list));
     QVERIFY(!m_window->table().modified);
 }
 
 void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
 {
-    load(areaLine("x,x,x,x,x,x,x,x", "Fine") + areaLine("a,b,c,d", "Four") + "noComma # One\r\n");
+    loadGame(areaLine("x,x,x,x,x,x,x,x", "Fine") + areaLine("a,b,c,d", "Four")
+            + "noComma # One\r\n");
 
     QList<QStringList> boxesWhileWarning;
-    m_fake->dialogs.onMessage = [this, &boxesWhileWarning](const ShownMessage &) {
-        boxesWhileWarning << slotTexts(*m_window);
-    };
+    m_fake->dialogs.onMessage = [this, &boxesWhileWarning](
+                                        const ShownMessage &) { boxesWhileWarning << slotTexts(); };
     m_window->selectArea(1);
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     const ShownMessage &warning = m_fake->dialogs.messages.first();
@@ -313,7 +279,7 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
     QCOMPARE(warning.icon, MessageIcon::Warning);
     QCOMPARE(warning.buttons, MessageButtons::Ok);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Four]"));
-    QCOMPARE(slotTexts(*m_window), (QStringList{"a", "b", "c", "d", "", "", "", ""}));
+    QCOMPARE(slotTexts(), (QStringList{"a", "b", "c", "d", "", "", "", ""}));
     QCOMPARE(m_window->table().areaPeds(2), QStringLiteral("a,b,c,d"));
     QCOMPARE(m_window->table().areaPeds(1), QStringLiteral("x,x,x,x,x,x,x,x"));
     QVERIFY(!m_window->table().modified);
@@ -321,7 +287,7 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
     m_window->selectArea(2);
     QCOMPARE(m_fake->dialogs.messages.last().text,
             damagedText(QStringLiteral("One"), QStringLiteral("noComma")));
-    QCOMPARE(slotTexts(*m_window), (QStringList{"noComma", "", "", "", "", "", "", ""}));
+    QCOMPARE(slotTexts(), (QStringList{"noComma", "", "", "", "", "", "", ""}));
     QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("noComma"));
 
     // Editing a damaged area stores the eight boxes.
@@ -332,13 +298,13 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
 
 void TestLoadAndEdit::pickingAnAreaShowsIt()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     QComboBox *areas = m_window->cmbareas();
     areas->setFocus();
     QTest::keyClick(areas, Qt::Key_Down);
     QCOMPARE(m_window->selectedArea(), 1);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
-    QCOMPARE(slotTexts(*m_window).first(), QStringLiteral("st_man"));
+    QCOMPARE(slotTexts().first(), QStringLiteral("st_man"));
     QVERIFY(!m_window->table().modified);
 
     // Picking the shown area again shows it again.
@@ -349,7 +315,7 @@ void TestLoadAndEdit::pickingAnAreaShowsIt()
 
 void TestLoadAndEdit::typingStoresTheTextAsTyped()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     m_window->selectArea(2);
     QComboBox *box = m_window->cmbped(3);
     box->lineEdit()->selectAll();
@@ -366,7 +332,7 @@ void TestLoadAndEdit::typingStoresTheTextAsTyped()
 
 void TestLoadAndEdit::choosingFromTheListStoresTheName()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     m_window->selectArea(2);
     QComboBox *box = m_window->cmbped(0);
     box->setFocus();
@@ -377,7 +343,7 @@ void TestLoadAndEdit::choosingFromTheListStoresTheName()
 
 void TestLoadAndEdit::clearingABoxLeavesAnEmptySlot()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     m_window->selectArea(2);
     m_window->cmbped(2)->lineEdit()->clear();
     QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,,d,e,f,g,h"));
@@ -386,7 +352,7 @@ void TestLoadAndEdit::clearingABoxLeavesAnEmptySlot()
 
 void TestLoadAndEdit::typingWithoutASelectedAreaOnlyMarksModified()
 {
-    load("# no areas\r\n");
+    loadGame("# no areas\r\n");
     QTest::keyClicks(m_window->cmbped(0)->lineEdit(), QStringLiteral("pimp"));
     QVERIFY(m_window->table().modified);
     QCOMPARE(m_window->table().areaPeds(1), QString());
@@ -399,7 +365,7 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 
     m_window->show();
-    load(threeAreas());
+    loadGame(threeAreas());
     QVERIFY(m_window->close());
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 
@@ -417,7 +383,7 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
 
 void TestLoadAndEdit::answeringNoKeepsTheWindowAndDocument()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     m_window->setSlotText(0, QStringLiteral("pimp"));
     const QString list = m_window->table().areaPeds(1);
     m_fake->dialogs.messageAnswers << Answer::No;
@@ -429,7 +395,7 @@ void TestLoadAndEdit::answeringNoKeepsTheWindowAndDocument()
 
 void TestLoadAndEdit::exitRunsTheSameCheck()
 {
-    load(threeAreas());
+    loadGame(threeAreas());
     m_window->setSlotText(0, QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::No << Answer::Yes;
     m_window->menu().mnuclose->trigger();

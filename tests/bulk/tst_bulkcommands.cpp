@@ -4,16 +4,14 @@
 #include "bulk/setall.h"
 #include "document/pedcatalogue.h"
 #include "document/pedgrpfile.h"
-#include "support/fakeplatform.h"
+#include "support/editortest.h"
 #include "support/testfiles.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -44,12 +42,13 @@ QStringList areaLists(const AreaTable &table)
 
 } // namespace
 
-class TestBulkCommands : public QObject
+class TestBulkCommands : public QObject, protected EditorTest
 {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup();
 
     void setAllRejectsWithoutChange_data();
     void setAllRejectsWithoutChange();
@@ -67,28 +66,24 @@ private slots:
     void scanShowsItsReportAndChangesNothing();
 
 private:
-    // Loads a game folder whose pedgrp.dat holds bytes into a fresh window.
+    // Loads a game folder whose pedgrp.dat holds bytes, forgetting the load's dialogs.
     bool load(const QByteArray &bytes);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<FrmMain> m_window;
 };
 
 void TestBulkCommands::init()
 {
-    m_window.reset();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_fake = std::make_unique<FakePlatform>();
+    QVERIFY(createEditor());
+}
+
+void TestBulkCommands::cleanup()
+{
+    destroyEditor();
 }
 
 bool TestBulkCommands::load(const QByteArray &bytes)
 {
-    m_window = std::make_unique<FrmMain>(m_fake->platform());
-    m_fake->dialogs.inputAnswers << makeGameFolder(m_dir->path(), bytes);
-    m_window->loadCommand();
-    m_fake->dialogs.messages.clear();
-    m_fake->dialogs.inputs.clear();
+    loadGame(bytes);
+    forgetDialogs();
     return m_window->hasDocument();
 }
 

@@ -1,0 +1,50 @@
+#include "support/editortest.h"
+
+#include "support/testfiles.h"
+
+#include <QComboBox>
+#include <QTest>
+
+bool EditorTest::createEditor()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_fake = std::make_unique<FakePlatform>();
+    m_fake->shippedFilesFolder = path(QStringLiteral("program"));
+    m_window = std::make_unique<FrmMain>(m_fake->platform());
+    m_window->show();
+    return QTest::qWaitForWindowExposed(m_window.get());
+}
+
+void EditorTest::destroyEditor()
+{
+    m_window.reset();
+    m_fake.reset();
+    m_dir.reset();
+}
+
+void EditorTest::loadFolder(const QString &typed)
+{
+    m_fake->dialogs.inputAnswers << typed;
+    m_window->loadCommand();
+}
+
+QString EditorTest::loadGame(const QByteArray &bytes)
+{
+    const QString game = makeGameFolder(m_dir->path(), bytes);
+    loadFolder(game);
+    return game;
+}
+
+void EditorTest::forgetDialogs()
+{
+    m_fake->dialogs.inputs.clear();
+    m_fake->dialogs.messages.clear();
+}
+
+QStringList EditorTest::slotTexts() const
+{
+    QStringList texts;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        texts << m_window->cmbped(slot)->currentText();
+    return texts;
+}

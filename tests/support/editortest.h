@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/frmmain.h"
+#include "support/fakeplatform.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// What the window tests share, made anew for each test function: a temporary
+// folder, a fake platform whose shipped files lie in <tmp>/program, and a
+// shown window.
+class EditorTest
+{
+public:
+    virtual ~EditorTest() = default;
+
+protected:
+    // False when the window could not be shown.
+    bool createEditor();
+    void destroyEditor();
+
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+    // Answers the folder prompt with typed and runs Load.
+    virtual void loadFolder(const QString &typed);
+    // Makes <tmp>/game/data/pedgrp.dat hold bytes and loads that folder.
+    QString loadGame(const QByteArray &bytes);
+    // Forgets the questions and messages shown so far.
+    void forgetDialogs();
+    QStringList slotTexts() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<FrmMain> m_window;
+};
