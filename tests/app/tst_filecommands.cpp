@@ -113,12 +113,8 @@ void TestFileCommands::editAndUndo()
 void TestFileCommands::verifyOnlyMessage(
         const QString &text, const QString &title, MessageIcon icon)
 {
-    QCOMPARE(m_fake->dialogs.messages.size(), 1);
-    const ShownMessage &shown = m_fake->dialogs.messages.first();
-    QCOMPARE(shown.text, text);
-    QCOMPARE(shown.title, title);
-    QCOMPARE(shown.icon, icon);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    const ShownMessage expected{text, title, icon, MessageButtons::Ok};
+    QCOMPARE(m_fake->dialogs.messages, QList{expected});
 }
 
 void TestFileCommands::verifyOnlyFailure(

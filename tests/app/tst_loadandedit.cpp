@@ -272,12 +272,9 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
     m_fake->dialogs.onMessage = [this, &boxesWhileWarning](
                                         const ShownMessage &) { boxesWhileWarning << slotTexts(); };
     m_window->selectArea(1);
-    QCOMPARE(m_fake->dialogs.messages.size(), 1);
-    const ShownMessage &warning = m_fake->dialogs.messages.first();
-    QCOMPARE(warning.text, damagedText(QStringLiteral("Four"), QStringLiteral("a,b,c,d")));
-    QCOMPARE(warning.title, QStringLiteral("Error"));
-    QCOMPARE(warning.icon, MessageIcon::Warning);
-    QCOMPARE(warning.buttons, MessageButtons::Ok);
+    const ShownMessage warning{damagedText(QStringLiteral("Four"), QStringLiteral("a,b,c,d")),
+            QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok};
+    QCOMPARE(m_fake->dialogs.messages, QList{warning});
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Four]"));
     QCOMPARE(slotTexts(), (QStringList{"a", "b", "c", "d", "", "", "", ""}));
     QCOMPARE(m_window->table().areaPeds(2), QStringLiteral("a,b,c,d"));
@@ -373,12 +370,9 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
     m_window->setSlotText(0, QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::Yes;
     QVERIFY(m_window->close());
-    QCOMPARE(m_fake->dialogs.messages.size(), 1);
-    const ShownMessage &question = m_fake->dialogs.messages.first();
-    QCOMPARE(question.text, QStringLiteral("Unsaved changes have been made. Really Quit?"));
-    QCOMPARE(question.title, QStringLiteral("Really Quit?"));
-    QCOMPARE(question.icon, MessageIcon::Warning);
-    QCOMPARE(question.buttons, MessageButtons::YesNo);
+    const ShownMessage question{QStringLiteral("Unsaved changes have been made. Really Quit?"),
+            QStringLiteral("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo};
+    QCOMPARE(m_fake->dialogs.messages, QList{question});
 }
 
 void TestLoadAndEdit::answeringNoKeepsTheWindowAndDocument()

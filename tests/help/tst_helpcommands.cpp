@@ -52,14 +52,10 @@ void TestHelpCommands::quickInfoShowsTheProgramAndItsAuthor()
 
     quickInfoCommand(window);
 
-    QCOMPARE(fake.dialogs.messages.size(), 1);
-    const ShownMessage shown = fake.dialogs.messages[0];
-    QCOMPARE(shown.text,
-            QStringLiteral("Varnel V1.0 By ''Oskin''.\r\n\r\n"
-                           "View the readme file for more information."));
-    QCOMPARE(shown.title, QStringLiteral("Quick Info"));
-    QCOMPARE(shown.icon, MessageIcon::Information);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    const ShownMessage info{QStringLiteral("Varnel V1.0 By ''Oskin''.\r\n\r\n"
+                                           "View the readme file for more information."),
+            QStringLiteral("Quick Info"), MessageIcon::Information, MessageButtons::Ok};
+    QCOMPARE(fake.dialogs.messages, QList{info});
 }
 
 void TestHelpCommands::authorsSiteOpensTheAddressAndIgnoresFailure()

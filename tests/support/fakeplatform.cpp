@@ -1,5 +1,15 @@
 #include "support/fakeplatform.h"
 
+#include <QTest>
+
+char *toString(const ShownMessage &message)
+{
+    return QTest::toString(QStringLiteral("\"%1\" titled \"%2\", icon %3, buttons %4")
+                                   .arg(message.text, message.title)
+                                   .arg(int(message.icon))
+                                   .arg(int(message.buttons)));
+}
+
 Answer FakeDialogs::message(
         const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
 {

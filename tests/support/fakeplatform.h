@@ -16,6 +16,14 @@ struct ShownMessage
     MessageButtons buttons;
 };
 
+inline bool operator==(const ShownMessage &a, const ShownMessage &b)
+{
+    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons;
+}
+
+// How QCOMPARE prints a message that differs.
+char *toString(const ShownMessage &message);
+
 struct AskedInput
 {
     QString prompt;
