@@ -34,13 +34,6 @@ const QString LoadFailed = QStringLiteral("An error occured, the error was: ");
 const QString SaveFailed = QStringLiteral("An error occured while saving '");
 const QByteArray Models = "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1";
 
-QByteArray threeAreas(const QByteArray &lineEnd = "\r\n")
-{
-    return "# header" + lineEnd + Models + "\t# Downtown" + lineEnd
-            + "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1\t# Harbour"
-            + lineEnd + "a,b,c,d,e,f,g,h\t# Letters" + lineEnd;
-}
-
 QByteArray hundredAreas()
 {
     QByteArray bytes = "# a hundred areas\r\n\r\n";

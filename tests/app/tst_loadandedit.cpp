@@ -12,16 +12,6 @@ namespace {
 
 const QByteArray EightNames = "a,b,c,d,e,f,g,h";
 
-QByteArray threeAreas()
-{
-    return "# header\r\n"
-            + areaLine("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1",
-                    "Downtown")
-            + areaLine(
-                    "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1", "Harbour")
-            + areaLine(EightNames, "Letters");
-}
-
 QString damagedText(const QString &name, const QString &list)
 {
     return QStringLiteral("An error occured during processing of this area.\r\n\r\n"

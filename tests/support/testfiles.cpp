@@ -32,3 +32,12 @@ QByteArray areaLine(const QByteArray &models, const QByteArray &name)
 {
     return models + "\t# " + name + "\r\n";
 }
+
+QByteArray threeAreas(const QByteArray &lineEnd)
+{
+    return "# header" + lineEnd
+            + "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1\t# Downtown"
+            + lineEnd
+            + "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1\t# Harbour"
+            + lineEnd + "a,b,c,d,e,f,g,h\t# Letters" + lineEnd;
+}

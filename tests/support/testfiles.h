@@ -12,3 +12,7 @@ QString makeGameFolder(const QString &root, const QByteArray &bytes);
 
 // An area line of eight names in the layout the program writes.
 QByteArray areaLine(const QByteArray &models, const QByteArray &name);
+
+// A document of three well-formed areas, Downtown, Harbour and Letters, under
+// one comment line, with the given line ends.
+QByteArray threeAreas(const QByteArray &lineEnd = "\r\n");
