@@ -4,12 +4,12 @@
 // Start-up and memory are measured in child processes of this program (one
 // per run), everything else in this process on the offscreen platform.
 
-#include "app/filecommands.h"
 #include "app/frmmain.h"
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
 #include "document/pedcatalogue.h"
 #include "document/pedgrpfile.h"
+#include "file/filecommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -204,7 +204,7 @@ void loadInto(FrmMain &window, BenchPlatform &platform, const QString &gameFolde
 {
     platform.dialogs.answer = gameFolder;
     platform.dialogs.messages = 0;
-    window.loadCommand();
+    window.menu().mnuload->trigger();
     if (platform.dialogs.messages != 0 || window.cmbareas()->count() != AreaTotal)
         fail(QStringLiteral("load failed: ") + platform.dialogs.lastMessage);
 }
@@ -389,7 +389,7 @@ int runBenchmark(int runs, int childRuns)
     const auto randomize = timePair(
             runs, reload,
             [&] {
-                randomizeInAllAreasCommand(window);
+                randomizeInAllAreasCommand(window.editor(), platform.random);
                 QCoreApplication::processEvents();
             },
             [&] { writeBareBoxes(randomTexts); });
@@ -398,7 +398,7 @@ int runBenchmark(int runs, int childRuns)
     const auto randomizeShown = timePair(
             runs, reload,
             [&] {
-                randomizeInAllAreasCommand(window);
+                randomizeInAllAreasCommand(window.editor(), platform.random);
                 QCoreApplication::processEvents();
             },
             [&] { showAndWriteBareBoxes(randomTexts); });
@@ -410,11 +410,11 @@ int runBenchmark(int runs, int childRuns)
             runs, reload,
             [&] {
                 platform.dialogs.answer = QStringLiteral("pimp");
-                setAllInLibertyCityCommand(window);
+                setAllInLibertyCityCommand(window.editor(), platform.dialogs);
                 QCoreApplication::processEvents();
             },
             [&] { writeBareBoxes(sameTexts); });
-    if (window.table().areaPeds(AreaTotal)
+    if (window.editor().table().areaPeds(AreaTotal)
             != QStringList(SlotCount, QStringLiteral("pimp")).join(u','))
         fail(QStringLiteral("Set All In Liberty City did not set every area"));
     rows << Row{QStringLiteral("Set All In Liberty City (vs. 800 texts into 8 bare boxes)"),
@@ -423,7 +423,7 @@ int runBenchmark(int runs, int childRuns)
             runs, reload,
             [&] {
                 platform.dialogs.answer = QStringLiteral("pimp");
-                setAllInLibertyCityCommand(window);
+                setAllInLibertyCityCommand(window.editor(), platform.dialogs);
                 QCoreApplication::processEvents();
             },
             [&] { showAndWriteBareBoxes(sameTexts); });
@@ -431,12 +431,12 @@ int runBenchmark(int runs, int childRuns)
             setAllShown.first, setAllShown.second, QStringLiteral("ms"), 2.0};
 
     const QString plainFile = dir.filePath(QStringLiteral("plain.dat"));
-    const QByteArray savedBytes = window.table().composeFile().toLatin1();
+    const QByteArray savedBytes = window.editor().table().composeFile().toLatin1();
     const auto save = timePair(
             runs, [] {},
             [&] {
                 platform.dialogs.messages = 0;
-                saveCommand(window);
+                window.menu().mnusave->trigger();
                 if (platform.dialogs.lastMessage.startsWith(QStringLiteral("An error")))
                     fail(platform.dialogs.lastMessage);
             },

@@ -1,12 +1,10 @@
 #include "app/frmmain.h"
 
-#include "app/filecommands.h"
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
-#include "document/gamepaths.h"
 #include "document/pedcatalogue.h"
-#include "document/pedgrpfile.h"
+#include "file/filecommands.h"
 #include "help/helpcommands.h"
 
 #include <QAction>
@@ -15,13 +13,13 @@
 #include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
 
-const QString AppTitle = QStringLiteral("Varnel");
 const QString CrLf = QStringLiteral("\r\n");
 
 // The layout is drawn in twips, 15 to a pixel at 96 DPI; Qt scales pixels on
@@ -60,18 +58,38 @@ QAction *makeAction(QObject *parent, const QString &caption, QKeyCombination sho
     return action;
 }
 
+bool isUndoOrRedo(QEvent *event)
+{
+    const auto *key = static_cast<QKeyEvent *>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+bool movesInTheList(QEvent *event)
+{
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 FrmMain::FrmMain(const Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_platform(platform)
 {
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    setWindowTitle(AppTitle);
+    setWindowTitle(ProgramTitle + QStringLiteral("[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnel.png")));
     createControls();
     createActions();
     createMenus();
     fillSlotLists();
+    followEditor();
 }
 
 void FrmMain::createControls()
@@ -100,7 +118,8 @@ void FrmMain::createControls()
     m_cmbareas->setGeometry(twips(960, 240, 2460, 300));
     m_cmbareas->setAccessibleName(QStringLiteral("Area List"));
     m_cmbareas->setEnabled(false);
-    connect(m_cmbareas, &QComboBox::activated, this, &FrmMain::showArea);
+    m_cmbareas->installEventFilter(this);
+    connect(m_cmbareas, &QComboBox::activated, &m_editor, &Editor::selectArea);
 
     const QRect slotPlaces[SlotCount] = {
             twips(120, 1080, 1605, 300),
@@ -112,20 +131,8 @@ void FrmMain::createControls()
             twips(120, 2160, 1600, 300),
             twips(1800, 2160, 1600, 300),
     };
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        auto *box = new QComboBox(m_frameeditor);
-        box->setEditable(true);
-        // Typed text is stored as typed: no new list items, no completion that
-        // changes case or adds letters.
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->completer()->setCaseSensitivity(Qt::CaseSensitive);
-        box->completer()->setCompletionMode(QCompleter::PopupCompletion);
-        box->setGeometry(slotPlaces[slot]);
-        box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
-        box->setEnabled(false);
-        connect(box, &QComboBox::editTextChanged, this, &FrmMain::slotChanged);
-        m_cmbped[slot] = box;
-    }
+    for (int slot = 0; slot < SlotCount; ++slot)
+        m_cmbped[slot] = createSlotBox(slot, slotPlaces[slot]);
 
     for (QWidget *widget : {static_cast<QWidget *>(m_label5), static_cast<QWidget *>(m_label1),
                  static_cast<QWidget *>(m_cmbareas)})
@@ -138,6 +145,25 @@ void FrmMain::createControls()
         setTabOrder(m_cmbped[slot - 1], m_cmbped[slot]);
 }
 
+QComboBox *FrmMain::createSlotBox(int slot, const QRect &place)
+{
+    auto *box = new QComboBox(m_frameeditor);
+    box->setEditable(true);
+    // Typed text is stored as typed: no new list items, no completion that
+    // changes case or adds letters.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->setGeometry(place);
+    box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
+    box->setEnabled(false);
+    box->installEventFilter(this);
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { m_typingSlot = slot; });
+    connect(box, &QComboBox::editTextChanged, this,
+            [this, slot](const QString &text) { slotTextChanged(slot, text); });
+    return box;
+}
+
 void FrmMain::createActions()
 {
     m_menu.mnuload
@@ -147,6 +173,10 @@ void FrmMain::createActions()
     m_menu.mnurestore
             = makeAction(this, QStringLiteral("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
     m_menu.mnuclose = makeAction(this, QStringLiteral("Exit"), Qt::CTRL | Qt::Key_E, true);
+    m_menu.mnuundo = m_editor.history().createUndoAction(this, QStringLiteral("&Undo"));
+    m_menu.mnuundo->setShortcuts(QKeySequence::Undo);
+    m_menu.mnuredo = m_editor.history().createRedoAction(this, QStringLiteral("&Redo"));
+    m_menu.mnuredo->setShortcuts(QKeySequence::Redo);
     m_menu.mnusetarea
             = makeAction(this, QStringLiteral("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
     m_menu.mnusetliberty = makeAction(
@@ -161,22 +191,22 @@ void FrmMain::createActions()
     m_menu.mnuinfo = makeAction(this, QStringLiteral("Quick Info..."), Qt::CTRL | Qt::Key_Q, true);
     m_menu.mnusite = makeAction(this, QStringLiteral("Author's Site"), Qt::CTRL | Qt::Key_W, true);
 
-    connect(m_menu.mnuload, &QAction::triggered, this, &FrmMain::loadCommand);
-    connect(m_menu.mnusave, &QAction::triggered, this, [this] { saveCommand(*this); });
-    connect(m_menu.mnusaveas, &QAction::triggered, this, [this] { saveAsCommand(*this); });
-    connect(m_menu.mnurestore, &QAction::triggered, this, [this] { restoreBackupCommand(*this); });
-    connect(m_menu.mnuclose, &QAction::triggered, this, &FrmMain::exitCommand);
-    connect(m_menu.mnusetarea, &QAction::triggered, this, [this] { setAllInAreaCommand(*this); });
-    connect(m_menu.mnusetliberty, &QAction::triggered, this,
-            [this] { setAllInLibertyCityCommand(*this); });
-    connect(m_menu.mnurandomarea, &QAction::triggered, this,
-            [this] { randomizeInAreaCommand(*this); });
-    connect(m_menu.mnurandom, &QAction::triggered, this,
-            [this] { randomizeInAllAreasCommand(*this); });
-    connect(m_menu.mnuerrorscan, &QAction::triggered, this, [this] { scanCommand(*this); });
-    connect(m_menu.mnureadme, &QAction::triggered, this, [this] { readmeCommand(*this); });
-    connect(m_menu.mnuinfo, &QAction::triggered, this, [this] { quickInfoCommand(*this); });
-    connect(m_menu.mnusite, &QAction::triggered, this, [this] { authorsSiteCommand(*this); });
+    auto on = [this](QAction *action, auto command) {
+        connect(action, &QAction::triggered, this, command);
+    };
+    on(m_menu.mnuload, [this] { loadCommand(m_editor, m_platform); });
+    on(m_menu.mnusave, [this] { saveCommand(m_editor, m_platform); });
+    on(m_menu.mnusaveas, [this] { saveAsCommand(m_editor, m_platform); });
+    on(m_menu.mnurestore, [this] { restoreBackupCommand(m_editor, m_platform); });
+    on(m_menu.mnuclose, [this] { close(); });
+    on(m_menu.mnusetarea, [this] { setAllInAreaCommand(m_editor, *m_platform.dialogs); });
+    on(m_menu.mnusetliberty, [this] { setAllInLibertyCityCommand(m_editor, *m_platform.dialogs); });
+    on(m_menu.mnurandomarea, [this] { randomizeInAreaCommand(m_editor, *m_platform.random); });
+    on(m_menu.mnurandom, [this] { randomizeInAllAreasCommand(m_editor, *m_platform.random); });
+    on(m_menu.mnuerrorscan, [this] { scanCommand(m_editor, *m_platform.dialogs); });
+    on(m_menu.mnureadme, [this] { readmeCommand(m_platform); });
+    on(m_menu.mnuinfo, [this] { quickInfoCommand(m_platform); });
+    on(m_menu.mnusite, [this] { authorsSiteCommand(m_platform); });
 }
 
 void FrmMain::createMenus()
@@ -189,6 +219,10 @@ void FrmMain::createMenus()
     file->addAction(m_menu.mnurestore);
     file->addSeparator();
     file->addAction(m_menu.mnuclose);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(m_menu.mnuundo);
+    edit->addAction(m_menu.mnuredo);
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->addAction(m_menu.mnusetarea);
@@ -217,100 +251,51 @@ void FrmMain::fillSlotLists()
     }
 }
 
-int FrmMain::selectedArea() const
+void FrmMain::followEditor()
 {
-    return m_cmbareas->currentIndex();
+    connect(&m_editor, &Editor::areasReplaced, this, &FrmMain::replaceAreaList);
+    connect(&m_editor, &Editor::areaSelected, this, &FrmMain::showSelection);
+    connect(&m_editor, &Editor::damagedArea, this, &FrmMain::warnDamagedArea);
+    connect(&m_editor, &Editor::slotsShown, this, &FrmMain::showSlots);
+    connect(&m_editor, &Editor::documentOpened, this, &FrmMain::enableEditing);
+    connect(&m_editor, &Editor::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_editor, &Editor::saveAvailableChanged, m_menu.mnusave, &QAction::setEnabled);
 }
 
-void FrmMain::selectArea(int position)
+void FrmMain::replaceAreaList(const QStringList &names)
+{
+    const QSignalBlocker blocker(m_cmbareas);
+    m_cmbareas->clear();
+    m_cmbareas->addItems(names);
+    m_cmbareas->setCurrentIndex(-1);
+}
+
+void FrmMain::showSelection(int position, const QString &name)
 {
     {
         const QSignalBlocker blocker(m_cmbareas);
         m_cmbareas->setCurrentIndex(position);
     }
-    showArea(position);
+    m_frameeditor->setTitle(
+            position < 0 ? QStringLiteral("Editor") : QStringLiteral("Editor: [") + name + u']');
 }
 
-void FrmMain::setSlotText(int slot, const QString &text)
+void FrmMain::warnDamagedArea(const QString &name, const QString &modelList)
 {
-    m_cmbped.at(slot)->setEditText(text);
+    m_platform.dialogs->message(damagedAreaText(name, modelList), QStringLiteral("Error"),
+            MessageIcon::Warning, MessageButtons::Ok);
 }
 
-void FrmMain::showArea(int position)
+void FrmMain::showSlots(const PedSlots &texts)
 {
-    const QString name = m_cmbareas->itemText(position);
-    m_frameeditor->setTitle(QStringLiteral("Editor: [") + name + u']');
-    const int area = position + 1;
-    if (area < 1 || area > AreaCapacity)
-        return;
-    const QString list = m_table.areaPeds(area);
-    if (const auto pieces = splitSlots(list)) {
-        showSlots(QStringList(pieces->begin(), pieces->end()));
-        return;
-    }
-    dialogs().message(damagedAreaText(name, list), QStringLiteral("Error"), MessageIcon::Warning,
-            MessageButtons::Ok);
-    showSlots(list.split(u','));
-}
-
-void FrmMain::showSlots(const QStringList &names)
-{
-    const QScopedValueRollback showing(m_showingArea, true);
-    for (int slot = 0; slot < SlotCount; ++slot)
-        m_cmbped[slot]->setEditText(slot < names.size() ? names[slot] : QString());
-}
-
-void FrmMain::slotChanged()
-{
-    if (m_showingArea)
-        return;
-    const int area = selectedArea() + 1;
-    if (area >= 1 && area <= AreaCapacity) {
-        PedSlots pieces;
-        for (int slot = 0; slot < SlotCount; ++slot)
-            pieces[slot] = m_cmbped[slot]->currentText();
-        m_table.setAreaPeds(area, joinSlots(pieces));
-    }
-    m_table.modified = true;
-}
-
-void FrmMain::loadCommand()
-{
-    const QString typed
-            = dialogs().input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
-                    QStringLiteral("Enter Directory"), DefaultGameDirectory, Completion::Paths);
-    if (typed.isEmpty())
-        return;
-    const QString gameDirectory = withSeparator(typed);
-    // The file is read whole into a table of its own: the open document stays
-    // as it is until the read has succeeded.
-    ReadResult read = readPedgrpFile(resolvePath(gameFilePath(gameDirectory)));
-    if (!read.ok()) {
-        dialogs().message(QStringLiteral("An error occured, the error was: ") + read.error + u'.',
-                AppTitle, MessageIcon::None, MessageButtons::Ok);
-        return;
-    }
-    read.table.gameDirectory = gameDirectory;
-    adoptDocument(std::move(read.table));
-    enableEditing();
-}
-
-void FrmMain::adoptDocument(AreaTable table)
-{
-    m_table = std::move(table);
-    m_hasDocument = true;
-    {
-        const QSignalBlocker blocker(m_cmbareas);
-        m_cmbareas->clear();
-        for (int area = 1; area <= m_table.areaCount(); ++area)
-            m_cmbareas->addItem(m_table.areaName(area));
-        m_cmbareas->setCurrentIndex(-1);
-    }
-    if (m_cmbareas->count() > 0) {
-        selectArea(0);
-    } else {
-        m_frameeditor->setTitle(QStringLiteral("Editor"));
-        showSlots({});
+    const QScopedValueRollback writing(m_writingSlots, true);
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        QComboBox *box = m_cmbped[slot];
+        // Rewriting a box the user types in would move the cursor.
+        if (box->currentText() == texts[slot])
+            continue;
+        box->setEditText(texts[slot]);
+        followListPosition(box);
     }
 }
 
@@ -319,17 +304,78 @@ void FrmMain::enableEditing()
     m_cmbareas->setEnabled(true);
     for (QComboBox *box : m_cmbped)
         box->setEnabled(true);
-    for (QAction *action :
-            {m_menu.mnusave, m_menu.mnusaveas, m_menu.mnurandom, m_menu.mnurandomarea,
-                    m_menu.mnuerrorscan, m_menu.mnusetarea, m_menu.mnusetliberty})
+    for (QAction *action : {m_menu.mnusaveas, m_menu.mnurandom, m_menu.mnurandomarea,
+                 m_menu.mnuerrorscan, m_menu.mnusetarea, m_menu.mnusetliberty})
         action->setEnabled(true);
+}
+
+void FrmMain::slotTextChanged(int slot, const QString &text)
+{
+    if (m_writingSlots)
+        return;
+    const SlotEdit kind = m_typingSlot == slot ? SlotEdit::Typing : SlotEdit::Choice;
+    m_typingSlot = -1;
+    m_editor.editSlot(slot, text, kind);
+}
+
+// Up, Down and the wheel go on from the name the box shows, not from an older
+// choice.
+void FrmMain::followListPosition(QComboBox *box)
+{
+    const QString text = box->currentText();
+    const int position = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (position == box->currentIndex())
+        return;
+    const QScopedValueRollback writing(m_writingSlots, true);
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(position);
+    box->setEditText(text);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QComboBox *>(watched);
+    if (!box)
+        return QMainWindow::eventFilter(watched, event);
+    // Scrolling over the window must not change what a box shows.
+    if (event->type() == QEvent::Wheel && !box->hasFocus())
+        return true;
+    if (box != m_cmbareas)
+        return filterSlotBoxEvent(box, event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool FrmMain::filterSlotBoxEvent(QComboBox *box, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Left unaccepted, the keys reach the window's Undo and Redo, not the box's own.
+        return isUndoOrRedo(event);
+    case QEvent::KeyPress:
+        if (isUndoOrRedo(event))
+            return true;
+        if (movesInTheList(event))
+            followListPosition(box);
+        break;
+    case QEvent::Wheel:
+    case QEvent::MouseButtonPress:
+        followListPosition(box);
+        break;
+    case QEvent::FocusOut:
+        m_editor.endTyping();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 bool FrmMain::mayQuit()
 {
-    if (!m_table.modified)
+    if (!m_editor.isModified())
         return true;
-    return dialogs().message(QStringLiteral("Unsaved changes have been made. Really Quit?"),
+    return m_platform.dialogs->message(
+                   QStringLiteral("Unsaved changes have been made. Really Quit?"),
                    QStringLiteral("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo)
             == Answer::Yes;
 }
@@ -340,9 +386,4 @@ void FrmMain::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
-}
-
-void FrmMain::exitCommand()
-{
-    close();
 }

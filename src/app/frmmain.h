@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/areatable.h"
+#include "editor/editor.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
@@ -20,6 +20,8 @@ struct MenuEntries
     QAction *mnusaveas = nullptr;
     QAction *mnurestore = nullptr;
     QAction *mnuclose = nullptr;
+    QAction *mnuundo = nullptr;
+    QAction *mnuredo = nullptr;
     QAction *mnusetarea = nullptr;
     QAction *mnusetliberty = nullptr;
     QAction *mnurandomarea = nullptr;
@@ -30,10 +32,8 @@ struct MenuEntries
     QAction *mnusite = nullptr;
 };
 
-// The one window: it owns the document for the whole run, and every command is
-// one of its handlers. Two couplings carry the editing: selecting an area shows
-// it in the eight slot boxes, and any change of a slot box's text recomposes the
-// selected area's model list.
+// The one window: it shows the open document, which the editor holds, and
+// hands the user's picks, edits and commands to it.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -41,49 +41,41 @@ class FrmMain : public QMainWindow
 public:
     explicit FrmMain(const Platform &platform, QWidget *parent = nullptr);
 
-    AreaTable &table() { return m_table; }
-    const Platform &platform() const { return m_platform; }
-    Dialogs &dialogs() const { return *m_platform.dialogs; }
-    // True once a Load has succeeded in this run.
-    bool hasDocument() const { return m_hasDocument; }
+    Editor &editor() { return m_editor; }
 
     QGroupBox *frameeditor() const { return m_frameeditor; }
     QComboBox *cmbareas() const { return m_cmbareas; }
     QComboBox *cmbped(int slot) const { return m_cmbped.at(slot); }
     const MenuEntries &menu() const { return m_menu; }
 
-    // Selects the area at a list position as a user's pick would, and shows it,
-    // also when it was selected already.
-    void selectArea(int position);
-    // The selected list position, -1 when none.
-    int selectedArea() const;
-    // Writes a slot box as an edit: the selected area's list follows it.
-    void setSlotText(int slot, const QString &text);
-
-    void loadCommand();
-    void exitCommand();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
+    QComboBox *createSlotBox(int slot, const QRect &place);
     void createActions();
     void createMenus();
     void fillSlotLists();
+    void followEditor();
 
-    void showArea(int position);
-    void showSlots(const QStringList &names);
-    void slotChanged();
-    void adoptDocument(AreaTable table);
+    void replaceAreaList(const QStringList &names);
+    void showSelection(int position, const QString &name);
+    void warnDamagedArea(const QString &name, const QString &modelList);
+    void showSlots(const PedSlots &texts);
     void enableEditing();
+    void slotTextChanged(int slot, const QString &text);
+    void followListPosition(QComboBox *box);
+    bool filterSlotBoxEvent(QComboBox *box, QEvent *event);
     bool mayQuit();
 
     Platform m_platform;
-    AreaTable m_table;
-    bool m_hasDocument = false;
-    // While an area is being shown, box writes are not edits.
-    bool m_showingArea = false;
+    Editor m_editor;
+    // While the window writes the boxes, their changes are not the user's.
+    bool m_writingSlots = false;
+    // The box whose next text change comes from the user's typing.
+    int m_typingSlot = -1;
 
     QGroupBox *m_frameeditor = nullptr;
     QLabel *m_label5 = nullptr;

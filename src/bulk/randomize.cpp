@@ -1,20 +1,20 @@
 #include "bulk/randomize.h"
 
-#include "app/frmmain.h"
-
-#include <QComboBox>
+#include "bulk/areas.h"
+#include "document/pedcatalogue.h"
+#include "platform/randomsource.h"
 
 #include <cmath>
 
 namespace {
 
-void drawSlots(FrmMain &window)
+QString drawList(RandomSource &random)
 {
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        const QComboBox *box = window.cmbped(slot);
-        const int position = drawPosition(box->count(), window.platform().random->next());
-        window.setSlotText(slot, box->itemText(position));
-    }
+    const QStringList &names = pedCatalogue();
+    PedSlots pieces;
+    for (QString &piece : pieces)
+        piece = names.at(drawPosition(int(names.size()), random.next()));
+    return joinSlots(pieces);
 }
 
 } // namespace
@@ -26,18 +26,20 @@ int drawPosition(int itemCount, float r)
     return qBound(0, position, itemCount - 1);
 }
 
-void randomizeInAreaCommand(FrmMain &window)
+void randomizeInAreaCommand(Editor &editor, RandomSource &random)
 {
-    window.platform().random->reseedFromClock();
-    drawSlots(window);
+    if (editor.selectedArea() < 0)
+        return;
+    random.reseedFromClock();
+    editor.rewriteAreas(QStringLiteral("Randomize In Area"), selectedAreaOnly(editor),
+            [&](int) { return drawList(random); });
 }
 
-void randomizeInAllAreasCommand(FrmMain &window)
+void randomizeInAllAreasCommand(Editor &editor, RandomSource &random)
 {
-    window.platform().random->reseedFromClock();
-    const int areaCount = window.cmbareas()->count();
-    for (int position = 0; position < areaCount; ++position) {
-        window.selectArea(position);
-        drawSlots(window);
-    }
+    random.reseedFromClock();
+    editor.rewriteAreas(QStringLiteral("Randomize In All Areas"), everyArea(editor), [&](int area) {
+        editor.warnIfDamaged(area);
+        return drawList(random);
+    });
 }

@@ -1,9 +1,8 @@
 #include "bulk/scan.h"
 
-#include "app/frmmain.h"
 #include "document/pedcatalogue.h"
-
-#include <QComboBox>
+#include "editor/editor.h"
+#include "platform/dialogs.h"
 
 namespace {
 
@@ -20,23 +19,15 @@ QString damagedListText(const QString &areaName, const QString &modelList)
             + modelList + QStringLiteral("'.");
 }
 
-QStringList listedAreaNames(const QComboBox &areas)
-{
-    QStringList names;
-    for (int position = 0; position < areas.count(); ++position)
-        names.append(areas.itemText(position));
-    return names;
-}
-
 } // namespace
 
-QString scanReport(const AreaTable &table, const QStringList &listedNames)
+QString scanReport(const AreaTable &table)
 {
     for (int area = 1; area <= AreaCapacity; ++area) {
         const QString list = table.areaPeds(area);
         if (list.isEmpty())
             continue;
-        const QString areaName = listedNames.value(area - 1);
+        const QString areaName = table.areaName(area);
         const auto pieces = splitSlots(list);
         if (!pieces)
             return damagedListText(areaName, list);
@@ -48,8 +39,8 @@ QString scanReport(const AreaTable &table, const QStringList &listedNames)
     return QStringLiteral("All peds in all areas exist. No errors found.");
 }
 
-void scanCommand(FrmMain &window)
+void scanCommand(const Editor &editor, Dialogs &dialogs)
 {
-    window.dialogs().message(scanReport(window.table(), listedAreaNames(*window.cmbareas())),
-            QStringLiteral("Error Scan"), MessageIcon::Information, MessageButtons::Ok);
+    dialogs.message(scanReport(editor.table()), QStringLiteral("Error Scan"),
+            MessageIcon::Information, MessageButtons::Ok);
 }

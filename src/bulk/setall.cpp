@@ -1,21 +1,21 @@
 #include "bulk/setall.h"
 
-#include "app/frmmain.h"
+#include "bulk/areas.h"
 #include "document/pedcatalogue.h"
-
-#include <QComboBox>
+#include "editor/editor.h"
+#include "platform/dialogs.h"
 
 namespace {
 
 // The typed model name; empty when the user gave none or the catalogue does not
 // know it, which has then been said.
-QString askKnownModel(FrmMain &window, const QString &prompt, const QString &title)
+QString askKnownModel(Dialogs &dialogs, const QString &prompt, const QString &title)
 {
-    const QString name = window.dialogs().input(prompt, title, QString());
+    const QString name = dialogs.input(prompt, title, QString());
     if (name.isEmpty())
         return name;
     if (!catalogueContains(name)) {
-        window.dialogs().message(QStringLiteral("Error: Could not find the pedestrian '") + name
+        dialogs.message(QStringLiteral("Error: Could not find the pedestrian '") + name
                         + QStringLiteral("'."),
                 QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
         return QString();
@@ -23,35 +23,40 @@ QString askKnownModel(FrmMain &window, const QString &prompt, const QString &tit
     return name;
 }
 
-void setAllSlots(FrmMain &window, const QString &name)
+QString eightTimes(const QString &name)
 {
-    for (int slot = 0; slot < SlotCount; ++slot)
-        window.setSlotText(slot, name);
+    PedSlots pieces;
+    pieces.fill(name);
+    return joinSlots(pieces);
 }
 
 } // namespace
 
-void setAllInAreaCommand(FrmMain &window)
+void setAllInAreaCommand(Editor &editor, Dialogs &dialogs)
 {
-    const QString name = askKnownModel(window,
+    if (editor.selectedArea() < 0)
+        return;
+    const QString name = askKnownModel(dialogs,
             QStringLiteral("Enter the name of the ped to use, it will be checked to make sure it "
                            "exists."),
             QStringLiteral("Set All In Area"));
-    if (!name.isEmpty())
-        setAllSlots(window, name);
+    if (name.isEmpty())
+        return;
+    editor.rewriteAreas(QStringLiteral("Set All In Area"), selectedAreaOnly(editor),
+            [&](int) { return eightTimes(name); });
 }
 
-void setAllInLibertyCityCommand(FrmMain &window)
+void setAllInLibertyCityCommand(Editor &editor, Dialogs &dialogs)
 {
-    const QString name = askKnownModel(window,
+    const QString name = askKnownModel(dialogs,
             QStringLiteral("Enter the name of the ped to use in every area in every city, it will "
                            "be checked to make sure it exists."),
             QStringLiteral("Set All In LIberty"));
     if (name.isEmpty())
         return;
-    const int areaCount = window.cmbareas()->count();
-    for (int position = 0; position < areaCount; ++position) {
-        window.selectArea(position);
-        setAllSlots(window, name);
-    }
+    editor.rewriteAreas(
+            QStringLiteral("Set All In Liberty City"), everyArea(editor), [&](int area) {
+                editor.warnIfDamaged(area);
+                return eightTimes(name);
+            });
 }

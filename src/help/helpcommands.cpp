@@ -1,6 +1,6 @@
 #include "help/helpcommands.h"
 
-#include "app/frmmain.h"
+#include "platform/platform.h"
 
 #include <QDir>
 
@@ -10,24 +10,24 @@ const QString CrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-void readmeCommand(FrmMain &window)
+void readmeCommand(const Platform &platform)
 {
-    const QString path = window.platform().shippedFilesFolder + QStringLiteral("/readme.txt");
-    if (window.platform().launcher->openFile(path))
+    const QString path = platform.shippedFilesFolder + QStringLiteral("/readme.txt");
+    if (platform.launcher->openFile(path))
         return;
-    window.dialogs().message(QStringLiteral("The read-me file could not be opened:") + CrLf
+    platform.dialogs->message(QStringLiteral("The read-me file could not be opened:") + CrLf
                     + QDir::toNativeSeparators(path),
             QStringLiteral("Readme File"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
-void quickInfoCommand(FrmMain &window)
+void quickInfoCommand(const Platform &platform)
 {
-    window.dialogs().message(QStringLiteral("Varnel V1.0 By ''Oskin''.") + CrLf + CrLf
+    platform.dialogs->message(QStringLiteral("Varnel V1.0 By ''Oskin''.") + CrLf + CrLf
                     + QStringLiteral("View the readme file for more information."),
             QStringLiteral("Quick Info"), MessageIcon::Information, MessageButtons::Ok);
 }
 
-void authorsSiteCommand(FrmMain &window)
+void authorsSiteCommand(const Platform &platform)
 {
-    window.platform().launcher->openUrl(QUrl(QStringLiteral("http://www.varnel.example")));
+    platform.launcher->openUrl(QUrl(QStringLiteral("http://www.varnel.example")));
 }

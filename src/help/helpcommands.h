@@ -1,10 +1,10 @@
 #pragma once
 
-class FrmMain;
+struct Platform;
 
 // Opens readme.txt from the program's folder in the user's text editor; says so
 // when no editor could be started.
-void readmeCommand(FrmMain &window);
-void quickInfoCommand(FrmMain &window);
+void readmeCommand(const Platform &platform);
+void quickInfoCommand(const Platform &platform);
 // Opens the author's site in the user's web browser; a failure goes unreported.
-void authorsSiteCommand(FrmMain &window);
+void authorsSiteCommand(const Platform &platform);

@@ -4,6 +4,9 @@
 
 class QWidget;
 
+// The title of boxes that have none of their own.
+inline const QString ProgramTitle = QStringLiteral("Varnel");
+
 enum class MessageIcon { None, Information, Warning };
 enum class MessageButtons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };

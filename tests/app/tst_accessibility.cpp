@@ -70,7 +70,7 @@ void TestAccessibility::frameIsNamedByItsCurrentCaption()
     const QByteArray models = "MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01";
     loadGame(areaLine(models, "Downtown") + areaLine(models, "Harbour"));
     QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Downtown]"));
-    m_window->selectArea(1);
+    m_window->editor().selectArea(1);
     QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Harbour]"));
 }
 

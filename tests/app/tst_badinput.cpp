@@ -2,9 +2,9 @@
 // load or save, or in a clear error that leaves the open document as it was;
 // none may hang. The outcomes are listed in tests/README.md.
 
-#include "app/filecommands.h"
 #include "app/frmmain.h"
 #include "document/pedgrpfile.h"
+#include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -60,8 +60,8 @@ QByteArray shortNamesLine(const QByteArrayList &names, const QByteArray &area)
 // All that a user sees of the document and all that Save would write.
 QStringList windowState(FrmMain &w)
 {
-    QStringList state{w.table().composeFile(), w.table().gameDirectory,
-            QString::number(w.table().modified), QString::number(w.selectedArea()),
+    QStringList state{w.editor().table().composeFile(), w.editor().table().gameDirectory,
+            QString::number(w.editor().isModified()), QString::number(w.editor().selectedArea()),
             w.frameeditor()->title(), QString::number(w.menu().mnusave->isEnabled())};
     for (int position = 0; position < w.cmbareas()->count(); ++position)
         state << w.cmbareas()->itemText(position);
@@ -170,8 +170,8 @@ void TestBadInput::openEditedDocument()
 {
     writeFile(path(QStringLiteral("good/data/pedgrp.dat")), threeAreas());
     loadFolder(path(QStringLiteral("good")));
-    m_window->selectArea(1);
-    m_window->setSlotText(2, QStringLiteral("pimp"));
+    m_window->editor().selectArea(1);
+    m_window->cmbped(2)->setEditText(QStringLiteral("pimp"));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 }
 
@@ -240,8 +240,8 @@ void TestBadInput::hostileFileLoadsOrFailsCleanly()
     for (int position = 0; position < m_window->cmbareas()->count(); ++position)
         listed << m_window->cmbareas()->itemText(position);
     QCOMPARE(listed, names);
-    QCOMPARE(m_window->table().composeFile(), readTable(bytes).table.composeFile());
-    QVERIFY(!m_window->table().modified);
+    QCOMPARE(m_window->editor().table().composeFile(), readTable(bytes).table.composeFile());
+    QVERIFY(!m_window->editor().isModified());
 }
 
 void TestBadInput::lineEndsOfEveryKindReadAlike_data()
@@ -259,9 +259,9 @@ void TestBadInput::lineEndsOfEveryKindReadAlike()
     loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->table().composeFile(), readTable(threeAreas()).table.composeFile());
+    QCOMPARE(m_window->editor().table().composeFile(), readTable(threeAreas()).table.composeFile());
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     const QByteArray written = readFile(gameFile());
@@ -288,9 +288,9 @@ void TestBadInput::fiftyMebibytesOfCommentsLoadAndSaveWhole()
     loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 0);
-    QCOMPARE(m_window->table().headerText.size(), size);
+    QCOMPARE(m_window->editor().table().headerText.size(), size);
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     const QByteArray written = readFile(gameFile());
@@ -380,7 +380,7 @@ void TestBadInput::unusualBytesAreWrittenBackUnchanged()
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 1);
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     QCOMPARE(readFile(gameFile()), bytes);
@@ -425,12 +425,12 @@ void TestBadInput::typedTextIsSavedAsTypedOrRefused()
     QFETCH(QString, refused);
     writeFile(gameFile(), threeAreas());
     loadFolder(path(QStringLiteral("game")));
-    m_window->selectArea(1);
+    m_window->editor().selectArea(1);
     typeIntoSlot(0, typed);
-    QCOMPARE(m_window->table().areaPeds(2).section(u',', 0, typed.count(u',')), typed);
+    QCOMPARE(m_window->editor().table().areaPeds(2).section(u',', 0, typed.count(u',')), typed);
     const QStringList before = windowState(*m_window);
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     const ShownMessage &shown = m_fake->dialogs.messages.first();
@@ -450,7 +450,7 @@ void TestBadInput::typedTextIsSavedAsTypedOrRefused()
     QVERIFY2(saved.contains("\r\n" + written + "# Harbour\r\n"), saved.constData());
 
     loadFolder(path(QStringLiteral("game")));
-    QCOMPARE(m_window->table().areaPeds(2), listAfterReload);
+    QCOMPARE(m_window->editor().table().areaPeds(2), listAfterReload);
 }
 
 void TestBadInput::saveFailureKeepsFileAndDocument_data()
@@ -472,8 +472,8 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
     const QByteArray oldBytes = hundredAreas();
     writeFile(gameFile(), oldBytes);
     loadFolder(path(QStringLiteral("game")));
-    m_window->selectArea(99);
-    m_window->setSlotText(0, QStringLiteral("pimp"));
+    m_window->editor().selectArea(99);
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
     const QStringList before = windowState(*m_window);
     const QString data = path(QStringLiteral("game/data"));
 
@@ -486,7 +486,7 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
                     const rlim_t limit = rlim_t(oldBytes.size() / 2);
                     const rlimit fileSize{limit, limit};
                     setrlimit(RLIMIT_FSIZE, &fileSize);
-                    saveCommand(*m_window);
+                    saveCommand(m_window->editor(), m_fake->platform());
                     QStringList texts;
                     for (const ShownMessage &message : std::as_const(m_fake->dialogs.messages))
                         texts << message.text;
@@ -504,7 +504,7 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
         } else {
             QVERIFY(QDir(data).removeRecursively());
         }
-        saveCommand(*m_window);
+        saveCommand(m_window->editor(), m_fake->platform());
         for (const ShownMessage &message : std::as_const(m_fake->dialogs.messages))
             shown << message.text;
         QCOMPARE(windowState(*m_window), before);
@@ -547,16 +547,16 @@ void TestBadInput::saveThroughASymbolicLink()
     QVERIFY(QFile::link(QStringLiteral("../../real/pedgrp.dat"), gameFile()));
     loadFolder(path(QStringLiteral("game")));
     QCOMPARE(m_window->cmbareas()->count(), 3);
-    m_window->setSlotText(0, QStringLiteral("pimp"));
-    const QByteArray expected = m_window->table().composeFile().toLatin1();
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QByteArray expected = m_window->editor().table().composeFile().toLatin1();
     QVERIFY(QFile::remove(gameFile()));
     QVERIFY(QFile::link(linkTarget, gameFile()));
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
-    QVERIFY(!m_window->table().modified);
+    QVERIFY(!m_window->editor().isModified());
     QCOMPARE(QFileInfo(gameFile()).isSymLink(), staysALink);
     QCOMPARE(readFile(gameFile()), expected);
     if (staysALink)

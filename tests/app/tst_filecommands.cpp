@@ -1,5 +1,5 @@
-#include "app/filecommands.h"
 #include "app/frmmain.h"
+#include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -99,8 +99,8 @@ void TestFileCommands::loadFolder(const QString &typed)
 
 void TestFileCommands::editFirstSlot(const QString &text)
 {
-    m_window->setSlotText(0, text);
-    QVERIFY(m_window->table().modified);
+    m_window->cmbped(0)->setEditText(text);
+    QVERIFY(m_window->editor().isModified());
 }
 
 void TestFileCommands::editAndUndo()
@@ -139,10 +139,10 @@ void TestFileCommands::saveWritesTheGoldenFileBeforeSayingSo()
     bool modifiedWhileShown = true;
     m_fake->dialogs.onMessage = [&](const ShownMessage &) {
         onDiskWhileShown = readFile(gameFile);
-        modifiedWhileShown = m_window->table().modified;
+        modifiedWhileShown = m_window->editor().isModified();
     };
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
 
     verifyOnlyMessage(QStringLiteral("File save complete for '") + gameFile + QStringLiteral("'."),
             SavedTitle, MessageIcon::Information);
@@ -157,13 +157,13 @@ void TestFileCommands::savedFilesLoadAndSaveToTheSameBytes()
     const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
     const QByteArray golden = testData("roundtrip.ref");
 
-    saveCommand(*m_window);
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
+    saveCommand(m_window->editor(), m_fake->platform());
     QCOMPARE(readFile(gameFile), golden);
 
     loadFolder(game);
     QCOMPARE(m_window->cmbareas()->count(), 6);
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
     QCOMPARE(readFile(gameFile), golden);
 }
 
@@ -172,9 +172,9 @@ void TestFileCommands::saveWritesTheFileLoadFoundWhateverItsCase()
     const QString realFile = path(QStringLiteral("Game/Data/PedGrp.DAT"));
     writeFile(realFile, testData("roundtrip.txt"));
     loadFolder(path(QStringLiteral("game")));
-    QVERIFY(m_window->hasDocument());
+    QVERIFY(m_window->editor().hasDocument());
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
 
     verifyOnlyMessage(QStringLiteral("File save complete for '") + path(QStringLiteral("game"))
                     + QStringLiteral("/data/pedgrp.dat'."),
@@ -199,9 +199,9 @@ void TestFileCommands::saveWithoutALoadedDocumentDoesNothing()
     const QStringList before
             = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
     m_fake->dialogs.inputAnswers << QStringLiteral("saved.dat");
-    saveAsCommand(*m_window);
+    saveAsCommand(m_window->editor(), m_fake->platform());
 
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
@@ -242,7 +242,7 @@ void TestFileCommands::saveFailureKeepsTheOldFileAndModified()
         QVERIFY(QDir(game).removeRecursively());
     }
 
-    saveCommand(*m_window);
+    saveCommand(m_window->editor(), m_fake->platform());
 
     const QString prefix = SavingFailed.arg(gameFile);
     if (!description.isEmpty())
@@ -251,7 +251,7 @@ void TestFileCommands::saveFailureKeepsTheOldFileAndModified()
     else
         verifyOnlyFailure(
                 prefix, QStringLiteral("."), QStringLiteral("Error"), MessageIcon::Warning);
-    QVERIFY(m_window->table().modified);
+    QVERIFY(m_window->editor().isModified());
     if (breakage.isEmpty())
         QCOMPARE(readFile(gameFile), oldBytes);
     if (breakage == QLatin1String("folder"))
@@ -285,7 +285,7 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
     editAndUndo();
     m_fake->dialogs.inputAnswers << typed;
 
-    saveAsCommand(*m_window);
+    saveAsCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     QCOMPARE(m_fake->dialogs.inputs.first().prompt, QStringLiteral("Enter file name to save as."));
@@ -295,7 +295,7 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
             SavedTitle, MessageIcon::Information);
     QCOMPARE(readFile(path(written)), testData("roundtrip.ref"));
     QCOMPARE(readFile(game + QStringLiteral("/data/pedgrp.dat")), input);
-    QVERIFY(!m_window->table().modified);
+    QVERIFY(!m_window->editor().isModified());
     QVERIFY(!m_window->menu().mnusave->isEnabled());
     QVERIFY(m_window->menu().mnusaveas->isEnabled());
 }
@@ -307,11 +307,11 @@ void TestFileCommands::saveAsCancelledChangesNothing()
     const QStringList before
             = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    saveAsCommand(*m_window);
+    saveAsCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QVERIFY(m_window->table().modified);
+    QVERIFY(m_window->editor().isModified());
     QVERIFY(m_window->menu().mnusave->isEnabled());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
@@ -320,7 +320,7 @@ void TestFileCommands::nextLoadTurnsSaveBackOnForTheGameFile()
 {
     const QString game = loadGame(testData("roundtrip.txt"));
     m_fake->dialogs.inputAnswers << QStringLiteral("saved.dat");
-    saveAsCommand(*m_window);
+    saveAsCommand(m_window->editor(), m_fake->platform());
     QVERIFY(!m_window->menu().mnusave->isEnabled());
 
     loadFolder(game);
@@ -360,7 +360,7 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
     editFirstSlot(slotText);
     m_fake->dialogs.inputAnswers << typed;
 
-    saveAsCommand(*m_window);
+    saveAsCommand(m_window->editor(), m_fake->platform());
 
     const QString prefix = SavingFailed.arg(typed);
     if (!description.isEmpty())
@@ -369,7 +369,7 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
     else
         verifyOnlyFailure(
                 prefix, QStringLiteral("."), QStringLiteral("Error"), MessageIcon::Warning);
-    QVERIFY(m_window->table().modified);
+    QVERIFY(m_window->editor().isModified());
     QVERIFY(m_window->menu().mnusave->isEnabled());
     QCOMPARE(readFile(path(QStringLiteral("out/old.dat"))), OtherBytes);
     QCOMPARE(QDir(path(QStringLiteral("out"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -381,7 +381,7 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
 void TestFileCommands::restoreOffersTheLastGameFolder()
 {
     const QString game = loadGame(testData("roundtrip.txt"));
-    restoreBackupCommand(*m_window);
+    restoreBackupCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     const AskedInput &asked = m_fake->dialogs.inputs.first();
@@ -415,13 +415,13 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     loadGame(testData("roundtrip.txt"));
     writeFile(path(QStringLiteral("Caps/DATA/PEDGRP.dat")), OtherBytes);
     QVERIFY(QDir().mkpath(path(QStringLiteral("fresh/data"))));
-    m_window->selectArea(3);
+    m_window->editor().selectArea(3);
     editFirstSlot(QStringLiteral("pimp"));
-    const QString listBefore = m_window->table().areaPeds(4);
+    const QString listBefore = m_window->editor().table().areaPeds(4);
     const QStringList slotsBefore = slotTexts();
     m_fake->dialogs.inputAnswers << typed;
 
-    restoreBackupCommand(*m_window);
+    restoreBackupCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.inputs.first().defaultText, path(QStringLiteral("game/")));
     verifyOnlyMessage(QStringLiteral("Backup file 'pedgrp.dat' restored."),
@@ -429,15 +429,15 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     QCOMPARE(readFile(path(gameFile)), BackupBytes);
     QCOMPARE(
             QDir(QFileInfo(path(gameFile)).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    QVERIFY(m_window->table().modified);
-    QCOMPARE(m_window->table().areaPeds(4), listBefore);
-    QCOMPARE(m_window->selectedArea(), 3);
+    QVERIFY(m_window->editor().isModified());
+    QCOMPARE(m_window->editor().table().areaPeds(4), listBefore);
+    QCOMPARE(m_window->editor().selectedArea(), 3);
     QCOMPARE(slotTexts(), slotsBefore);
 }
 
 void TestFileCommands::restoreCancelledDoesNothing()
 {
-    restoreBackupCommand(*m_window);
+    restoreBackupCommand(m_window->editor(), m_fake->platform());
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     QCOMPARE(m_fake->dialogs.inputs.first().defaultText,
@@ -470,7 +470,7 @@ void TestFileCommands::restoreFailureLeavesTheGameFile()
     }
     m_fake->dialogs.inputAnswers << game;
 
-    restoreBackupCommand(*m_window);
+    restoreBackupCommand(m_window->editor(), m_fake->platform());
 
     verifyOnlyFailure(
             BackupFailed, QStringLiteral(".'"), QStringLiteral("Varnel"), MessageIcon::None);

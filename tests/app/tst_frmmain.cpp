@@ -41,7 +41,7 @@ void TestFrmMain::cleanup()
 
 void TestFrmMain::hasItsCaptionAndFrame()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel"));
+    QCOMPARE(m_window->windowHandle()->title(), QStringLiteral("Varnel"));
     QVERIFY(!m_window->windowIcon().isNull());
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
     QVERIFY(m_window->frameeditor()->font().bold());
@@ -57,11 +57,14 @@ void TestFrmMain::hasItsCaptionAndFrame()
 
 void TestFrmMain::menusHoldEveryEntryInOrder()
 {
+    const QString redoKeys = QKeySequence::keyBindings(QKeySequence::Redo).first().toString();
+    QVERIFY(QKeySequence::keyBindings(QKeySequence::Redo).contains(QKeySequence("Ctrl+Y")));
     // Caption and shortcut of every entry, "-" for a separator.
     const QList<QPair<QString, QStringList>> expected{
             {"&File",
                     {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
                             "Restore BackUp|Ctrl+B", "-", "Exit|Ctrl+E"}},
+            {"&Edit", {"&Undo|Ctrl+Z", "&Redo|" + redoKeys}},
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
                             "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
@@ -119,8 +122,8 @@ void TestFrmMain::slotBoxesListTheCatalogueAndShowNothing()
         QCOMPARE(items, pedCatalogue());
         QCOMPARE(box->currentText(), QString());
     }
-    QVERIFY(!m_window->table().modified);
-    QCOMPARE(m_window->table().areaPeds(1), QString());
+    QVERIFY(!m_window->editor().isModified());
+    QCOMPARE(m_window->editor().table().areaPeds(1), QString());
 }
 
 void TestFrmMain::controlsStandWhereTheyAreDrawn()

@@ -51,7 +51,7 @@ private slots:
     void typingStoresTheTextAsTyped();
     void choosingFromTheListStoresTheName();
     void clearingABoxLeavesAnEmptySlot();
-    void typingWithoutASelectedAreaOnlyMarksModified();
+    void typingWithoutASelectedAreaChangesNothing();
 
     void closingAsksOnlyAfterAnEdit();
     void answeringNoKeepsTheWindowAndDocument();
@@ -81,12 +81,12 @@ void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
 
     QCOMPARE(m_window->cmbareas()->count(), 3);
     QCOMPARE(m_window->cmbareas()->itemText(1), QStringLiteral("Harbour"));
-    QCOMPARE(m_window->selectedArea(), 0);
+    QCOMPARE(m_window->editor().selectedArea(), 0);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
     QCOMPARE(slotTexts().join(u','),
             QStringLiteral("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"));
-    QCOMPARE(m_window->table().headerText, QStringLiteral("# header\r\n"));
-    QVERIFY(!m_window->table().modified);
+    QCOMPARE(m_window->editor().table().headerText, QStringLiteral("# header\r\n"));
+    QVERIFY(!m_window->editor().isModified());
 
     QVERIFY(m_window->cmbareas()->isEnabled());
     for (int slot = 0; slot < SlotCount; ++slot)
@@ -111,7 +111,7 @@ void TestLoadAndEdit::loadAcceptsTheFolderWithOrWithoutSeparator()
     const QString folder = makeGameFolder(m_dir->path(), threeAreas());
     loadFolder(folder + suffix);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->table().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
+    QCOMPARE(m_window->editor().table().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
     QCOMPARE(m_window->cmbareas()->count(), 3);
 }
 
@@ -139,7 +139,7 @@ void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
     loadGame("# only a comment\r\n");
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(m_window->cmbareas()->count(), 0);
-    QCOMPARE(m_window->selectedArea(), -1);
+    QCOMPARE(m_window->editor().selectedArea(), -1);
     QVERIFY(m_window->cmbareas()->isEnabled());
     QVERIFY(m_window->menu().mnusave->isEnabled());
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
@@ -148,16 +148,16 @@ void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
 void TestLoadAndEdit::cancelledLoadKeepsTheOpenDocument()
 {
     loadGame(threeAreas());
-    m_window->setSlotText(3, QStringLiteral("pimp"));
-    const QString edited = m_window->table().areaPeds(1);
+    m_window->cmbped(3)->setEditText(QStringLiteral("pimp"));
+    const QString edited = m_window->editor().table().areaPeds(1);
 
-    m_window->loadCommand(); // the fake answers Cancel
+    m_window->menu().mnuload->trigger(); // the fake answers Cancel
     QCOMPARE(m_fake->dialogs.inputs.size(), 2);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->table().areaPeds(1), edited);
-    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->editor().table().areaPeds(1), edited);
+    QVERIFY(m_window->editor().isModified());
     QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->selectedArea(), 0);
+    QCOMPARE(m_window->editor().selectedArea(), 0);
 }
 
 void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument_data()
@@ -188,9 +188,9 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
 
     const QString good = makeGameFolder(m_dir->path(), threeAreas());
     loadFolder(good);
-    m_window->selectArea(1);
-    m_window->setSlotText(0, QStringLiteral("pimp"));
-    const QString composed = m_window->table().composeFile();
+    m_window->editor().selectArea(1);
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QString composed = m_window->editor().table().composeFile();
 
     QString typed = folder;
     if (folder == QLatin1String("nowhere"))
@@ -211,11 +211,11 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
     QCOMPARE(shown.icon, MessageIcon::None);
     QCOMPARE(shown.buttons, MessageButtons::Ok);
 
-    QCOMPARE(m_window->table().composeFile(), composed);
-    QCOMPARE(m_window->table().gameDirectory, good + u'/');
-    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->editor().table().composeFile(), composed);
+    QCOMPARE(m_window->editor().table().gameDirectory, good + u'/');
+    QVERIFY(m_window->editor().isModified());
     QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->selectedArea(), 1);
+    QCOMPARE(m_window->editor().selectedArea(), 1);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
 
     // The file was closed: the same folder loads once it is mended.
@@ -223,7 +223,7 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
         writeFile(typed + QStringLiteral("/data/pedgrp.dat"), threeAreas());
         loadFolder(typed);
         QCOMPARE(m_fake->dialogs.messages.size(), 1);
-        QVERIFY(!m_window->table().modified);
+        QVERIFY(!m_window->editor().isModified());
     }
 }
 
@@ -246,11 +246,11 @@ void TestLoadAndEdit::showsTheSplitOfTheSelectedArea()
     QFETCH(QByteArray, list);
     QFETCH(QStringList, shown);
     loadGame(areaLine("x,x,x,x,x,x,x,x", "First") + areaLine(list, "Second"));
-    m_window->selectArea(1);
+    m_window->editor().selectArea(1);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(slotTexts(), shown);
-    QCOMPARE(m_window->table().areaPeds(2), QString::fromLatin1(list));
-    QVERIFY(!m_window->table().modified);
+    QCOMPARE(m_window->editor().table().areaPeds(2), QString::fromLatin1(list));
+    QVERIFY(!m_window->editor().isModified());
 }
 
 void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
@@ -261,26 +261,26 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
     QList<QStringList> boxesWhileWarning;
     m_fake->dialogs.onMessage = [this, &boxesWhileWarning](
                                         const ShownMessage &) { boxesWhileWarning << slotTexts(); };
-    m_window->selectArea(1);
+    m_window->editor().selectArea(1);
     const ShownMessage warning{damagedText(QStringLiteral("Four"), QStringLiteral("a,b,c,d")),
             QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok};
     QCOMPARE(m_fake->dialogs.messages, QList{warning});
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Four]"));
     QCOMPARE(slotTexts(), (QStringList{"a", "b", "c", "d", "", "", "", ""}));
-    QCOMPARE(m_window->table().areaPeds(2), QStringLiteral("a,b,c,d"));
-    QCOMPARE(m_window->table().areaPeds(1), QStringLiteral("x,x,x,x,x,x,x,x"));
-    QVERIFY(!m_window->table().modified);
+    QCOMPARE(m_window->editor().table().areaPeds(2), QStringLiteral("a,b,c,d"));
+    QCOMPARE(m_window->editor().table().areaPeds(1), QStringLiteral("x,x,x,x,x,x,x,x"));
+    QVERIFY(!m_window->editor().isModified());
 
-    m_window->selectArea(2);
+    m_window->editor().selectArea(2);
     QCOMPARE(m_fake->dialogs.messages.last().text,
             damagedText(QStringLiteral("One"), QStringLiteral("noComma")));
     QCOMPARE(slotTexts(), (QStringList{"noComma", "", "", "", "", "", "", ""}));
-    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("noComma"));
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("noComma"));
 
     // Editing a damaged area stores the eight boxes.
-    m_window->setSlotText(1, QStringLiteral("b"));
-    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("noComma,b,,,,,,"));
-    QVERIFY(m_window->table().modified);
+    m_window->cmbped(1)->setEditText(QStringLiteral("b"));
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("noComma,b,,,,,,"));
+    QVERIFY(m_window->editor().isModified());
 }
 
 void TestLoadAndEdit::pickingAnAreaShowsIt()
@@ -289,10 +289,10 @@ void TestLoadAndEdit::pickingAnAreaShowsIt()
     QComboBox *areas = m_window->cmbareas();
     areas->setFocus();
     QTest::keyClick(areas, Qt::Key_Down);
-    QCOMPARE(m_window->selectedArea(), 1);
+    QCOMPARE(m_window->editor().selectedArea(), 1);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
     QCOMPARE(slotTexts().first(), QStringLiteral("st_man"));
-    QVERIFY(!m_window->table().modified);
+    QVERIFY(!m_window->editor().isModified());
 
     // Picking the shown area again shows it again.
     m_window->frameeditor()->setTitle(QString());
@@ -303,47 +303,48 @@ void TestLoadAndEdit::pickingAnAreaShowsIt()
 void TestLoadAndEdit::typingStoresTheTextAsTyped()
 {
     loadGame(threeAreas());
-    m_window->selectArea(2);
+    m_window->editor().selectArea(2);
     QComboBox *box = m_window->cmbped(3);
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("B_MAN1, x"));
-    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
-    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
+    QVERIFY(m_window->editor().isModified());
 
     // Enter neither adds the text to the list nor swaps it for a listed name.
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QCOMPARE(box->count(), 57);
     QCOMPARE(box->currentText(), QStringLiteral("B_MAN1, x"));
-    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
 }
 
 void TestLoadAndEdit::choosingFromTheListStoresTheName()
 {
     loadGame(threeAreas());
-    m_window->selectArea(2);
+    m_window->editor().selectArea(2);
     QComboBox *box = m_window->cmbped(0);
     box->setFocus();
     box->setCurrentIndex(12); // b_man1, as a pick from the open list does
-    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("b_man1,b,c,d,e,f,g,h"));
-    QVERIFY(m_window->table().modified);
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("b_man1,b,c,d,e,f,g,h"));
+    QVERIFY(m_window->editor().isModified());
 }
 
 void TestLoadAndEdit::clearingABoxLeavesAnEmptySlot()
 {
     loadGame(threeAreas());
-    m_window->selectArea(2);
+    m_window->editor().selectArea(2);
     m_window->cmbped(2)->lineEdit()->clear();
-    QCOMPARE(m_window->table().areaPeds(3), QStringLiteral("a,b,,d,e,f,g,h"));
-    QCOMPARE(m_window->table().areaPeds(1).count(u','), 7);
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("a,b,,d,e,f,g,h"));
+    QCOMPARE(m_window->editor().table().areaPeds(1).count(u','), 7);
 }
 
-void TestLoadAndEdit::typingWithoutASelectedAreaOnlyMarksModified()
+void TestLoadAndEdit::typingWithoutASelectedAreaChangesNothing()
 {
     loadGame("# no areas\r\n");
     QTest::keyClicks(m_window->cmbped(0)->lineEdit(), QStringLiteral("pimp"));
-    QVERIFY(m_window->table().modified);
-    QCOMPARE(m_window->table().areaPeds(1), QString());
-    QCOMPARE(m_window->table().composeFile(), QStringLiteral("# no areas\r\n\r\n"));
+    QVERIFY(!m_window->editor().isModified());
+    QVERIFY(!m_window->menu().mnuundo->isEnabled());
+    QCOMPARE(m_window->editor().table().areaPeds(1), QString());
+    QCOMPARE(m_window->editor().table().composeFile(), QStringLiteral("# no areas\r\n\r\n"));
 }
 
 void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
@@ -357,7 +358,7 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 
     m_window->show();
-    m_window->setSlotText(0, QStringLiteral("pimp"));
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::Yes;
     QVERIFY(m_window->close());
     const ShownMessage question{QStringLiteral("Unsaved changes have been made. Really Quit?"),
@@ -368,19 +369,19 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
 void TestLoadAndEdit::answeringNoKeepsTheWindowAndDocument()
 {
     loadGame(threeAreas());
-    m_window->setSlotText(0, QStringLiteral("pimp"));
-    const QString list = m_window->table().areaPeds(1);
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QString list = m_window->editor().table().areaPeds(1);
     m_fake->dialogs.messageAnswers << Answer::No;
     QVERIFY(!m_window->close());
     QVERIFY(m_window->isVisible());
-    QVERIFY(m_window->table().modified);
-    QCOMPARE(m_window->table().areaPeds(1), list);
+    QVERIFY(m_window->editor().isModified());
+    QCOMPARE(m_window->editor().table().areaPeds(1), list);
 }
 
 void TestLoadAndEdit::exitRunsTheSameCheck()
 {
     loadGame(threeAreas());
-    m_window->setSlotText(0, QStringLiteral("pimp"));
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::No << Answer::Yes;
     m_window->menu().mnuclose->trigger();
     QVERIFY(m_window->isVisible());

@@ -84,7 +84,7 @@ bool TestBulkCommands::load(const QByteArray &bytes)
 {
     loadGame(bytes);
     forgetDialogs();
-    return m_window->hasDocument();
+    return m_window->editor().hasDocument();
 }
 
 void TestBulkCommands::setAllRejectsWithoutChange_data()
@@ -103,17 +103,17 @@ void TestBulkCommands::setAllRejectsWithoutChange()
     QFETCH(bool, reported);
     QVERIFY(load(FourAreas));
     FrmMain &window = *m_window;
-    window.selectArea(1);
+    window.editor().selectArea(1);
     m_fake->dialogs.messages.clear();
-    const QStringList before = areaLists(window.table());
+    const QStringList before = areaLists(window.editor().table());
 
     m_fake->dialogs.inputAnswers << typed << typed;
-    setAllInAreaCommand(window);
-    setAllInLibertyCityCommand(window);
+    setAllInAreaCommand(window.editor(), m_fake->dialogs);
+    setAllInLibertyCityCommand(window.editor(), m_fake->dialogs);
 
-    QCOMPARE(areaLists(window.table()), before);
-    QCOMPARE(window.table().modified, false);
-    QCOMPARE(window.selectedArea(), 1);
+    QCOMPARE(areaLists(window.editor().table()), before);
+    QCOMPARE(window.editor().isModified(), false);
+    QCOMPARE(window.editor().selectedArea(), 1);
     QCOMPARE(window.cmbped(0)->currentText(), QStringLiteral("st_man"));
     const ShownMessage refusal{"Error: Could not find the pedestrian '" + typed + "'.",
             QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok};
@@ -125,10 +125,10 @@ void TestBulkCommands::setAllInAreaFillsOnlyTheSelectedArea()
 {
     QVERIFY(load(FourAreas));
     FrmMain &window = *m_window;
-    window.selectArea(1);
+    window.editor().selectArea(1);
     m_fake->dialogs.inputAnswers << QStringLiteral("pimp");
 
-    setAllInAreaCommand(window);
+    setAllInAreaCommand(window.editor(), m_fake->dialogs);
 
     const AskedInput asked = m_fake->dialogs.inputs.value(0);
     QCOMPARE(asked.prompt,
@@ -137,9 +137,9 @@ void TestBulkCommands::setAllInAreaFillsOnlyTheSelectedArea()
     QCOMPARE(asked.title, QStringLiteral("Set All In Area"));
     QCOMPARE(asked.defaultText, QString());
     const QStringList expected{Downtown, eightTimes("pimp"), Damaged, Downtown};
-    QCOMPARE(areaLists(window.table()), expected);
-    QVERIFY(window.table().modified);
-    QCOMPARE(window.selectedArea(), 1);
+    QCOMPARE(areaLists(window.editor().table()), expected);
+    QVERIFY(window.editor().isModified());
+    QCOMPARE(window.editor().selectedArea(), 1);
 }
 
 void TestBulkCommands::setAllInLibertyCityFillsEveryAreaOnce()
@@ -149,9 +149,9 @@ void TestBulkCommands::setAllInLibertyCityFillsEveryAreaOnce()
     m_fake->dialogs.inputAnswers << QStringLiteral("b_wom2");
     QStringList listsWhileWarning;
     m_fake->dialogs.onMessage
-            = [&](const ShownMessage &) { listsWhileWarning = areaLists(window.table()); };
+            = [&](const ShownMessage &) { listsWhileWarning = areaLists(window.editor().table()); };
 
-    setAllInLibertyCityCommand(window);
+    setAllInLibertyCityCommand(window.editor(), m_fake->dialogs);
 
     QCOMPARE(m_fake->dialogs.inputs.value(0).title, QStringLiteral("Set All In LIberty"));
     QCOMPARE(m_fake->dialogs.inputs.value(0).prompt,
@@ -162,10 +162,10 @@ void TestBulkCommands::setAllInLibertyCityFillsEveryAreaOnce()
     QVERIFY(m_fake->dialogs.messages[0].text.contains("Damaged Area: Broken."));
     const QStringList whileWarning{eightTimes("b_wom2"), eightTimes("b_wom2"), Damaged, Downtown};
     QCOMPARE(listsWhileWarning, whileWarning);
-    QCOMPARE(areaLists(window.table()), QStringList(4, eightTimes("b_wom2")));
-    QCOMPARE(window.selectedArea(), 3);
+    QCOMPARE(areaLists(window.editor().table()), QStringList(4, eightTimes("b_wom2")));
+    QCOMPARE(window.editor().selectedArea(), 3);
     QCOMPARE(window.frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
-    QVERIFY(window.table().modified);
+    QVERIFY(window.editor().isModified());
 }
 
 void TestBulkCommands::drawPosition_data()
@@ -193,18 +193,18 @@ void TestBulkCommands::randomizeInAreaDrawsEightFromTheBoxLists()
 {
     QVERIFY(load(FourAreas));
     FrmMain &window = *m_window;
-    window.selectArea(1);
+    window.editor().selectArea(1);
     m_fake->random.numbers = {0.0f, LargestBelowOne, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.75f};
 
-    randomizeInAreaCommand(window);
+    randomizeInAreaCommand(window.editor(), m_fake->random);
 
     QCOMPARE(m_fake->random.reseeds, 1);
     QCOMPARE(m_fake->random.draws, 8);
     const QStringList expected{Downtown,
             "st_man,prostitute2,male01,st_man,st_man,st_man,st_man,st_man", Damaged, Downtown};
-    QCOMPARE(areaLists(window.table()), expected);
-    QCOMPARE(window.selectedArea(), 1);
-    QVERIFY(window.table().modified);
+    QCOMPARE(areaLists(window.editor().table()), expected);
+    QCOMPARE(window.editor().selectedArea(), 1);
+    QVERIFY(window.editor().isModified());
 }
 
 void TestBulkCommands::randomizeInAllAreasDrawsAreaByArea()
@@ -214,7 +214,7 @@ void TestBulkCommands::randomizeInAllAreasDrawsAreaByArea()
     for (int draw = 0; draw < 4 * SlotCount; ++draw)
         m_fake->random.numbers.append(float(draw) / 57.0f + 0.001f);
 
-    randomizeInAllAreasCommand(window);
+    randomizeInAllAreasCommand(window.editor(), m_fake->random);
 
     QCOMPARE(m_fake->random.reseeds, 1);
     QCOMPARE(m_fake->random.draws, 4 * SlotCount);
@@ -222,9 +222,9 @@ void TestBulkCommands::randomizeInAllAreasDrawsAreaByArea()
     QStringList expected;
     for (int area = 0; area < 4; ++area)
         expected.append(names.mid(area * SlotCount, SlotCount).join(u','));
-    QCOMPARE(areaLists(window.table()), expected);
+    QCOMPARE(areaLists(window.editor().table()), expected);
     QCOMPARE(m_fake->dialogs.messages.size(), 1); // the damaged area, before it was replaced
-    QCOMPARE(window.selectedArea(), 3);
+    QCOMPARE(window.editor().selectedArea(), 3);
     QCOMPARE(window.frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
 }
 
@@ -234,11 +234,11 @@ void TestBulkCommands::bulkCommandsOnAnEmptyListChangeNothing()
     FrmMain &window = *m_window;
     m_fake->dialogs.inputAnswers << QStringLiteral("pimp");
 
-    randomizeInAllAreasCommand(window);
-    setAllInLibertyCityCommand(window);
+    randomizeInAllAreasCommand(window.editor(), m_fake->random);
+    setAllInLibertyCityCommand(window.editor(), m_fake->dialogs);
 
     QCOMPARE(m_fake->random.draws, 0);
-    QCOMPARE(window.table().modified, false);
+    QCOMPARE(window.editor().isModified(), false);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 }
 
@@ -281,28 +281,25 @@ void TestBulkCommands::scanReport()
     QFETCH(QString, report);
     const ReadResult read = readTable(file);
     QVERIFY(read.ok());
-    QStringList listedNames;
-    for (int area = 1; area <= read.table.areaCount(); ++area)
-        listedNames.append(read.table.areaName(area));
-    QCOMPARE(::scanReport(read.table, listedNames), report);
+    QCOMPARE(::scanReport(read.table), report);
 }
 
 void TestBulkCommands::scanShowsItsReportAndChangesNothing()
 {
     QVERIFY(load(areaLine(Downtown, "Downtown") + areaLine(NineNames, "Harbour")));
     FrmMain &window = *m_window;
-    window.selectArea(0);
-    const QStringList before = areaLists(window.table());
+    window.editor().selectArea(0);
+    const QStringList before = areaLists(window.editor().table());
 
-    scanCommand(window);
+    scanCommand(window.editor(), m_fake->dialogs);
 
     const ShownMessage report{QStringLiteral("The pedestrian 'shopper1,pimp' does not exist. "
                                              "This is ped number '8' in 'Harbour'."),
             QStringLiteral("Error Scan"), MessageIcon::Information, MessageButtons::Ok};
     QCOMPARE(m_fake->dialogs.messages, QList{report});
-    QCOMPARE(areaLists(window.table()), before);
-    QCOMPARE(window.table().modified, false);
-    QCOMPARE(window.selectedArea(), 0);
+    QCOMPARE(areaLists(window.editor().table()), before);
+    QCOMPARE(window.editor().isModified(), false);
+    QCOMPARE(window.editor().selectedArea(), 0);
 }
 
 QTEST_MAIN(TestBulkCommands)

@@ -210,12 +210,12 @@ void TestWinePaths::defaultTextLoadsTheGameFromThePrefix()
     FrmMain window(fake.platform());
     fake.dialogs.inputAnswers = {defaultText};
 
-    window.loadCommand();
+    window.menu().mnuload->trigger();
 
     QCOMPARE(fake.dialogs.inputs.first().defaultText, defaultText);
     QVERIFY(fake.dialogs.messages.isEmpty());
-    QVERIFY(window.hasDocument());
-    QCOMPARE(window.table().gameDirectory, defaultText);
+    QVERIFY(window.editor().hasDocument());
+    QCOMPARE(window.editor().table().gameDirectory, defaultText);
     QCOMPARE(window.cmbped(0)->currentText(), QStringLiteral("MALE01"));
 }
 

@@ -1,4 +1,3 @@
-#include "app/frmmain.h"
 #include "help/helpcommands.h"
 #include "support/fakeplatform.h"
 
@@ -20,9 +19,8 @@ void TestHelpCommands::readmeReachesTheLauncherAsOnePath()
 {
     FakePlatform fake;
     fake.shippedFilesFolder = QStringLiteral("/home/me/Program Files; & $(echo x)/Varnel");
-    FrmMain window(fake.platform());
 
-    readmeCommand(window);
+    readmeCommand(fake.platform());
 
     QCOMPARE(fake.launcher.files, QStringList{fake.shippedFilesFolder + "/readme.txt"});
     QVERIFY(fake.dialogs.messages.isEmpty());
@@ -33,9 +31,8 @@ void TestHelpCommands::readmeSaysWhenNoEditorStarts()
     FakePlatform fake;
     fake.shippedFilesFolder = QStringLiteral("/opt/my varnel");
     fake.launcher.succeed = false;
-    FrmMain window(fake.platform());
 
-    readmeCommand(window);
+    readmeCommand(fake.platform());
 
     QCOMPARE(fake.dialogs.messages.size(), 1);
     const ShownMessage shown = fake.dialogs.messages[0];
@@ -48,9 +45,8 @@ void TestHelpCommands::readmeSaysWhenNoEditorStarts()
 void TestHelpCommands::quickInfoShowsTheProgramAndItsAuthor()
 {
     FakePlatform fake;
-    FrmMain window(fake.platform());
 
-    quickInfoCommand(window);
+    quickInfoCommand(fake.platform());
 
     const ShownMessage info{QStringLiteral("Varnel V1.0 By ''Oskin''.\r\n\r\n"
                                            "View the readme file for more information."),
@@ -62,9 +58,8 @@ void TestHelpCommands::authorsSiteOpensTheAddressAndIgnoresFailure()
 {
     FakePlatform fake;
     fake.launcher.succeed = false;
-    FrmMain window(fake.platform());
 
-    authorsSiteCommand(window);
+    authorsSiteCommand(fake.platform());
 
     QCOMPARE(fake.launcher.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.varnel.example"))});
     QVERIFY(fake.dialogs.messages.isEmpty());

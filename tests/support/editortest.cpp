@@ -25,7 +25,7 @@ void EditorTest::destroyEditor()
 void EditorTest::loadFolder(const QString &typed)
 {
     m_fake->dialogs.inputAnswers << typed;
-    m_window->loadCommand();
+    m_window->menu().mnuload->trigger();
 }
 
 QString EditorTest::loadGame(const QByteArray &bytes)

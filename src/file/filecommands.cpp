@@ -1,11 +1,10 @@
-#include "app/filecommands.h"
+#include "file/filecommands.h"
 
-#include "app/frmmain.h"
 #include "document/gamepaths.h"
 #include "document/pedgrpfile.h"
 #include "document/savefile.h"
-
-#include <QAction>
+#include "editor/editor.h"
+#include "platform/platform.h"
 
 #include <optional>
 
@@ -44,73 +43,93 @@ QString describeUnwritableCharacter(const AreaTable &table)
 
 // Writes the document to path; shownPath is the path as the user knows it.
 // The old file stays as it was on any failure, which is reported.
-bool writeDocument(FrmMain &window, const QString &path, const QString &shownPath)
+bool writeDocument(Editor &editor, Dialogs &dialogs, const QString &path, const QString &shownPath)
 {
-    AreaTable &table = window.table();
+    const AreaTable &table = editor.table();
     const std::optional<QByteArray> bytes = encodeLatin1(table.composeFile());
     const QString error
             = bytes ? writeFileSafely(path, *bytes) : describeUnwritableCharacter(table);
     if (!error.isEmpty()) {
-        window.dialogs().message(QStringLiteral("An error occured while saving '") + shownPath
+        dialogs.message(QStringLiteral("An error occured while saving '") + shownPath
                         + QStringLiteral("', the error was: ") + error + u'.',
                 QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
         return false;
     }
-    table.modified = false;
+    editor.markSaved();
     return true;
 }
 
-void showSaved(FrmMain &window, const QString &shownPath)
+void showSaved(Dialogs &dialogs, const QString &shownPath)
 {
-    window.dialogs().message(
-            QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
+    dialogs.message(QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
             QStringLiteral("Saved"), MessageIcon::Information, MessageButtons::Ok);
 }
 
 } // namespace
 
-void saveCommand(FrmMain &window)
+void loadCommand(Editor &editor, const Platform &platform)
 {
-    if (!window.hasDocument())
+    const QString typed
+            = platform.dialogs->input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
+                    QStringLiteral("Enter Directory"), DefaultGameDirectory, Completion::Paths);
+    if (typed.isEmpty())
         return;
-    const QString shownPath = gameFilePath(window.table().gameDirectory);
-    if (writeDocument(window, resolvePath(shownPath), shownPath))
-        showSaved(window, shownPath);
+    const QString gameDirectory = withSeparator(typed);
+    // The file is read whole into a table of its own: the open document stays
+    // as it is until the read has succeeded.
+    ReadResult read = readPedgrpFile(resolvePath(gameFilePath(gameDirectory)));
+    if (!read.ok()) {
+        platform.dialogs->message(
+                QStringLiteral("An error occured, the error was: ") + read.error + u'.',
+                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
+        return;
+    }
+    read.table.gameDirectory = gameDirectory;
+    editor.openDocument(std::move(read.table));
 }
 
-void saveAsCommand(FrmMain &window)
+void saveCommand(Editor &editor, const Platform &platform)
 {
-    if (!window.hasDocument())
+    if (!editor.hasDocument())
         return;
-    const QString typed = window.dialogs().input(QStringLiteral("Enter file name to save as."),
+    const QString shownPath = gameFilePath(editor.table().gameDirectory);
+    if (writeDocument(editor, *platform.dialogs, resolvePath(shownPath), shownPath))
+        showSaved(*platform.dialogs, shownPath);
+}
+
+void saveAsCommand(Editor &editor, const Platform &platform)
+{
+    if (!editor.hasDocument())
+        return;
+    const QString typed = platform.dialogs->input(QStringLiteral("Enter file name to save as."),
             QStringLiteral("Save As..."), DefaultSaveAsName, Completion::Paths);
     if (typed.isEmpty())
         return;
-    if (!writeDocument(window, resolvePath(typed), typed))
+    if (!writeDocument(editor, *platform.dialogs, resolvePath(typed), typed))
         return;
-    showSaved(window, typed);
-    window.menu().mnusave->setEnabled(false);
+    showSaved(*platform.dialogs, typed);
+    editor.setSaveAvailable(false);
 }
 
-void restoreBackupCommand(FrmMain &window)
+void restoreBackupCommand(const Editor &editor, const Platform &platform)
 {
-    const QString gameDirectory = window.table().gameDirectory;
-    const QString typed = window.dialogs().input(
+    const QString gameDirectory = editor.table().gameDirectory;
+    const QString typed = platform.dialogs->input(
             QStringLiteral("Enter your GTA3 directory or press cancel."),
             QStringLiteral("Restore BackUp"),
             gameDirectory.isEmpty() ? DefaultGameDirectory : gameDirectory, Completion::Paths);
     if (typed.isEmpty())
         return;
     const QString error
-            = copyFileSafely(window.platform().shippedFilesFolder + QStringLiteral("/backup.file"),
+            = copyFileSafely(platform.shippedFilesFolder + QStringLiteral("/backup.file"),
                     resolvePath(gameFilePath(withSeparator(typed))));
     if (!error.isEmpty()) {
-        window.dialogs().message(
+        platform.dialogs->message(
                 QStringLiteral("An error occured during the backup process, the error was '")
                         + error + QStringLiteral(".'"),
-                window.windowTitle(), MessageIcon::None, MessageButtons::Ok);
+                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }
-    window.dialogs().message(QStringLiteral("Backup file 'pedgrp.dat' restored."),
+    platform.dialogs->message(QStringLiteral("Backup file 'pedgrp.dat' restored."),
             QStringLiteral("Completed."), MessageIcon::Information, MessageButtons::Ok);
 }

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "document/areatable.h"
+#include "editor/editcommands.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <functional>
+
+// The open document and every change to it, without widgets. The view shows
+// what the signals say and hands user actions to the functions below; each
+// change of the table is one step of the undo history, and Modified is
+// whether the history stands away from the step last saved.
+class Editor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Editor(QObject *parent = nullptr);
+    ~Editor() override;
+
+    const AreaTable &table() const { return m_table; }
+    // True once a Load has succeeded in this run.
+    bool hasDocument() const { return m_hasDocument; }
+    bool isModified() const { return !m_history.isClean(); }
+    // The selected list position (area number - 1), -1 when none.
+    int selectedArea() const { return m_selected; }
+    // The eight texts the slot boxes show.
+    const PedSlots &shownSlots() const { return m_shown; }
+    QUndoStack &history() { return m_history; }
+    // False after Save As, until the next Load.
+    bool saveAvailable() const { return m_saveAvailable; }
+
+    // Replaces the document with a table just read: an empty history that
+    // counts as saved, and the first area selected.
+    void openDocument(AreaTable table);
+    void setGameDirectory(const QString &directory) { m_table.gameDirectory = directory; }
+    // The document as it stands is what lies on disk now.
+    void markSaved();
+    void setSaveAvailable(bool available);
+
+    // Selects the area at a list position and shows it, also when it was
+    // selected already; a list that cannot be split is warned about first.
+    void selectArea(int position);
+    // Warns about the area's list when it cannot be split into eight slots.
+    void warnIfDamaged(int area);
+
+    // The user changed the text of one slot box: the selected area's list is
+    // composed anew from the eight texts. Without a selected area nothing is
+    // stored.
+    void editSlot(int slot, const QString &text, SlotEdit kind);
+    // Typing that follows starts a step of its own.
+    void endTyping();
+
+    // Gives each of the areas, in order, the list newList returns for it, as
+    // one step named stepName, and selects the last of them. Areas whose list
+    // stays the same are not part of the step; when none changes there is no
+    // step at all.
+    void rewriteAreas(const QString &stepName, const QList<int> &areas,
+            const std::function<QString(int area)> &newList);
+
+signals:
+    void areasReplaced(const QStringList &names);
+    // position -1: no area is selected.
+    void areaSelected(int position, const QString &name);
+    void damagedArea(const QString &name, const QString &modelList);
+    void slotsShown(const PedSlots &texts);
+    void modifiedChanged(bool modified);
+    void documentOpened();
+    void saveAvailableChanged(bool available);
+
+private:
+    // What the steps of the history apply when they are done and undone.
+    void applyState(const EditorState &state, bool endsTyping);
+    ApplyState applier();
+    void showSelection(int position, const PedSlots &shown);
+    void showSlots(const PedSlots &shown);
+
+    AreaTable m_table;
+    QUndoStack m_history;
+    PedSlots m_shown;
+    int m_selected = -1;
+    int m_typingRun = 0;
+    bool m_hasDocument = false;
+    bool m_saveAvailable = false;
+};
