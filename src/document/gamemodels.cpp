@@ -1,0 +1,113 @@
+#include "document/gamemodels.h"
+
+#include "document/gamereader.h"
+#include "document/pedcatalogue.h"
+#include "document/pedgrpfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Only A to Z fold: the game compares 8-bit names, and folding more could call
+// a name known that the game will not find.
+QString foldCase(const QString &name)
+{
+    QString folded = name;
+    for (QChar &c : folded) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return folded;
+}
+
+void addFolded(const QStringList &names, QSet<QString> &folded)
+{
+    for (const QString &name : names)
+        folded.insert(foldCase(name));
+}
+
+const QSet<QString> &foldedCatalogue()
+{
+    static const QSet<QString> folded = [] {
+        QSet<QString> names;
+        addFolded(pedCatalogue(), names);
+        return names;
+    }();
+    return folded;
+}
+
+bool isLine(const QString &line, QLatin1String word)
+{
+    return line.trimmed().compare(word, Qt::CaseInsensitive) == 0;
+}
+
+QByteArray readRegularFile(const QString &path)
+{
+    // A pipe or a device would make the read wait forever.
+    if (!QFileInfo(path).isFile())
+        return QByteArray();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+} // namespace
+
+QStringList idePedNames(const QString &path)
+{
+    QStringList names;
+    bool inPeds = false;
+    for (const QString &line : splitLines(readRegularFile(path))) {
+        if (!inPeds) {
+            inPeds = isLine(line, QLatin1String("peds"));
+            continue;
+        }
+        if (isLine(line, QLatin1String("end"))) {
+            inPeds = false;
+            continue;
+        }
+        // Fields part at commas and blanks like pedgrp.dat names; comment lines give none.
+        const QStringList fields = gameLineNames(line);
+        if (fields.size() >= 2)
+            names.append(fields.at(1));
+    }
+    return names;
+}
+
+QString defaultIdeBeside(const QString &pedgrpPath)
+{
+    const QDir folder = QFileInfo(pedgrpPath).dir();
+    const QStringList found = folder.entryList({QStringLiteral("default.ide")}, QDir::Files);
+    return found.isEmpty() ? QString() : folder.filePath(found.first());
+}
+
+GameModels::GameModels() : m_folded(foldedCatalogue()) { }
+
+GameModels::GameModels(const QStringList &moreNames) : GameModels()
+{
+    addFolded(moreNames, m_folded);
+}
+
+GameModels GameModels::beside(const QString &pedgrpPath)
+{
+    const QString ide = defaultIdeBeside(pedgrpPath);
+    return ide.isEmpty() ? GameModels() : GameModels(idePedNames(ide));
+}
+
+bool GameModels::knows(const QString &name) const
+{
+    return m_folded.contains(foldCase(name));
+}
+
+QStringList GameModels::unknownNames(const QString &slotText) const
+{
+    QStringList unknown;
+    for (const QString &name : gameLineNames(slotText)) {
+        if (!knows(name))
+            unknown.append(name);
+    }
+    return unknown;
+}

@@ -1,0 +1,171 @@
+#include "document/gamecheck.h"
+#include "document/gamereader.h"
+#include "document/pedgrpfile.h"
+#include "support/testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray EightNames = "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp";
+const QByteArray SevenNames = "pimp,pimp,pimp,pimp,pimp,pimp,pimp";
+
+// Areas named "Area 1" to "Area n"; those in shortAreas hold seven names.
+AreaTable areas(int count, const QList<int> &shortAreas = {})
+{
+    QByteArray file = "# header\r\n";
+    for (int area = 1; area <= count; ++area)
+        file += areaLine(shortAreas.contains(area) ? SevenNames : EightNames,
+                "Area " + QByteArray::number(area));
+    return readTable(file).table;
+}
+
+QStringList numbered(int count)
+{
+    QStringList lines;
+    for (int line = 1; line <= count; ++line)
+        lines << QStringLiteral("finding %1").arg(line);
+    return lines;
+}
+
+} // namespace
+
+class TestGameCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checksHowTheGameReadsAnArea_data();
+    void checksHowTheGameReadsAnArea();
+    void countsGroupsAsTheGameDoes_data();
+    void countsGroupsAsTheGameDoes();
+    void knowsTheModdedGamesOwnPeds();
+    void asksWithAtMostTenFindings_data();
+    void asksWithAtMostTenFindings();
+};
+
+void TestGameCheck::checksHowTheGameReadsAnArea_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("findings");
+    const QString area = QStringLiteral("Area 2 (area 2): ");
+    const QString moves = QStringLiteral(", so no group; every later group moves up one.");
+    const QString ignores = QStringLiteral(" and ignores those after the eighth.");
+    const QString nine = QStringLiteral("the game sees 9 names (pimp, pimp, pimp, pimp, pimp, "
+                                        "pimp, pimp, pimp, ");
+
+    QTest::newRow("eight names") << QString(EightNames) << QStringList();
+    QTest::newRow("upper-case names are found")
+            << "PIMP,Pimp,MALE01,b_MAN1,pimp,pimp,pimp,pimp" << QStringList();
+    QTest::newRow("seven names") << QString(SevenNames)
+                                 << QStringList{area
+                                            + "the game sees 7 names (pimp, pimp, pimp, "
+                                              "pimp, pimp, pimp, pimp)"
+                                            + moves};
+    QTest::newRow("an empty slot") << "pimp,,pimp,pimp,pimp,pimp,pimp,pimp"
+                                   << QStringList{area
+                                              + "the game sees 7 names (pimp, pimp, "
+                                                "pimp, pimp, pimp, pimp, pimp)"
+                                              + moves};
+    QTest::newRow("nine names") << "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp,male01"
+                                << QStringList{area + nine + "male01)" + ignores};
+    QTest::newRow("comma missing between names in a slot")
+            << "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp male01"
+            << QStringList{area + nine + "male01)" + ignores};
+    QTest::newRow("a # stuck to a name ends the line")
+            << "pimp,#pimp,pimp,pimp,pimp,pimp,pimp,pimp"
+            << QStringList{area + "the game sees 1 name (pimp)" + moves};
+    QTest::newRow("a # before the first name reads as a comment")
+            << "#pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp"
+            << QStringList{area + "the game sees no names" + moves};
+    QTest::newRow("a short list is written whole")
+            << "pimp,zz"
+            << QStringList{area + "the game sees 2 names (pimp, zz)" + moves,
+                       area + "the game will not find zz."};
+    QTest::newRow("unknown names, each once")
+            << "pimp,zz,pimp,Zz,zz,pimp,pimp,pimp"
+            << QStringList{area + "the game will not find zz, Zz."};
+    QTest::newRow("unknown name after the eighth is not looked up")
+            << "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp,zz"
+            << QStringList{area + nine + "zz)" + ignores};
+    QTest::newRow("a line break in a slot")
+            << "pimp,pimp,pimp,pimp\npimp,pimp,pimp,pimp,pimp"
+            << QStringList{area + "a line break in its list makes the game see 2 lines."};
+}
+
+void TestGameCheck::checksHowTheGameReadsAnArea()
+{
+    QFETCH(QString, list);
+    AreaTable table = areas(3);
+    table.setAreaPeds(2, list);
+    QTEST(gameCheckFindings(table, GameModels()), "findings");
+}
+
+void TestGameCheck::countsGroupsAsTheGameDoes_data()
+{
+    QTest::addColumn<int>("areaCount");
+    QTest::addColumn<QList<int>>("shortAreas");
+    QTest::addColumn<int>("groups");
+    QTest::addColumn<QString>("countFinding");
+    QTest::newRow("31 groups") << 31 << QList<int>() << 31 << QString();
+    QTest::newRow("32 groups") << 32 << QList<int>() << 32
+                               << "32 groups, but the game holds 31: the groups from Area 32 (area "
+                                  "32) on write past its table.";
+    QTest::newRow("32 areas, one no group") << 32 << QList<int>{5} << 31 << QString();
+    QTest::newRow("34 areas, one no group")
+            << 34 << QList<int>{2} << 33
+            << "33 groups, but the game holds 31: the groups from Area 33 (area 33) on write past "
+               "its table.";
+}
+
+void TestGameCheck::countsGroupsAsTheGameDoes()
+{
+    QFETCH(int, areaCount);
+    QFETCH(QList<int>, shortAreas);
+    QFETCH(int, groups);
+    QFETCH(QString, countFinding);
+    const AreaTable table = areas(areaCount, shortAreas);
+    QCOMPARE(gameGroups(table.composeFile()).size(), groups);
+
+    const QStringList findings = gameCheckFindings(table, GameModels());
+    QCOMPARE(findings.size(), shortAreas.size() + (countFinding.isEmpty() ? 0 : 1));
+    if (!countFinding.isEmpty())
+        QCOMPARE(findings.first(), countFinding);
+}
+
+void TestGameCheck::knowsTheModdedGamesOwnPeds()
+{
+    QTemporaryDir dir;
+    const QString game = makeGameFolder(
+            dir.path(), areaLine("pimp,pimp,pimp,pimp,NewPed,pimp,pimp,pimp", "Mod"));
+    writeFile(game + QStringLiteral("/data/default.ide"), "peds\r\n90, newped, generic\r\nend\r\n");
+    const QString pedgrp = game + QStringLiteral("/data/pedgrp.dat");
+    const AreaTable table = readPedgrpFile(pedgrp).table;
+
+    QCOMPARE(gameCheckFindings(table, GameModels::beside(pedgrp)), QStringList());
+    QCOMPARE(gameCheckFindings(table, GameModels()),
+            QStringList{"Mod (area 1): the game will not find NewPed."});
+}
+
+void TestGameCheck::asksWithAtMostTenFindings_data()
+{
+    QTest::addColumn<QStringList>("findings");
+    QTest::addColumn<QString>("question");
+    const QString lead = QStringLiteral("Problems the game will have with this file:\r\n\r\n");
+    const QString ask = QStringLiteral("\r\n\r\nSave anyway?");
+    const QString ten = numbered(10).join(QStringLiteral("\r\n"));
+
+    QTest::newRow("one") << QStringList{"finding 1"} << lead + "finding 1" + ask;
+    QTest::newRow("ten, all shown") << numbered(10) << lead + ten + ask;
+    QTest::newRow("twelve") << numbered(12) << lead + ten + "\r\n... and 2 more" + ask;
+}
+
+void TestGameCheck::asksWithAtMostTenFindings()
+{
+    QFETCH(QStringList, findings);
+    QTEST(gameCheckQuestion(findings), "question");
+}
+
+QTEST_GUILESS_MAIN(TestGameCheck)
+#include "tst_gamecheck.moc"
