@@ -1,0 +1,130 @@
+#include "app/frmmain.h"
+#include "support/editortest.h"
+#include "support/testfiles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
+
+// The Edit menu and the keys and mouse in the slot boxes, through the window.
+class TestUndo : public QObject, protected EditorTest
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void undoAndRedoNameTheirStepAndFollowTheHistory();
+    void undoKeysInASlotBoxUndoTheDocument();
+    void theCaptionMarksUnsavedChanges();
+    void typingMergesUntilTheFocusMoves();
+    void downGoesOnFromTheShownName();
+    void theWheelChangesOnlyTheFocusedBox();
+
+private:
+    QComboBox *box(int slot) const { return m_window->cmbped(slot); }
+};
+
+void TestUndo::init()
+{
+    QVERIFY(createEditor());
+    loadGame(threeAreas());
+}
+
+void TestUndo::cleanup()
+{
+    destroyEditor();
+}
+
+void TestUndo::undoAndRedoNameTheirStepAndFollowTheHistory()
+{
+    const MenuEntries &menu = m_window->menu();
+    QVERIFY(!menu.mnuundo->isEnabled());
+    QVERIFY(!menu.mnuredo->isEnabled());
+
+    QTest::keyClicks(box(2)->lineEdit(), QStringLiteral("x"));
+    QVERIFY(menu.mnuundo->isEnabled());
+    QCOMPARE(menu.mnuundo->text(), QStringLiteral("&Undo Typing in Ped 3"));
+
+    m_fake->random.numbers = {0.5f};
+    menu.mnurandom->trigger();
+    QCOMPARE(menu.mnuundo->text(), QStringLiteral("&Undo Randomize In All Areas"));
+    menu.mnuundo->trigger();
+    QCOMPARE(menu.mnuredo->text(), QStringLiteral("&Redo Randomize In All Areas"));
+    QCOMPARE(m_window->editor().selectedArea(), 0);
+    QCOMPARE(box(2)->currentText(), QStringLiteral("criminal01x"));
+}
+
+void TestUndo::undoKeysInASlotBoxUndoTheDocument()
+{
+    box(0)->setFocus();
+    QTest::keyClicks(box(0), QStringLiteral("zz"));
+    QCOMPARE(box(0)->currentText(), QStringLiteral("male01zz"));
+
+    QTest::keyClick(box(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box(0)->currentText(), QStringLiteral("male01"));
+    QCOMPARE(m_window->editor().table().areaPeds(1).section(u',', 0, 0), QStringLiteral("male01"));
+    QTest::keyClick(box(0), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(box(0)->currentText(), QStringLiteral("male01zz"));
+    QCOMPARE(m_window->editor().history().count(), 1);
+}
+
+void TestUndo::theCaptionMarksUnsavedChanges()
+{
+    QWindow *frame = m_window->windowHandle();
+    QCOMPARE(frame->title(), QStringLiteral("Varnel"));
+    QTest::keyClicks(box(1)->lineEdit(), QStringLiteral("x"));
+    QCOMPARE(frame->title(), QStringLiteral("Varnel*"));
+    m_window->menu().mnuundo->trigger();
+    QCOMPARE(frame->title(), QStringLiteral("Varnel"));
+}
+
+void TestUndo::typingMergesUntilTheFocusMoves()
+{
+    box(3)->setFocus();
+    QTest::keyClicks(box(3), QStringLiteral("ab"));
+    QTest::keyClick(box(3), Qt::Key_Tab);
+    QVERIFY(box(4)->hasFocus());
+    box(3)->setFocus();
+    QTest::keyClicks(box(3), QStringLiteral("cd"));
+    QCOMPARE(m_window->editor().history().count(), 2);
+    m_window->menu().mnuundo->trigger();
+    QCOMPARE(box(3)->currentText(), QStringLiteral("b_man1ab"));
+}
+
+void TestUndo::downGoesOnFromTheShownName()
+{
+    m_window->editor().selectArea(2);
+    box(0)->setFocus();
+    box(0)->setEditText(QStringLiteral("pimp"));
+    QTest::keyClick(box(0), Qt::Key_Down);
+    QCOMPARE(box(0)->currentText(), QStringLiteral("prostitute"));
+    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("prostitute,b,c,d,e,f,g,h"));
+}
+
+void TestUndo::theWheelChangesOnlyTheFocusedBox()
+{
+    const QString before = m_window->editor().table().composeFile();
+    auto wheel = [](QWidget *widget) {
+        const QPointF at = widget->rect().center();
+        QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(widget, &event);
+    };
+    m_window->cmbareas()->clearFocus();
+    wheel(box(5));
+    wheel(m_window->cmbareas());
+    QCOMPARE(m_window->editor().table().composeFile(), before);
+    QCOMPARE(m_window->editor().selectedArea(), 0);
+
+    box(5)->setFocus();
+    wheel(box(5));
+    QCOMPARE(box(5)->currentText(), QStringLiteral("fatfemale02"));
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
