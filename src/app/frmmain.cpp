@@ -21,6 +21,8 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
+// Red text, as desktop colour schemes mark an error.
+const QColor ErrorColour(0xbf, 0x03, 0x03);
 
 // The layout is drawn in twips, 15 to a pixel at 96 DPI; Qt scales pixels on
 // high-DPI screens.
@@ -159,8 +161,10 @@ QComboBox *FrmMain::createSlotBox(int slot, const QRect &place)
     box->setEnabled(false);
     box->installEventFilter(this);
     connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { m_typingSlot = slot; });
-    connect(box, &QComboBox::editTextChanged, this,
-            [this, slot](const QString &text) { slotTextChanged(slot, text); });
+    connect(box, &QComboBox::editTextChanged, this, [this, slot](const QString &text) {
+        markUnknownModel(m_cmbped[slot]);
+        slotTextChanged(slot, text);
+    });
     return box;
 }
 
@@ -299,8 +303,24 @@ void FrmMain::showSlots(const PedSlots &texts)
     }
 }
 
+// The game leaves a slot whose name it does not find on the player's model,
+// and crashes when it spawns it.
+void FrmMain::markUnknownModel(QComboBox *box)
+{
+    const QStringList unknown = m_editor.file().models.unknownNames(box->currentText());
+    QPalette palette = box->lineEdit()->palette();
+    palette.setColor(
+            QPalette::Text, unknown.isEmpty() ? box->palette().color(QPalette::Text) : ErrorColour);
+    box->lineEdit()->setPalette(palette);
+    box->setToolTip(unknown.isEmpty()
+                    ? QString()
+                    : QStringLiteral("Not a model the game knows: ") + unknown.first());
+}
+
 void FrmMain::enableEditing()
 {
+    for (QComboBox *box : m_cmbped)
+        markUnknownModel(box);
     m_cmbareas->setEnabled(true);
     for (QComboBox *box : m_cmbped)
         box->setEnabled(true);

@@ -64,6 +64,7 @@ private:
     void showSelection(int position, const QString &name);
     void warnDamagedArea(const QString &name, const QString &modelList);
     void showSlots(const PedSlots &texts);
+    void markUnknownModel(QComboBox *box);
     void enableEditing();
     void slotTextChanged(int slot, const QString &text);
     void followListPosition(QComboBox *box);

@@ -34,9 +34,10 @@ Editor::~Editor()
     disconnect(&m_history, nullptr, this, nullptr);
 }
 
-void Editor::openDocument(AreaTable table)
+void Editor::openDocument(AreaTable table, DocumentFile file)
 {
     m_table = std::move(table);
+    m_file = std::move(file);
     m_history.clear();
     m_hasDocument = true;
     ++m_typingRun;

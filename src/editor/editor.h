@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/areatable.h"
+#include "editor/documentfile.h"
 #include "editor/editcommands.h"
 
 #include <QObject>
@@ -21,6 +22,7 @@ public:
     ~Editor() override;
 
     const AreaTable &table() const { return m_table; }
+    const DocumentFile &file() const { return m_file; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
     bool isModified() const { return !m_history.isClean(); }
@@ -34,7 +36,7 @@ public:
 
     // Replaces the document with a table just read: an empty history that
     // counts as saved, and the first area selected.
-    void openDocument(AreaTable table);
+    void openDocument(AreaTable table, DocumentFile file = {});
     void setGameDirectory(const QString &directory) { m_table.gameDirectory = directory; }
     // The document as it stands is what lies on disk now.
     void markSaved();
@@ -78,6 +80,7 @@ private:
     void showSlots(const PedSlots &shown);
 
     AreaTable m_table;
+    DocumentFile m_file;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

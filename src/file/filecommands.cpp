@@ -1,5 +1,6 @@
 #include "file/filecommands.h"
 
+#include "document/gamecheck.h"
 #include "document/gamepaths.h"
 #include "document/pedgrpfile.h"
 #include "document/savefile.h"
@@ -41,18 +42,39 @@ QString describeUnwritableCharacter(const AreaTable &table)
     return QStringLiteral("The document holds a character that an 8-bit file cannot hold");
 }
 
+void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
+{
+    dialogs.message(QStringLiteral("An error occured while saving '") + shownPath
+                    + QStringLiteral("', the error was: ") + error + u'.',
+            QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
+}
+
+// True when the game reads the file as the groups the user sees, or the user
+// wants it written all the same.
+bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
+{
+    const QStringList findings = gameCheckFindings(editor.table(), editor.file().models);
+    return findings.isEmpty()
+            || dialogs.message(gameCheckQuestion(findings), GameCheckTitle, MessageIcon::Warning,
+                       MessageButtons::YesNoDefaultNo)
+            == Answer::Yes;
+}
+
 // Writes the document to path; shownPath is the path as the user knows it.
 // The old file stays as it was on any failure, which is reported.
 bool writeDocument(Editor &editor, Dialogs &dialogs, const QString &path, const QString &shownPath)
 {
     const AreaTable &table = editor.table();
     const std::optional<QByteArray> bytes = encodeLatin1(table.composeFile());
-    const QString error
-            = bytes ? writeFileSafely(path, *bytes) : describeUnwritableCharacter(table);
+    if (!bytes) {
+        showSavingFailed(dialogs, shownPath, describeUnwritableCharacter(table));
+        return false;
+    }
+    if (!gameMayReadIt(editor, dialogs))
+        return false;
+    const QString error = writeFileSafely(path, *bytes);
     if (!error.isEmpty()) {
-        dialogs.message(QStringLiteral("An error occured while saving '") + shownPath
-                        + QStringLiteral("', the error was: ") + error + u'.',
-                QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
+        showSavingFailed(dialogs, shownPath, error);
         return false;
     }
     editor.markSaved();
@@ -75,9 +97,11 @@ void loadCommand(Editor &editor, const Platform &platform)
     if (typed.isEmpty())
         return;
     const QString gameDirectory = withSeparator(typed);
+    const QString shownPath = gameFilePath(gameDirectory);
+    const QString path = resolvePath(shownPath);
     // The file is read whole into a table of its own: the open document stays
     // as it is until the read has succeeded.
-    ReadResult read = readPedgrpFile(resolvePath(gameFilePath(gameDirectory)));
+    ReadResult read = readPedgrpFile(path);
     if (!read.ok()) {
         platform.dialogs->message(
                 QStringLiteral("An error occured, the error was: ") + read.error + u'.',
@@ -85,16 +109,16 @@ void loadCommand(Editor &editor, const Platform &platform)
         return;
     }
     read.table.gameDirectory = gameDirectory;
-    editor.openDocument(std::move(read.table));
+    editor.openDocument(std::move(read.table), {path, shownPath, GameModels::beside(path)});
 }
 
 void saveCommand(Editor &editor, const Platform &platform)
 {
     if (!editor.hasDocument())
         return;
-    const QString shownPath = gameFilePath(editor.table().gameDirectory);
-    if (writeDocument(editor, *platform.dialogs, resolvePath(shownPath), shownPath))
-        showSaved(*platform.dialogs, shownPath);
+    const DocumentFile &file = editor.file();
+    if (writeDocument(editor, *platform.dialogs, file.path, file.shownPath))
+        showSaved(*platform.dialogs, file.shownPath);
 }
 
 void saveAsCommand(Editor &editor, const Platform &platform)

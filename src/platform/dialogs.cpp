@@ -44,9 +44,9 @@ Answer QtDialogs::message(
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, m_parent);
     box.setTextFormat(Qt::PlainText);
-    if (buttons == MessageButtons::YesNo) {
+    if (buttons != MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }

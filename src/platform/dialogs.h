@@ -8,7 +8,9 @@ class QWidget;
 inline const QString ProgramTitle = QStringLiteral("Varnel");
 
 enum class MessageIcon { None, Information, Warning };
-enum class MessageButtons { Ok, YesNo };
+// YesNo has Yes as the default button; YesNoDefaultNo is for questions where
+// Enter must not risk the user's files.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No };
 enum class Completion { None, Paths };
 
@@ -19,7 +21,7 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
 
-    // A modal box; with YesNo, Yes is the default button.
+    // A modal box.
     virtual Answer message(
             const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
             = 0;

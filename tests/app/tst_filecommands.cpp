@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "document/gamecheck.h"
 #include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
@@ -48,6 +49,9 @@ private slots:
     void nextLoadTurnsSaveBackOnForTheGameFile();
     void saveAsFailureKeepsSaveOnAndTheOldFile_data();
     void saveAsFailureKeepsSaveOnAndTheOldFile();
+
+    void gameCheckAsksBeforeWriting_data();
+    void gameCheckAsksBeforeWriting();
 
     void restoreOffersTheLastGameFolder();
     void restoreCopiesTheBackupAndLeavesTheDocument_data();
@@ -485,6 +489,50 @@ void TestFileCommands::restoreFailureLeavesTheGameFile()
         QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     if (breakage == QLatin1String("folder"))
         QVERIFY(QFileInfo(gameFile).isDir());
+}
+
+void TestFileCommands::gameCheckAsksBeforeWriting_data()
+{
+    QTest::addColumn<QString>("saveAsName");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("save, no") << QString() << Answer::No;
+    QTest::newRow("save, yes") << QString() << Answer::Yes;
+    QTest::newRow("save as, no") << QStringLiteral("other.dat") << Answer::No;
+}
+
+void TestFileCommands::gameCheckAsksBeforeWriting()
+{
+    QFETCH(QString, saveAsName);
+    QFETCH(Answer, answer);
+    // One group of seven names; upper-case names are fine for the game.
+    const QByteArray bytes
+            = areaLine("MALE01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1", "Short");
+    const QString target = saveAsName.isEmpty()
+            ? loadGame(bytes) + QStringLiteral("/data/pedgrp.dat")
+            : path(saveAsName);
+    if (!saveAsName.isEmpty()) {
+        loadGame(bytes);
+        writeFile(target, OtherBytes);
+        m_fake->dialogs.inputAnswers << target;
+    }
+    const QByteArray onDisk = readFile(target);
+    editFirstSlot(QStringLiteral("male01"));
+    m_fake->dialogs.passedQuestions.clear();
+    m_fake->dialogs.messageAnswers << answer;
+
+    (saveAsName.isEmpty() ? saveCommand : saveAsCommand)(m_window->editor(), m_fake->platform());
+
+    const ShownMessage question{QStringLiteral("Problems the game will have with this file:\r\n\r\n"
+                                               "Short (area 1): the game sees 7 names (male01, "
+                                               "female01, criminal01, b_man1, st_wom, fatfemale01, "
+                                               "p_man1), so no group; every later group moves up "
+                                               "one.\r\n\r\nSave anyway?"),
+            GameCheckTitle, MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
+    QCOMPARE(m_fake->dialogs.messages.value(0), question);
+    QCOMPARE(m_fake->dialogs.messages.size(), answer == Answer::Yes ? 2 : 1);
+    QCOMPARE(readFile(target) == onDisk, answer == Answer::No);
+    QCOMPARE(m_window->editor().isModified(), answer == Answer::No);
+    QVERIFY(m_window->menu().mnusave->isEnabled());
 }
 
 QTEST_MAIN(TestFileCommands)

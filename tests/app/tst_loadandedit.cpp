@@ -48,6 +48,7 @@ private slots:
     void damagedAreaIsReportedAndNotMixedWithOthers();
     void pickingAnAreaShowsIt();
 
+    void namesTheGameDoesNotKnowAreMarked();
     void typingStoresTheTextAsTyped();
     void choosingFromTheListStoresTheName();
     void clearingABoxLeavesAnEmptySlot();
@@ -298,6 +299,34 @@ void TestLoadAndEdit::pickingAnAreaShowsIt()
     m_window->frameeditor()->setTitle(QString());
     emit areas->activated(1);
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+}
+
+void TestLoadAndEdit::namesTheGameDoesNotKnowAreMarked()
+{
+    writeFile(path(QStringLiteral("game/data/default.ide")),
+            "peds\r\n200, mymod, mymod, CIVMALE, STAT_STREET_GUY, man, 1,0\r\nend\r\n");
+    loadGame(areaLine("male01,ZZ_TOP,FEMALE01,mymod,st_wom,pimp,p_man1,worker1", "Mod"));
+    const QString before = m_window->editor().table().composeFile();
+    auto marked = [this](int slot) {
+        const QComboBox *box = m_window->cmbped(slot);
+        return box->lineEdit()->palette().color(QPalette::Text)
+                != box->palette().color(QPalette::Text);
+    };
+    QVERIFY(!marked(0));
+    QVERIFY(marked(1));
+    QCOMPARE(m_window->cmbped(1)->toolTip(), QStringLiteral("Not a model the game knows: ZZ_TOP"));
+    QVERIFY(!marked(2)); // the game matches names without regard to case
+    QVERIFY(!marked(3)); // a model of the game's own default.ide
+    QCOMPARE(m_window->editor().table().composeFile(), before);
+    QVERIFY(!m_window->editor().isModified());
+
+    m_window->cmbped(0)->setEditText(QStringLiteral("male0"));
+    QVERIFY(marked(0));
+    m_window->cmbped(5)->setEditText(QStringLiteral("pimp zz"));
+    QCOMPARE(m_window->cmbped(5)->toolTip(), QStringLiteral("Not a model the game knows: zz"));
+    m_window->cmbped(1)->setEditText(QString());
+    QVERIFY(!marked(1));
+    QCOMPARE(m_window->cmbped(1)->toolTip(), QString());
 }
 
 void TestLoadAndEdit::typingStoresTheTextAsTyped()

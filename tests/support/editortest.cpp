@@ -1,5 +1,6 @@
 #include "support/editortest.h"
 
+#include "document/gamecheck.h"
 #include "support/testfiles.h"
 
 #include <QComboBox>
@@ -9,6 +10,8 @@ bool EditorTest::createEditor()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_fake = std::make_unique<FakePlatform>();
+    // Most test documents hold names the game does not know.
+    m_fake->dialogs.passedQuestions = {GameCheckTitle};
     m_fake->shippedFilesFolder = path(QStringLiteral("program"));
     m_window = std::make_unique<FrmMain>(m_fake->platform());
     m_window->show();

@@ -47,6 +47,9 @@ public:
     QList<AskedInput> inputs;
     // Runs while a message box is "open", for checks in the middle of a command.
     std::function<void(const ShownMessage &)> onMessage;
+    // Questions with these titles are answered Yes and not recorded, for the
+    // tests of commands that do not depend on them.
+    QStringList passedQuestions;
 };
 
 // Gives the numbers it was handed, in order, then zeros; counts the draws.

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "document/gamemodels.h"
+
+#include <QString>
+
+// Where the open document was read from.
+struct DocumentFile
+{
+    // The file on this system.
+    QString path;
+    // The file as the user named it, for messages.
+    QString shownPath;
+    // The models the game beside that file knows.
+    GameModels models;
+};
