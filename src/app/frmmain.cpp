@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/slottextfilter.h"
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
@@ -159,6 +160,8 @@ QComboBox *FrmMain::createSlotBox(int slot, const QRect &place)
     box->setGeometry(place);
     box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
     box->setEnabled(false);
+    box->setMaxVisibleItems(20);
+    box->lineEdit()->setValidator(new SlotTextFilter(m_writingSlots, box));
     box->installEventFilter(this);
     connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { m_typingSlot = slot; });
     connect(box, &QComboBox::editTextChanged, this, [this, slot](const QString &text) {

@@ -7,6 +7,9 @@
 #include "editor/editor.h"
 #include "platform/platform.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <optional>
 
 namespace {
@@ -87,10 +90,37 @@ void showSaved(Dialogs &dialogs, const QString &shownPath)
             QStringLiteral("Saved"), MessageIcon::Information, MessageButtons::Ok);
 }
 
+bool endsInSeparator(const QString &typedPath)
+{
+    return typedPath.endsWith(u'/') || typedPath.endsWith(u'\\');
+}
+
+// True unless a file lies at path and the user would rather keep it. The
+// question names the file as it lies on disk, since the typed name may differ
+// from it in case.
+bool mayReplace(const QString &path, Dialogs &dialogs)
+{
+    const QFileInfo target(path);
+    if (!target.isFile())
+        return true;
+    return dialogs.message(QStringLiteral("'") + QDir::toNativeSeparators(target.absoluteFilePath())
+                           + QStringLiteral("' already exists. Replace it?"),
+                   QStringLiteral("Save As..."), MessageIcon::Warning,
+                   MessageButtons::YesNoDefaultNo)
+            == Answer::Yes;
+}
+
 } // namespace
 
 void loadCommand(Editor &editor, const Platform &platform)
 {
+    if (editor.isModified()
+            && platform.dialogs->message(
+                       QStringLiteral("Unsaved changes have been made. Really Load?"),
+                       QStringLiteral("Really Load?"), MessageIcon::Warning,
+                       MessageButtons::YesNoDefaultNo)
+                    != Answer::Yes)
+        return;
     const QString typed
             = platform.dialogs->input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
                     QStringLiteral("Enter Directory"), DefaultGameDirectory, Completion::Paths);
@@ -129,7 +159,16 @@ void saveAsCommand(Editor &editor, const Platform &platform)
             QStringLiteral("Save As..."), DefaultSaveAsName, Completion::Paths);
     if (typed.isEmpty())
         return;
-    if (!writeDocument(editor, *platform.dialogs, resolvePath(typed), typed))
+    if (endsInSeparator(typed)) {
+        showSavingFailed(*platform.dialogs, typed,
+                QStringLiteral("The name ends in a folder separator, so it names a folder, not a "
+                               "file"));
+        return;
+    }
+    const QString path = resolvePath(typed);
+    if (!mayReplace(path, *platform.dialogs))
+        return;
+    if (!writeDocument(editor, *platform.dialogs, path, typed))
         return;
     showSaved(*platform.dialogs, typed);
     editor.setSaveAvailable(false);

@@ -45,6 +45,8 @@ private slots:
 
     void saveAsWritesTheTypedNameAndTurnsSaveOff_data();
     void saveAsWritesTheTypedNameAndTurnsSaveOff();
+    void saveAsAsksBeforeReplacingAFile_data();
+    void saveAsAsksBeforeReplacingAFile();
     void saveAsCancelledChangesNothing();
     void nextLoadTurnsSaveBackOnForTheGameFile();
     void saveAsFailureKeepsSaveOnAndTheOldFile_data();
@@ -274,8 +276,6 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff_data()
             << QStringLiteral("out/saved.dat") << QStringLiteral("out/saved.dat");
     QTest::newRow("final blank kept")
             << QStringLiteral("saved.dat ") << QStringLiteral("saved.dat ");
-    QTest::newRow("over an existing file")
-            << QStringLiteral("out/old.dat") << QStringLiteral("out/old.dat");
 }
 
 void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
@@ -302,6 +302,39 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
     QVERIFY(!m_window->editor().isModified());
     QVERIFY(!m_window->menu().mnusave->isEnabled());
     QVERIFY(m_window->menu().mnusaveas->isEnabled());
+}
+
+void TestFileCommands::saveAsAsksBeforeReplacingAFile_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("yes replaces it") << QStringLiteral("out/old.dat") << Answer::Yes;
+    QTest::newRow("no keeps it") << QStringLiteral("out/old.dat") << Answer::No;
+    QTest::newRow("named as it lies on disk") << QStringLiteral("<tmp>/OUT/Old.Dat") << Answer::No;
+}
+
+void TestFileCommands::saveAsAsksBeforeReplacingAFile()
+{
+    QFETCH(QString, typed);
+    QFETCH(Answer, answer);
+    typed = inTemporaryFolder(typed);
+    loadGame(testData("roundtrip.txt"));
+    writeFile(path(QStringLiteral("out/old.dat")), OtherBytes);
+    editAndUndo();
+    m_fake->dialogs.inputAnswers << typed;
+    m_fake->dialogs.messageAnswers << answer;
+
+    saveAsCommand(m_window->editor(), m_fake->platform());
+
+    const ShownMessage question{QStringLiteral("'%1' already exists. Replace it?")
+                                        .arg(QDir::toNativeSeparators(path("out/old.dat"))),
+            QStringLiteral("Save As..."), MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
+    QCOMPARE(m_fake->dialogs.messages.value(0), question);
+    QCOMPARE(m_fake->dialogs.messages.size(), answer == Answer::Yes ? 2 : 1);
+    QCOMPARE(readFile(path(QStringLiteral("out/old.dat"))),
+            answer == Answer::Yes ? testData("roundtrip.ref") : OtherBytes);
+    QCOMPARE(m_window->editor().isModified(), answer == Answer::No);
+    QCOMPARE(m_window->menu().mnusave->isEnabled(), answer == Answer::No);
 }
 
 void TestFileCommands::saveAsCancelledChangesNothing()
@@ -347,8 +380,12 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile_data()
             << QStringLiteral("taken") << QStringLiteral("pimp") << QString();
     QTest::newRow("missing folder")
             << QStringLiteral("nowhere/saved.dat") << QStringLiteral("pimp") << QString();
+    QTest::newRow("final separator")
+            << QStringLiteral("out/") << QStringLiteral("pimp")
+            << QStringLiteral("The name ends in a folder separator, so it names a folder, not a "
+                              "file");
     QTest::newRow("character beyond Latin-1")
-            << QStringLiteral("out/old.dat") << QStringLiteral("\u20acmale01")
+            << QStringLiteral("out/new.dat") << QStringLiteral("\u20acmale01")
             << QStringLiteral("Area 'Sample' holds the character '\u20ac' (U+20AC), which an "
                               "8-bit file cannot hold");
 }
@@ -512,7 +549,6 @@ void TestFileCommands::gameCheckAsksBeforeWriting()
             : path(saveAsName);
     if (!saveAsName.isEmpty()) {
         loadGame(bytes);
-        writeFile(target, OtherBytes);
         m_fake->dialogs.inputAnswers << target;
     }
     const QByteArray onDisk = readFile(target);

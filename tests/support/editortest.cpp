@@ -6,6 +6,10 @@
 #include <QComboBox>
 #include <QTest>
 
+const ShownMessage EditorTest::ReallyLoad{
+        QStringLiteral("Unsaved changes have been made. Really Load?"),
+        QStringLiteral("Really Load?"), MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
+
 bool EditorTest::createEditor()
 {
     m_dir = std::make_unique<QTemporaryDir>();
@@ -27,8 +31,14 @@ void EditorTest::destroyEditor()
 
 void EditorTest::loadFolder(const QString &typed)
 {
+    const bool asks = m_window->editor().isModified();
+    const qsizetype shown = m_fake->dialogs.messages.size();
     m_fake->dialogs.inputAnswers << typed;
     m_window->menu().mnuload->trigger();
+    if (!asks)
+        return;
+    QCOMPARE(m_fake->dialogs.messages.value(shown), ReallyLoad);
+    m_fake->dialogs.messages.removeAt(shown);
 }
 
 QString EditorTest::loadGame(const QByteArray &bytes)

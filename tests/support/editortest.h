@@ -21,13 +21,16 @@ protected:
     void destroyEditor();
 
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
-    // Answers the folder prompt with typed and runs Load.
+    // Answers the folder prompt with typed and runs Load, answering Yes to the
+    // question about unsaved changes (which is not kept among the messages).
     virtual void loadFolder(const QString &typed);
     // Makes <tmp>/game/data/pedgrp.dat hold bytes and loads that folder.
     QString loadGame(const QByteArray &bytes);
     // Forgets the questions and messages shown so far.
     void forgetDialogs();
     QStringList slotTexts() const;
+
+    static const ShownMessage ReallyLoad;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakePlatform> m_fake;
