@@ -17,9 +17,9 @@ bool endsInSeparator(const QString &path)
     return !path.isEmpty() && isSeparator(path.back());
 }
 
-int lastSeparatorBefore(const QString &path, int end)
+qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
 {
-    for (int i = end - 1; i >= 0; --i) {
+    for (qsizetype i = end - 1; i >= 0; --i) {
         if (isSeparator(path[i]))
             return i;
     }
@@ -154,10 +154,10 @@ GameFileLocation locateGameFile(const QString &typed, const UserFolders &folders
 
 std::optional<QString> gameFolderAboveData(const QString &typedFile)
 {
-    int folderEnd = lastSeparatorBefore(typedFile, typedFile.size());
+    qsizetype folderEnd = lastSeparatorBefore(typedFile, typedFile.size());
     while (folderEnd > 0 && isSeparator(typedFile[folderEnd - 1]))
         --folderEnd;
-    const int folderStart = lastSeparatorBefore(typedFile, folderEnd) + 1;
+    const qsizetype folderStart = lastSeparatorBefore(typedFile, folderEnd) + 1;
     if (folderStart <= 0
             || typedFile.mid(folderStart, folderEnd - folderStart)
                             .compare(QLatin1String("data"), Qt::CaseInsensitive)

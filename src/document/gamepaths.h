@@ -27,12 +27,14 @@ QString withSeparator(const QString &typedDirectory);
 // way the user typed the directory (for messages).
 QString gameFilePath(const QString &gameDirectory);
 
-// A typed path as a path on this system. Outside Windows "~" at its start is
-// the home folder, "\" separates folders too, and each folder and the file are
-// matched without regard to case, as the game's files often come from Windows
-// with other capitals; such a match takes only folders where the path goes on
-// below the name. A path that begins with a drive letter is looked up in the
-// Wine prefix (winepaths.h). Paths that exist are returned as they are.
+// A typed path as a path on this system. Outside Windows "~" and "~/" at its
+// start are the home folder, "\" separates folders too, and a folder or file
+// name that is not there as typed is matched without regard to case, as the
+// game's files often come from Windows with other capitals. Where the path goes
+// on below a name, or ends in a separator, only a folder will do for it. A path
+// that begins with a drive letter is looked up in the Wine prefix
+// (winepaths.h). Names that cannot be found are kept as typed, so that errors
+// can name the path tried.
 QString resolvePath(const QString &typedPath, const UserFolders &folders = userFolders());
 
 // The file that a typed Load answer names, and how to speak of it.

@@ -175,15 +175,9 @@ void TestGameDetect::findsTheFirstInstall_data()
                     + steamGame(SecondDisk)
             << steamFolderText(SecondDisk) << GameSource::Steam;
     QTest::newRow("manifest leading out of the library")
-            << manifest(Local, "../../../disk2") + gameFile("<root>/disk2") << defaultFolder
-            << GameSource::None;
-    QTest::newRow("manifest without installdir")
-            << Files{{Local + "/steamapps/appmanifest_12100.acf", "\"AppState\" { }"}}
-                    + gameFile(Local + "/steamapps/common/Grand Theft Auto 3")
+            << manifest(Local, "../../elsewhere") + gameFile(Local + "/elsewhere")
+                    + Files{{Local + "/steamapps/common/.keep", ""}}
             << defaultFolder << GameSource::None;
-    QTest::newRow("library list that is a folder")
-            << Files{{Local + "/steamapps/libraryfolders.vdf/x", "x"}} + steamGame(Local)
-            << steamFolderText(Local) << GameSource::Steam;
 }
 
 void TestGameDetect::findsTheFirstInstall()

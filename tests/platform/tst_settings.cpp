@@ -15,7 +15,6 @@ private slots:
     void remembersNothingAtFirst();
     void remembersTheGameAcrossRuns_data();
     void remembersTheGameAcrossRuns();
-    void keepsTheLastGameOnly();
     void writesAtOnce();
 
 private:
@@ -48,13 +47,6 @@ void TestSettings::remembersTheGameAcrossRuns()
     QFETCH(QString, game);
     QtSettings().setRememberedGame(game);
     QCOMPARE(QtSettings().rememberedGame(), game);
-}
-
-void TestSettings::keepsTheLastGameOnly()
-{
-    QtSettings().setRememberedGame(QStringLiteral("/games/first/"));
-    QtSettings().setRememberedGame(QStringLiteral("/games/second/"));
-    QCOMPARE(QtSettings().rememberedGame(), QStringLiteral("/games/second/"));
 }
 
 void TestSettings::writesAtOnce()
