@@ -26,6 +26,9 @@ if(UNIX AND NOT APPLE)
   install(DIRECTORY data/icons/hicolor/
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
           FILES_MATCHING PATTERN "varnel.png")
+  # share/doc/varnel by default: /usr/share/doc/varnel/copyright in the
+  # package, where Debian looks for the licence.
+  install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
 set(CPACK_PACKAGE_NAME varnel)

@@ -6,8 +6,8 @@
 #include <optional>
 
 // Where a Windows path such as "c:/program files/rockstar games/gtaiii" lies in
-// the Wine prefix ($WINEPREFIX, else ~/.wine): the folder its drive stands for,
-// and the ways the path may continue below that folder, most likely first.
+// a Wine prefix: the folder its drive stands for, and the ways the path may
+// continue below that folder, most likely first.
 struct WineLocation
 {
     QString driveFolder;
@@ -15,5 +15,6 @@ struct WineLocation
 };
 
 // Empty unless the path begins with a drive letter and a colon, followed by a
-// separator ("\" or "/") or nothing.
-std::optional<WineLocation> wineLocation(const QString &typedPath);
+// separator ("\" or "/") or nothing. As on Windows, ".." stops at the drive's
+// root. A path that ends in a separator keeps one at its end.
+std::optional<WineLocation> wineLocation(const QString &typedPath, const QString &winePrefix);

@@ -41,6 +41,8 @@ private slots:
     void failsWhereNothingMatches();
     void placesANewFileWhereItsFolderIs();
     void usesDotWineInHomeWithoutWinePrefix();
+    void keepsADriveLinkThatPointsNowhere_data();
+    void keepsADriveLinkThatPointsNowhere();
     void defaultTextLoadsTheGameFromThePrefix();
 
 private:
@@ -130,6 +132,17 @@ void TestWinePaths::findsWindowsPathsInThePrefix_data()
             << "Linux Games/gta3/data/pedgrp.dat";
     QTest::newRow("drive alone") << wine << QStringList{"prefix/drive_c/x"} << "c:"
                                  << "prefix/drive_c";
+    QTest::newRow(".. stops at the drive's root")
+            << wine << QStringList{installed}
+            << "c:\\..\\..\\program files\\rockstar games\\gtaiii\\data\\pedgrp.dat" << installed;
+    QTest::newRow(".. and . inside the path")
+            << wine << QStringList{installed}
+            << "c:\\games\\..\\program files\\.\\rockstar games\\gtaiii\\data\\pedgrp.dat"
+            << installed;
+    QTest::newRow(".. on z: stops at the Linux root")
+            << QStringList() << QStringList{"Linux Games/gta3/data/pedgrp.dat"}
+            << "z:\\..\\..<root>\\linux games\\gta3\\data\\pedgrp.dat"
+            << "Linux Games/gta3/data/pedgrp.dat";
 }
 
 void TestWinePaths::findsWindowsPathsInThePrefix()
@@ -198,6 +211,30 @@ void TestWinePaths::usesDotWineInHomeWithoutWinePrefix()
 
     QCOMPARE(canonical(resolvePath(QStringLiteral("c:\\games\\gta3\\data\\pedgrp.dat"))),
             canonical(root(QStringLiteral("home/.wine/drive_c/Games/GTA3/data/pedgrp.dat"))));
+}
+
+// Wine looks only where the link points, so the path tried is below the link.
+void TestWinePaths::keepsADriveLinkThatPointsNowhere_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("c: with the game in drive_c") << DefaultGameFile;
+    QTest::newRow("z:") << "z:\\gta3\\data\\pedgrp.dat";
+    QTest::newRow("another drive") << "d:\\gta3\\data\\pedgrp.dat";
+}
+
+void TestWinePaths::keepsADriveLinkThatPointsNowhere()
+{
+    QFETCH(QString, typed);
+    const QString letter = typed.left(2);
+    writeFile(root(QStringLiteral("prefix/drive_c/") + GameFile), "x");
+    writeFile(root(QStringLiteral("gta3/data/pedgrp.dat")), "x");
+    const QString link = root(QStringLiteral("prefix/dosdevices/")) + letter;
+    QVERIFY(QDir().mkpath(root(QStringLiteral("prefix/dosdevices"))));
+    QVERIFY(QFile::link(root(QStringLiteral("unmounted")), link));
+
+    const QString resolved = resolvePath(typed, {root(), root(QStringLiteral("prefix"))});
+    QVERIFY2(resolved.startsWith(link + u'/'), qPrintable(resolved));
+    QVERIFY(!QFileInfo::exists(resolved));
 }
 
 void TestWinePaths::defaultTextLoadsTheGameFromThePrefix()

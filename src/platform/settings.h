@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// What Varnel keeps from one run to the next.
+class Settings
+{
+public:
+    virtual ~Settings() = default;
+    // The game folder, or the file opened directly, of the last successful
+    // load, as the user typed it; empty when nothing is remembered.
+    virtual QString rememberedGame() const = 0;
+    virtual void setRememberedGame(const QString &game) = 0;
+};
+
+// Kept in the user's config folder (~/.config/Varnel/Varnel.conf on Linux,
+// the registry on Windows), written at once so that a crash loses nothing.
+class QtSettings : public Settings
+{
+public:
+    QtSettings();
+    QString rememberedGame() const override;
+    void setRememberedGame(const QString &game) override;
+
+private:
+    QSettings m_settings;
+};

@@ -1,0 +1,92 @@
+#include "app/commandline.h"
+
+#include <QTest>
+
+// Runs without an application object, as the program reads its command line
+// before it makes one.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsTheWindowWithThePathGiven_data();
+    void startsTheWindowWithThePathGiven();
+    void printsAndExits_data();
+    void printsAndExits();
+    void namesTheProgramAsItWasStarted();
+};
+
+void TestCommandLine::startsTheWindowWithThePathGiven_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("gamePath");
+    QTest::newRow("nothing to load") << QStringList{"varnel"} << "";
+    QTest::newRow("a game folder")
+            << QStringList{"varnel", "/home/me/games/gta3"} << "/home/me/games/gta3";
+    QTest::newRow("a file") << QStringList{"varnel", "/home/me/games/gta3/data/pedgrp.dat"}
+                            << "/home/me/games/gta3/data/pedgrp.dat";
+    QTest::newRow("a missing path is the window's to report")
+            << QStringList{"varnel", "/nowhere/gta3"} << "/nowhere/gta3";
+    QTest::newRow("blanks and a Windows path kept as given")
+            << QStringList{"varnel", "c:\\program files\\rockstar games\\gtaiii\\ "}
+            << "c:\\program files\\rockstar games\\gtaiii\\ ";
+    QTest::newRow("a name like an option after --")
+            << QStringList{"varnel", "--", "-gta3"} << "-gta3";
+    QTest::newRow("no program name") << QStringList() << "";
+}
+
+void TestCommandLine::startsTheWindowWithThePathGiven()
+{
+    QFETCH(QStringList, arguments);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    QVERIFY(commandLine.startWindow);
+    QTEST(commandLine.gamePath, "gamePath");
+    QCOMPARE(commandLine.message, QString());
+}
+
+void TestCommandLine::printsAndExits_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("messageIsError");
+    QTest::addColumn<QString>("messageStart");
+
+    const QString usage = QStringLiteral("Usage: varnel [options] [path]\n");
+    const QString version = QStringLiteral("Varnel " VARNEL_PROJECT_VERSION "\n");
+    QTest::newRow("--version") << QStringList{"varnel", "--version"} << 0 << false << version;
+    QTest::newRow("-v") << QStringList{"varnel", "-v"} << 0 << false << version;
+    QTest::newRow("--help") << QStringList{"varnel", "--help"} << 0 << false << usage;
+    QTest::newRow("-h with a path")
+            << QStringList{"varnel", "-h", "/games/gta3"} << 0 << false << usage;
+    QTest::newRow("unknown option") << QStringList{"varnel", "--bogus"} << 2 << true
+                                    << "varnel: Unknown option 'bogus'.\n\n" + usage;
+    QTest::newRow("unknown option beside --help") << QStringList{
+            "varnel", "--help", "-x"} << 2 << true << "varnel: Unknown option 'x'.\n\n" + usage;
+    QTest::newRow("two paths") << QStringList{"varnel", "/games/gta3", "/games/vc"} << 2 << true
+                               << "varnel: Give one game folder or file, not 2.\n\n" + usage;
+}
+
+void TestCommandLine::printsAndExits()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, messageStart);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    QVERIFY(!commandLine.startWindow);
+    QTEST(commandLine.exitCode, "exitCode");
+    QTEST(commandLine.messageIsError, "messageIsError");
+    QVERIFY2(commandLine.message.startsWith(messageStart), qPrintable(commandLine.message));
+    QCOMPARE(commandLine.gamePath, QString());
+}
+
+void TestCommandLine::namesTheProgramAsItWasStarted()
+{
+    const QString help = parseCommandLine({"/usr/bin/varnel", "--help"}).message;
+    QVERIFY2(help.startsWith("Usage: varnel [options] [path]\nEdits the pedestrian groups"),
+            qPrintable(help));
+    QVERIFY(help.contains("-v, --version"));
+    QVERIFY(help.contains("\n  path "));
+    QVERIFY(!help.contains("<executable_name>"));
+}
+
+QTEST_APPLESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

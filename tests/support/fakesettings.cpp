@@ -1,0 +1,12 @@
+#include "support/fakesettings.h"
+
+QString FakeSettings::rememberedGame() const
+{
+    return remembered;
+}
+
+void FakeSettings::setRememberedGame(const QString &game)
+{
+    remembered = game;
+    ++writes;
+}
