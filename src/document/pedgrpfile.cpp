@@ -24,9 +24,14 @@ QStringList splitLines(const QByteArray &bytes)
 
 ReadResult readTable(const QByteArray &bytes)
 {
+    const QByteArrayView byteOrderMark("\xef\xbb\xbf");
+    const QByteArray text = bytes.startsWith(byteOrderMark)
+            ? QByteArray::fromRawData(
+                    bytes.constData() + byteOrderMark.size(), bytes.size() - byteOrderMark.size())
+            : bytes;
     ReadResult result;
     int areaCounter = 0;
-    for (const QString &line : splitLines(bytes)) {
+    for (const QString &line : splitLines(text)) {
         if (!result.table.takeLine(line, areaCounter, &result.error))
             break;
     }

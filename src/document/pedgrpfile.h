@@ -18,7 +18,9 @@ struct ReadResult
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads every line into a fresh table; stops at the first line that fails.
+// Reads every line into a fresh table; stops at the first line that fails. A
+// UTF-8 byte order mark at the start is dropped: the game would read it as part
+// of the first line.
 ReadResult readTable(const QByteArray &bytes);
 
 // Reads the file at path (a path on this system). An empty file is an error.
