@@ -91,6 +91,39 @@ QString modelList(QStringView text)
     return list;
 }
 
+// What an area line cannot carry: characters above Latin-1, a line break
+// (which ends the line) and "#" (which starts a comment for the game, and a
+// comment line when it begins the line).
+bool isUnwritable(QChar c)
+{
+    return c.unicode() > 0xff || c == u'\r' || c == u'\n' || c == u'#';
+}
+
+// The character at index i, joined with its low surrogate where it has one.
+char32_t codePointAt(const QString &text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text.at(i + 1));
+    return c.unicode();
+}
+
+QString unwritableCharacterText(const QString &areaName, char32_t c)
+{
+    const QString code = QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    if (c == U'\r' || c == U'\n')
+        return QStringLiteral("Area '%1' holds a line break (U+%2), which would split the area's "
+                              "line in the file")
+                .arg(areaName, code);
+    if (c == U'#')
+        return QStringLiteral("Area '%1' holds the character '#' (U+%2), which would start the "
+                              "area's name or a comment in the file")
+                .arg(areaName, code);
+    return QStringLiteral("Area '%1' holds the character '%2' (U+%3), which an 8-bit file cannot "
+                          "hold")
+            .arg(areaName, QString::fromUcs4(&c, 1), code);
+}
+
 } // namespace
 
 std::optional<PedSlots> splitSlots(const QString &modelList)
@@ -158,6 +191,18 @@ bool AreaTable::parseAreaLine(const QString &line, int area, QString *error)
     m_areaPeds.at(area - 1) = modelList(QStringView(line).left(parts.listEnd));
     m_areaCount = area;
     return true;
+}
+
+QString AreaTable::describeUnwritableCharacter() const
+{
+    for (int area = 1; area <= AreaCapacity; ++area) {
+        const QString &list = m_areaPeds.at(area - 1);
+        const auto found = std::find_if(list.cbegin(), list.cend(), isUnwritable);
+        if (found != list.cend())
+            return unwritableCharacterText(
+                    m_areaNames.at(area - 1), codePointAt(list, found - list.cbegin()));
+    }
+    return QString();
 }
 
 void AreaTable::appendAreaLine(int area, QString &text) const

@@ -41,6 +41,11 @@ public:
     QString composeFile() const;
     QString composeAreaLine(int area) const;
 
+    // Names the first area whose model list holds a character that its line in
+    // the file cannot carry (above Latin-1, a line break or "#"), and that
+    // character; empty when every list can be written.
+    QString describeUnwritableCharacter() const;
+
     QString areaPeds(int area) const { return m_areaPeds.at(area - 1); }
     void setAreaPeds(int area, const QString &list) { m_areaPeds.at(area - 1) = list; }
     QString areaName(int area) const { return m_areaNames.at(area - 1); }

@@ -26,6 +26,9 @@ private slots:
     void writesAreaLines_data();
     void writesAreaLines();
     void writesHeaderBlankLineAndOnlyFilledAreas();
+
+    void findsTheFirstCharacterALineCannotCarry_data();
+    void findsTheFirstCharacterALineCannotCarry();
 };
 
 void TestAreaTable::catalogueHoldsTheKnownModels()
@@ -323,6 +326,58 @@ void TestAreaTable::writesHeaderBlankLineAndOnlyFilledAreas()
     QCOMPARE(table.areaCount(), 0);
     QCOMPARE(table.headerText, QString());
     QCOMPARE(table.areaPeds(1), QString());
+}
+
+void TestAreaTable::findsTheFirstCharacterALineCannotCarry_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("Latin-1 is writable") << QString::fromLatin1("caf\xe9,\xff,a b") << ","
+                                         << "";
+    QTest::newRow("euro sign")
+            << "a,b" << QStringLiteral("x\u20ac")
+            << QStringLiteral("Area 'Harbour' holds the character '\u20ac' (U+20AC), which an "
+                              "8-bit file cannot hold");
+    QTest::newRow("character beyond 16 bits")
+            << QStringLiteral("a\U0001F6B6") << ""
+            << QStringLiteral("Area 'Downtown' holds the character '\U0001F6B6' (U+1F6B6), "
+                              "which an 8-bit file cannot hold");
+    QTest::newRow("line feed") << "pimp\n"
+                               << ""
+                               << "Area 'Downtown' holds a line break (U+000A), which would "
+                                  "split the area's line in the file";
+    QTest::newRow("carriage return") << ""
+                                     << "a\rb"
+                                     << "Area 'Harbour' holds a line break (U+000D), which would "
+                                        "split the area's line in the file";
+    QTest::newRow("hash") << "a,#b"
+                          << ""
+                          << "Area 'Downtown' holds the character '#' (U+0023), which would "
+                             "start the area's name or a comment in the file";
+    QTest::newRow("earlier area first") << "a#" << QStringLiteral("\u20ac")
+                                        << "Area 'Downtown' holds the character '#' (U+0023), "
+                                           "which would start the area's name or a comment in "
+                                           "the file";
+    QTest::newRow("earlier character first")
+            << QStringLiteral("\u0100,#") << ""
+            << QStringLiteral("Area 'Downtown' holds the character '\u0100' (U+0100), which an "
+                              "8-bit file cannot hold");
+}
+
+void TestAreaTable::findsTheFirstCharacterALineCannotCarry()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    AreaTable table;
+    int counter = 0;
+    QString error;
+    // Names may hold what lists may not: only lists are typed.
+    for (const char *line : {"x # Downtown", "x # Harbour", "x # Docks #\xe9"})
+        QVERIFY(table.takeLine(QString::fromLatin1(line), counter, &error));
+    table.setAreaPeds(1, first);
+    table.setAreaPeds(2, second);
+    QTEST(table.describeUnwritableCharacter(), "description");
 }
 
 QTEST_APPLESS_MAIN(TestAreaTable)
