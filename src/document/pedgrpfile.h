@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/areatable.h"
+#include "document/filestamp.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct ReadResult
 {
     AreaTable table;
     QString error; // empty when the whole file was read
+    FileStamp stamp; // of the file whose bytes were read
     bool ok() const { return error.isEmpty(); }
 };
 
