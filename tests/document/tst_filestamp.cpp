@@ -32,7 +32,6 @@ private slots:
     void readStampTellsAnotherProgramsChange_data();
     void readStampTellsAnotherProgramsChange();
     void writtenStampMatchesTheWrittenFile();
-    void nothingThereMatchesAStampOfNothing();
 };
 
 void TestFileStamp::readStampTellsAnotherProgramsChange_data()
@@ -102,20 +101,6 @@ void TestFileStamp::writtenStampMatchesTheWrittenFile()
     writeFile(path, SameSize);
     setModified(path, writtenTime);
     QCOMPARE(checkFile(path, written).changed, true);
-}
-
-void TestFileStamp::nothingThereMatchesAStampOfNothing()
-{
-    QTemporaryDir tmp;
-    const QString path = tmp.filePath(QStringLiteral("missing.dat"));
-    const FileStamp nothing = FileStamp::ofWrittenFile(path, QByteArray());
-    QVERIFY(!nothing.exists);
-    const FileCheck check = checkFile(path, nothing);
-    QCOMPARE(check.changed, false);
-    QCOMPARE(check.bytes(), nullptr);
-
-    writeFile(path, ReadBytes);
-    QCOMPARE(checkFile(path, nothing).changed, true);
 }
 
 QTEST_GUILESS_MAIN(TestFileStamp)

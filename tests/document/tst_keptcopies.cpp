@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 const QByteArray Before = QByteArrayLiteral("# before this run\r\n");
@@ -39,7 +41,7 @@ private:
     // One replacement as Save (replaceFile) or Restore BackUp (copyFile) makes it.
     QString replace(const QString &how, const QByteArray &bytes);
 
-    QTemporaryDir m_tmp;
+    std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_data;
     QString m_target;
     KeptCopies m_kept;
@@ -47,9 +49,9 @@ private:
 
 void TestKeptCopies::init()
 {
-    QVERIFY(m_tmp.isValid());
-    m_data = m_tmp.filePath(QStringLiteral("game/data"));
-    QDir(m_data).removeRecursively();
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    m_data = m_tmp->filePath(QStringLiteral("game/data"));
     QVERIFY(QDir().mkpath(m_data));
     m_target = m_data + QStringLiteral("/pedgrp.dat");
     m_kept = KeptCopies();
@@ -58,13 +60,9 @@ void TestKeptCopies::init()
 QString TestKeptCopies::replace(const QString &how, const QByteArray &bytes)
 {
     if (how == QLatin1String("restore")) {
-        const QString backup = m_tmp.filePath(QStringLiteral("backup.file"));
+        const QString backup = m_tmp->filePath(QStringLiteral("backup.file"));
         writeFile(backup, bytes);
         return m_kept.copyFile(backup, m_target);
-    }
-    if (how == QLatin1String("save with the bytes just read")) {
-        const QByteArray current = readFile(m_target);
-        return m_kept.replaceFile(m_target, bytes, &current);
     }
     return m_kept.replaceFile(m_target, bytes);
 }
@@ -74,7 +72,6 @@ void TestKeptCopies::firstReplacementKeepsTheFileAsItWas_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("oldCopyThere");
     QTest::newRow("save") << "save" << false;
-    QTest::newRow("save with the bytes just read") << "save with the bytes just read" << false;
     QTest::newRow("restore") << "restore" << false;
     QTest::newRow("a copy from an earlier run is replaced") << "save" << true;
 }
@@ -111,7 +108,7 @@ void TestKeptCopies::twoSpellingsOfOneFileKeepOneCopy()
 {
     writeFile(m_target, Before);
     QCOMPARE(m_kept.replaceFile(m_target, First), QString());
-    const QString link = m_tmp.filePath(QStringLiteral("link.dat"));
+    const QString link = m_tmp->filePath(QStringLiteral("link.dat"));
     QVERIFY(QFile::link(m_target, link));
 
     QCOMPARE(m_kept.replaceFile(m_data + QStringLiteral("/../data/./pedgrp.dat"), Second),
@@ -134,7 +131,6 @@ void TestKeptCopies::copyThatCannotBeMadeLeavesTheFile_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("save") << "save";
-    QTest::newRow("save with the bytes just read") << "save with the bytes just read";
     QTest::newRow("restore") << "restore";
 }
 
