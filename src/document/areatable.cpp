@@ -21,18 +21,18 @@ bool isBlankOrTab(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// The first TAB that stands beyond MaxPosition of the line as it is while the
-// TABs before it are gone, or -1.
-qsizetype tabBeyondLimit(QStringView line)
+// Whether a TAB stands beyond MaxPosition of the line as it is while the TABs
+// before it are gone.
+bool hasTabBeyondLimit(QStringView line)
 {
     qsizetype position = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] != u'\t')
+    for (const QChar c : line) {
+        if (c != u'\t')
             ++position;
         else if (position + 1 > MaxPosition)
-            return i;
+            return true;
     }
-    return -1;
+    return false;
 }
 
 // Where an area line divides into its model list and its name. The name
@@ -168,7 +168,7 @@ bool AreaTable::takeLine(const QString &line, int &areaCounter, QString *error)
 
 bool AreaTable::parseAreaLine(const QString &line, int area, QString *error)
 {
-    if (tabBeyondLimit(line) >= 0) {
+    if (hasTabBeyondLimit(line)) {
         *error = QStringLiteral("Overflow: area line %1 has a TAB beyond character %2")
                          .arg(area)
                          .arg(MaxPosition);
