@@ -1,11 +1,13 @@
 #include "document/areatable.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-// Text positions in a line are 16-bit counters: a line whose TABs or "# " lie
-// further in than this cannot be parsed.
+// Text positions in a line are 16-bit counters: a line whose TABs or name (or
+// end, when it has no "#") lie further in than this cannot be parsed.
 constexpr qsizetype MaxPosition = 32767;
 
 // One TAB after a name of oneTabFrom or more characters, two after a shorter one.
@@ -14,20 +16,112 @@ void appendTabs(const QString &name, qsizetype oneTabFrom, QString &text)
     text += name.size() >= oneTabFrom ? QLatin1String("\t") : QLatin1String("\t\t");
 }
 
-// Removes every TAB; fails when one stands beyond MaxPosition of the line as it
-// is while the TABs before it are gone.
-bool removeTabs(const QString &line, QString *withoutTabs)
+bool isBlankOrTab(QChar c)
 {
-    withoutTabs->clear();
-    withoutTabs->reserve(line.size());
+    return c == u' ' || c == u'\t';
+}
+
+// Whether a TAB stands beyond MaxPosition of the line as it is while the TABs
+// before it are gone.
+bool hasTabBeyondLimit(QStringView line)
+{
+    qsizetype position = 0;
     for (const QChar c : line) {
-        if (c != u'\t') {
-            withoutTabs->append(c);
-        } else if (withoutTabs->size() + 1 > MaxPosition) {
-            return false;
-        }
+        if (c != u'\t')
+            ++position;
+        else if (position + 1 > MaxPosition)
+            return true;
     }
-    return true;
+    return false;
+}
+
+// Where an area line divides into its model list and its name. The name
+// follows the first "# " once TABs are gone, else the first "#"; a line
+// without "#" is all model list.
+struct AreaLineParts
+{
+    qsizetype listEnd;
+    qsizetype nameStart;
+    // Where the hash, or the end of a line without one, stands once TABs are gone.
+    qsizetype hashPosition;
+    bool hasHash;
+};
+
+AreaLineParts splitAreaLine(QStringView line)
+{
+    std::optional<AreaLineParts> firstHash;
+    qsizetype position = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'\t')
+            continue;
+        if (line[i] == u'#') {
+            qsizetype next = i + 1;
+            while (next < line.size() && line[next] == u'\t')
+                ++next;
+            if (next < line.size() && line[next] == u' ')
+                return {i, next + 1, position, true};
+            if (!firstHash)
+                firstHash = AreaLineParts{i, i + 1, position, true};
+        }
+        ++position;
+    }
+    if (firstHash)
+        return *firstHash;
+    return {line.size(), line.size(), position, false};
+}
+
+// The names of a model list joined by commas. A run of blanks and TABs
+// between two names stands for a comma, as the game reads it; next to a
+// comma or at either end it is dropped.
+QString modelList(QStringView text)
+{
+    QString list;
+    list.reserve(text.size());
+    bool gap = false;
+    for (const QChar c : text) {
+        if (isBlankOrTab(c)) {
+            gap = !list.isEmpty();
+            continue;
+        }
+        if (gap && c != u',' && list.back() != u',')
+            list += u',';
+        gap = false;
+        list += c;
+    }
+    return list;
+}
+
+// What an area line cannot carry: characters above Latin-1, a line break
+// (which ends the line) and "#" (which starts a comment for the game, and a
+// comment line when it begins the line).
+bool isUnwritable(QChar c)
+{
+    return c.unicode() > 0xff || c == u'\r' || c == u'\n' || c == u'#';
+}
+
+// The character at index i, joined with its low surrogate where it has one.
+char32_t codePointAt(const QString &text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text.at(i + 1));
+    return c.unicode();
+}
+
+QString unwritableCharacterText(const QString &areaName, char32_t c)
+{
+    const QString code = QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    if (c == U'\r' || c == U'\n')
+        return QStringLiteral("Area '%1' holds a line break (U+%2), which would split the area's "
+                              "line in the file")
+                .arg(areaName, code);
+    if (c == U'#')
+        return QStringLiteral("Area '%1' holds the character '#' (U+%2), which would start the "
+                              "area's name or a comment in the file")
+                .arg(areaName, code);
+    return QStringLiteral("Area '%1' holds the character '%2' (U+%3), which an 8-bit file cannot "
+                          "hold")
+            .arg(areaName, QString::fromUcs4(&c, 1), code);
 }
 
 } // namespace
@@ -66,7 +160,7 @@ bool AreaTable::takeLine(const QString &line, int &areaCounter, QString *error)
         headerText += line + CrLf;
         return true;
     }
-    if (!line.contains(u'#'))
+    if (std::all_of(line.cbegin(), line.cend(), isBlankOrTab))
         return true;
     ++areaCounter;
     return parseAreaLine(line, areaCounter, error);
@@ -74,18 +168,18 @@ bool AreaTable::takeLine(const QString &line, int &areaCounter, QString *error)
 
 bool AreaTable::parseAreaLine(const QString &line, int area, QString *error)
 {
-    QString clean;
-    if (!removeTabs(line, &clean)) {
+    if (hasTabBeyondLimit(line)) {
         *error = QStringLiteral("Overflow: area line %1 has a TAB beyond character %2")
                          .arg(area)
                          .arg(MaxPosition);
         return false;
     }
-    const qsizetype hash = clean.indexOf(QLatin1String("# "));
-    if (hash + 1 > MaxPosition) {
-        *error = QStringLiteral("Overflow: area line %1 has its name beyond character %2")
-                         .arg(area)
-                         .arg(MaxPosition);
+    const AreaLineParts parts = splitAreaLine(line);
+    if (parts.hashPosition + 1 > MaxPosition) {
+        const QString text = parts.hasHash
+                ? QStringLiteral("Overflow: area line %1 has its name beyond character %2")
+                : QStringLiteral("Overflow: area line %1 has no '#' and runs beyond character %2");
+        *error = text.arg(area).arg(MaxPosition);
         return false;
     }
     if (area < 1 || area > AreaCapacity) {
@@ -93,15 +187,22 @@ bool AreaTable::parseAreaLine(const QString &line, int area, QString *error)
                          .arg(AreaCapacity);
         return false;
     }
-    if (hash < 0) {
-        *error = QStringLiteral("Invalid argument: area line %1 has no '# ' before the area's name")
-                         .arg(area);
-        return false;
-    }
-    m_areaNames.at(area - 1) = clean.mid(hash + 2);
-    m_areaPeds.at(area - 1) = clean.left(hash).remove(u' ');
+    m_areaNames.at(area - 1) = line.mid(parts.nameStart).remove(u'\t');
+    m_areaPeds.at(area - 1) = modelList(QStringView(line).left(parts.listEnd));
     m_areaCount = area;
     return true;
+}
+
+QString AreaTable::describeUnwritableCharacter() const
+{
+    for (int area = 1; area <= AreaCapacity; ++area) {
+        const QString &list = m_areaPeds.at(area - 1);
+        const auto found = std::find_if(list.cbegin(), list.cend(), isUnwritable);
+        if (found != list.cend())
+            return unwritableCharacterText(
+                    m_areaNames.at(area - 1), codePointAt(list, found - list.cbegin()));
+    }
+    return QString();
 }
 
 void AreaTable::appendAreaLine(int area, QString &text) const

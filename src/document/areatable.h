@@ -26,16 +26,25 @@ public:
     void reset();
 
     // Classifies one line (without its line end) and takes it in: comment lines
-    // join the header, area lines raise areaCounter and are parsed as that area,
-    // anything else is skipped. On failure returns false and fills error with a
-    // description; nothing of the failing line is stored.
+    // join the header, lines of only blanks and TABs are skipped, every other
+    // line raises areaCounter and is parsed as that area. On failure returns
+    // false and fills error with a description; nothing of the failing line is
+    // stored.
     bool takeLine(const QString &line, int &areaCounter, QString *error);
+    // The name is what follows the first "# " once TABs are gone (else the
+    // first "#", else nothing), TABs removed; the model list is what precedes
+    // it, its names joined by single commas.
     bool parseAreaLine(const QString &line, int area, QString *error);
 
     // The bytes-to-be of a written file (as Latin-1 text): the header, one empty
     // line, then one line per area whose model list is not empty, all ending in CR LF.
     QString composeFile() const;
     QString composeAreaLine(int area) const;
+
+    // Names the first area whose model list holds a character that its line in
+    // the file cannot carry (above Latin-1, a line break or "#"), and that
+    // character; empty when every list can be written.
+    QString describeUnwritableCharacter() const;
 
     QString areaPeds(int area) const { return m_areaPeds.at(area - 1); }
     void setAreaPeds(int area, const QString &list) { m_areaPeds.at(area - 1) = list; }

@@ -1,8 +1,5 @@
 #include "document/pedgrpfile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 QStringList splitLines(const QByteArray &bytes)
 {
     QStringList lines;
@@ -24,9 +21,14 @@ QStringList splitLines(const QByteArray &bytes)
 
 ReadResult readTable(const QByteArray &bytes)
 {
+    const QByteArrayView byteOrderMark("\xef\xbb\xbf");
+    const QByteArray text = bytes.startsWith(byteOrderMark)
+            ? QByteArray::fromRawData(
+                    bytes.constData() + byteOrderMark.size(), bytes.size() - byteOrderMark.size())
+            : bytes;
     ReadResult result;
     int areaCounter = 0;
-    for (const QString &line : splitLines(bytes)) {
+    for (const QString &line : splitLines(text)) {
         if (!result.table.takeLine(line, areaCounter, &result.error))
             break;
     }
@@ -35,19 +37,19 @@ ReadResult readTable(const QByteArray &bytes)
 
 ReadResult readPedgrpFile(const QString &path)
 {
-    // A pipe or a device would make open() or the read wait forever.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
-        return {AreaTable(), QStringLiteral("Not a regular file")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {AreaTable(), file.errorString()};
-    if (file.size() == 0)
-        return {AreaTable(), QStringLiteral("File does not exist")};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {AreaTable(), file.errorString()};
-    return readTable(bytes);
+    const FileContents file = readFileWhole(path);
+    ReadResult failed;
+    if (!file.error.isEmpty()) {
+        failed.error = file.error;
+        return failed;
+    }
+    if (file.stamp.size == 0) {
+        failed.error = QStringLiteral("File does not exist");
+        return failed;
+    }
+    ReadResult result = readTable(file.bytes);
+    result.stamp = file.stamp;
+    return result;
 }
 
 std::optional<QByteArray> encodeLatin1(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/areatable.h"
+#include "document/filestamp.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -15,10 +16,13 @@ struct ReadResult
 {
     AreaTable table;
     QString error; // empty when the whole file was read
+    FileStamp stamp; // of the file whose bytes were read
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads every line into a fresh table; stops at the first line that fails.
+// Reads every line into a fresh table; stops at the first line that fails. A
+// UTF-8 byte order mark at the start is dropped: the game would read it as part
+// of the first line.
 ReadResult readTable(const QByteArray &bytes);
 
 // Reads the file at path (a path on this system). An empty file is an error.

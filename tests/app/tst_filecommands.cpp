@@ -168,7 +168,7 @@ void TestFileCommands::savedFilesLoadAndSaveToTheSameBytes()
     QCOMPARE(readFile(gameFile), golden);
 
     loadFolder(game);
-    QCOMPARE(m_window->cmbareas()->count(), 6);
+    QCOMPARE(m_window->cmbareas()->count(), 7);
     saveCommand(m_window->editor(), m_fake->platform());
     QCOMPARE(readFile(gameFile), golden);
 }
@@ -456,9 +456,9 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     loadGame(testData("roundtrip.txt"));
     writeFile(path(QStringLiteral("Caps/DATA/PEDGRP.dat")), OtherBytes);
     QVERIFY(QDir().mkpath(path(QStringLiteral("fresh/data"))));
-    m_window->editor().selectArea(3);
+    m_window->editor().selectArea(4);
     editFirstSlot(QStringLiteral("pimp"));
-    const QString listBefore = m_window->editor().table().areaPeds(4);
+    const QString listBefore = m_window->editor().table().areaPeds(5);
     const QStringList slotsBefore = slotTexts();
     m_fake->dialogs.inputAnswers << typed;
 
@@ -471,8 +471,8 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     QCOMPARE(
             QDir(QFileInfo(path(gameFile)).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     QVERIFY(m_window->editor().isModified());
-    QCOMPARE(m_window->editor().table().areaPeds(4), listBefore);
-    QCOMPARE(m_window->editor().selectedArea(), 3);
+    QCOMPARE(m_window->editor().table().areaPeds(5), listBefore);
+    QCOMPARE(m_window->editor().selectedArea(), 4);
     QCOMPARE(slotTexts(), slotsBefore);
 }
 

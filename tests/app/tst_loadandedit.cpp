@@ -175,8 +175,6 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument_data()
     QTest::newRow("missing file") << "nowhere" << QByteArray() << "No such file or directory";
     QTest::newRow("empty file") << "other" << QByteArray() << "File does not exist";
     QTest::newRow("101 areas") << "other" << hundredAndOne << "Index out of range";
-    QTest::newRow("line without hash blank")
-            << "other" << QByteArray("a,b,c,d,e,f,g,h #Docks\r\n") << "Invalid argument";
     QTest::newRow("long line") << "other" << QByteArray(40000, 'a') + "\t# Far\r\n"
                                << "Overflow";
 }

@@ -15,8 +15,8 @@ private slots:
     void readsOneLine_data();
     void readsOneLine();
     void commentLinesGatherInOrderWhereverTheyStand();
+    void theHundredFirstAreaFails_data();
     void theHundredFirstAreaFails();
-    void anAreaLineWithoutHashBlankFails();
     void positionsBeyond16BitsFail_data();
     void positionsBeyond16BitsFail();
 
@@ -26,6 +26,9 @@ private slots:
     void writesAreaLines_data();
     void writesAreaLines();
     void writesHeaderBlankLineAndOnlyFilledAreas();
+
+    void findsTheFirstCharacterALineCannotCarry_data();
+    void findsTheFirstCharacterALineCannotCarry();
 };
 
 void TestAreaTable::catalogueHoldsTheKnownModels()
@@ -75,12 +78,33 @@ void TestAreaTable::readsOneLine_data()
     QTest::newRow("empty line skipped") << "" << 0 << ""
                                         << ""
                                         << "";
-    QTest::newRow("line without hash skipped") << "male01,female01" << 0 << ""
-                                               << ""
-                                               << "";
+    QTest::newRow("only blanks and tabs skipped") << " \t \t" << 0 << ""
+                                                  << ""
+                                                  << "";
+    QTest::newRow("line without hash is an area without a name") << "male01,female01" << 1 << ""
+                                                                 << "male01,female01"
+                                                                 << "";
+    QTest::newRow("line without hash split at blanks") << "  b_man1 b_man2\tb_man3  " << 1 << ""
+                                                       << "b_man1,b_man2,b_man3"
+                                                       << "";
     QTest::newRow("blanks and tabs around names") << "b_man1, b_man2,\tb_man3 # Downtown" << 1 << ""
                                                   << "b_man1,b_man2,b_man3"
                                                   << "Downtown";
+    QTest::newRow("blank run between names is a comma")
+            << "docker1,\tdocker2         criminal01,\tfatmale02 # Docks" << 1 << ""
+            << "docker1,docker2,criminal01,fatmale02"
+            << "Docks";
+    QTest::newRow("tab between names is a comma")
+            << "scum_man,\tprostitute\tfemale01,\tcriminal01 # Alley" << 1 << ""
+            << "scum_man,prostitute,female01,criminal01"
+            << "Alley";
+    QTest::newRow("tab and blanks between names are one comma")
+            << "hos_man,\tp_wom1\t        male02,\tx # Hospital" << 1 << ""
+            << "hos_man,p_wom1,male02,x"
+            << "Hospital";
+    QTest::newRow("blanks between two commas dropped") << "a, ,\tb , c # N" << 1 << ""
+                                                       << "a,,b,c"
+                                                       << "N";
     QTest::newRow("written layout")
             << "male01,\t\tfemale01,\tcriminal01,\tb_man1,\t\tst_wom,\t\tfatfemale01,\tp_man1,"
                "\t\tworker1\t\t# Sample"
@@ -102,6 +126,18 @@ void TestAreaTable::readsOneLine_data()
     QTest::newRow("line starting with a tab is an area") << "\t# Docks" << 1 << ""
                                                          << ""
                                                          << "Docks";
+    QTest::newRow("hash without blank starts the name") << "a,b,h\t#Docks" << 1 << ""
+                                                        << "a,b,h"
+                                                        << "Docks";
+    QTest::newRow("hash and tab before the name") << "a,b #\tDocks" << 1 << ""
+                                                  << "a,b"
+                                                  << "Docks";
+    QTest::newRow("bare hashes split at the first") << "a#b#c" << 1 << ""
+                                                    << "a"
+                                                    << "b#c";
+    QTest::newRow("bare hash before a hash blank stays in the list") << "a#b,c # Docks" << 1 << ""
+                                                                     << "a#b,c"
+                                                                     << "Docks";
     QTest::newRow("empty name") << "a,b # " << 1 << ""
                                 << "a,b"
                                 << "";
@@ -138,27 +174,26 @@ void TestAreaTable::commentLinesGatherInOrderWhereverTheyStand()
     QCOMPARE(counter, 1);
 }
 
-void TestAreaTable::theHundredFirstAreaFails()
+void TestAreaTable::theHundredFirstAreaFails_data()
 {
-    AreaTable table;
-    int counter = 0;
-    QString error;
-    for (int area = 1; area <= 100; ++area)
-        QVERIFY(table.takeLine(QStringLiteral("a,b # Area %1").arg(area), counter, &error));
-    QCOMPARE(table.areaName(100), QStringLiteral("Area 100"));
-    QVERIFY(!table.takeLine(QStringLiteral("a,b # Area 101"), counter, &error));
-    QVERIFY2(error.startsWith(QStringLiteral("Index out of range")), qPrintable(error));
-    QCOMPARE(table.areaCount(), 100);
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("named area") << "a,b # Area 101";
+    QTest::newRow("line without hash") << "a b";
 }
 
-void TestAreaTable::anAreaLineWithoutHashBlankFails()
+void TestAreaTable::theHundredFirstAreaFails()
 {
+    QFETCH(QString, lastLine);
     AreaTable table;
     int counter = 0;
     QString error;
-    QVERIFY(!table.takeLine(QStringLiteral("a,b #\tDocks"), counter, &error));
-    QVERIFY2(error.startsWith(QStringLiteral("Invalid argument")), qPrintable(error));
-    QCOMPARE(table.areaPeds(1), QString());
+    for (int area = 1; area <= 99; ++area)
+        QVERIFY(table.takeLine(QStringLiteral("a,b # Area %1").arg(area), counter, &error));
+    QVERIFY(table.takeLine(QStringLiteral("c d"), counter, &error));
+    QCOMPARE(table.areaPeds(100), QStringLiteral("c,d"));
+    QVERIFY(!table.takeLine(lastLine, counter, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("Index out of range")), qPrintable(error));
+    QCOMPARE(table.areaCount(), 100);
 }
 
 void TestAreaTable::positionsBeyond16BitsFail_data()
@@ -174,6 +209,11 @@ void TestAreaTable::positionsBeyond16BitsFail_data()
             << QString(10, u'\t') + QString(32766, u'a') + "\t# N" << true;
     QTest::newRow("tab at 32768 once earlier tabs are gone")
             << QString(10, u'\t') + QString(32767, u'a') + "\t# N" << false;
+    // Written back, such a line gets its "# " where its end was.
+    QTest::newRow("line without hash of 32766 characters") << QString(32766, u'a') << true;
+    QTest::newRow("line without hash of 32767 characters") << QString(32767, u'a') << false;
+    QTest::newRow("blanks count toward the limit")
+            << QString(32765, u'a') + QStringLiteral("  b") << false;
 }
 
 void TestAreaTable::positionsBeyond16BitsFail()
@@ -286,6 +326,58 @@ void TestAreaTable::writesHeaderBlankLineAndOnlyFilledAreas()
     QCOMPARE(table.areaCount(), 0);
     QCOMPARE(table.headerText, QString());
     QCOMPARE(table.areaPeds(1), QString());
+}
+
+void TestAreaTable::findsTheFirstCharacterALineCannotCarry_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("Latin-1 is writable") << QString::fromLatin1("caf\xe9,\xff,a b") << ","
+                                         << "";
+    QTest::newRow("euro sign")
+            << "a,b" << QStringLiteral("x\u20ac")
+            << QStringLiteral("Area 'Harbour' holds the character '\u20ac' (U+20AC), which an "
+                              "8-bit file cannot hold");
+    QTest::newRow("character beyond 16 bits")
+            << QStringLiteral("a\U0001F6B6") << ""
+            << QStringLiteral("Area 'Downtown' holds the character '\U0001F6B6' (U+1F6B6), "
+                              "which an 8-bit file cannot hold");
+    QTest::newRow("line feed") << "pimp\n"
+                               << ""
+                               << "Area 'Downtown' holds a line break (U+000A), which would "
+                                  "split the area's line in the file";
+    QTest::newRow("carriage return") << ""
+                                     << "a\rb"
+                                     << "Area 'Harbour' holds a line break (U+000D), which would "
+                                        "split the area's line in the file";
+    QTest::newRow("hash") << "a,#b"
+                          << ""
+                          << "Area 'Downtown' holds the character '#' (U+0023), which would "
+                             "start the area's name or a comment in the file";
+    QTest::newRow("earlier area first") << "a#" << QStringLiteral("\u20ac")
+                                        << "Area 'Downtown' holds the character '#' (U+0023), "
+                                           "which would start the area's name or a comment in "
+                                           "the file";
+    QTest::newRow("earlier character first")
+            << QStringLiteral("\u0100,#") << ""
+            << QStringLiteral("Area 'Downtown' holds the character '\u0100' (U+0100), which an "
+                              "8-bit file cannot hold");
+}
+
+void TestAreaTable::findsTheFirstCharacterALineCannotCarry()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    AreaTable table;
+    int counter = 0;
+    QString error;
+    // Names may hold what lists may not: only lists are typed.
+    for (const char *line : {"x # Downtown", "x # Harbour", "x # Docks #\xe9"})
+        QVERIFY(table.takeLine(QString::fromLatin1(line), counter, &error));
+    table.setAreaPeds(1, first);
+    table.setAreaPeds(2, second);
+    QTEST(table.describeUnwritableCharacter(), "description");
 }
 
 QTEST_APPLESS_MAIN(TestAreaTable)

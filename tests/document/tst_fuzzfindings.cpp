@@ -63,8 +63,19 @@ void TestFuzzFindings::writtenFileReadsBackUnchanged_data()
                     + "# Over\r\n" << false;
     QTest::newRow("TAB right below the position limit") << QByteArray(32766, 'a') + "\t# Edge\r\n"
                                                         << true;
-    QTest::newRow("failure keeps what came before")
-            << QByteArray("a,b # One\r\nbroken#line\r\nc # Three\r\n") << false;
+    QTest::newRow("failure keeps what came before") << "a,b # One\r\n" + QByteArray(32767, 'a')
+                    + "\t# Two\r\nc # Three\r\n" << false;
+    QTest::newRow("blank runs and TABs between names")
+            << QByteArray("a\t  b c,\td e\tf,g  h\t#Name\r\n") << true;
+    QTest::newRow("hash without a blank") << QByteArray("broken#line\r\nx,y#\t#z # N\r\n") << true;
+    QTest::newRow("lines without hash") << QByteArray("a b\r\n \t\r\n,\r\n\0\r\n", 13) << true;
+    QTest::newRow("line without hash right below the position limit") << QByteArray(32762, 'a')
+                    + " b c\r\n" << true;
+    QTest::newRow("line without hash one past the position limit") << QByteArray(32761, 'a')
+                    + " b c d\r\n" << false;
+    QTest::newRow("byte order marks") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                                                    "a # N\r\n\xef\xbb\xbf\r\n")
+                                      << true;
 }
 
 void TestFuzzFindings::writtenFileReadsBackUnchanged()

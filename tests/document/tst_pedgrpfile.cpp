@@ -1,3 +1,4 @@
+#include "document/gamereader.h"
 #include "document/pedgrpfile.h"
 #include "support/testfiles.h"
 
@@ -15,6 +16,10 @@ private slots:
     void readingAndWritingMatchesTheGoldenFile_data();
     void readingAndWritingMatchesTheGoldenFile();
     void writtenFilesReadBackToTheSameBytes();
+    void theGameReadsTheSameGroupsFromTheWrittenFile_data();
+    void theGameReadsTheSameGroupsFromTheWrittenFile();
+    void dropsAByteOrderMarkAtTheStart_data();
+    void dropsAByteOrderMarkAtTheStart();
     void stopsAtTheFirstFailingLine();
 
     void reportsFilesThatCannotBeRead_data();
@@ -36,7 +41,7 @@ void TestPedgrpFile::splitsLines_data()
     QTest::newRow("nothing") << QByteArray() << QStringList();
     QTest::newRow("bytes above 127 and NUL")
             << QByteArray("\xe9\0\xff", 3) << QStringList{QString::fromLatin1("\xe9\0\xff", 3)};
-    QTest::newRow("a byte order mark is just bytes")
+    QTest::newRow("a byte order mark is left to the reader")
             << QByteArray("\xef\xbb\xbf# x") << QStringList{QString::fromLatin1("\xef\xbb\xbf# x")};
 }
 
@@ -53,6 +58,10 @@ void TestPedgrpFile::readingAndWritingMatchesTheGoldenFile_data()
     // Every kind of line, with CR LF, LF and CR line ends mixed.
     QTest::newRow("mixed") << "mixed.txt"
                            << "mixed.ref";
+    // Missing commas, a group line without a name, names after "#" without a
+    // blank and a byte order mark, as hand-edited files have them.
+    QTest::newRow("game's shape") << "gameshape.txt"
+                                  << "gameshape.ref";
     // The demo game's file is already in the written layout.
     QTest::newRow("demo game") << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat"
                                << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat";
@@ -81,13 +90,64 @@ void TestPedgrpFile::writtenFilesReadBackToTheSameBytes()
     const ReadResult second = readTable(written);
     QVERIFY(second.ok());
     QCOMPARE(second.table.composeFile().toLatin1(), written);
-    QCOMPARE(second.table.areaPeds(3),
+    QCOMPARE(second.table.areaPeds(4),
             QStringLiteral("b_man1,b_man2,b_man3,b_wom1,b_wom2,b_wom3,mod_man,mod_wom,const1"));
+}
+
+void TestPedgrpFile::theGameReadsTheSameGroupsFromTheWrittenFile_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("groups");
+    QTest::newRow("game's shape") << VARNEL_TEST_DATA "/gameshape.txt" << 6;
+    QTest::newRow("demo game") << VARNEL_SOURCE_DIR "/examples/gta3/data/pedgrp.dat" << 31;
+}
+
+void TestPedgrpFile::theGameReadsTheSameGroupsFromTheWrittenFile()
+{
+    QFETCH(QString, input);
+    const QList<QStringList> original = gameGroups(QString::fromLatin1(readFile(input)));
+    QTEST(int(original.size()), "groups");
+
+    const ReadResult read = readPedgrpFile(input);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QCOMPARE(gameGroups(read.table.composeFile()), original);
+}
+
+void TestPedgrpFile::dropsAByteOrderMarkAtTheStart_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("list");
+    const QString mark = QString::fromLatin1("\xef\xbb\xbf");
+    QTest::newRow("before a comment") << QByteArray("\xef\xbb\xbf# x\r\na # A\r\n") << "# x\r\n"
+                                      << "a";
+    QTest::newRow("before an area") << QByteArray("\xef\xbb\xbf"
+                                                  "a,b # A\r\n")
+                                    << ""
+                                    << "a,b";
+    QTest::newRow("a second one stays") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                                                      "a # A\r\n")
+                                        << "" << mark + "a";
+    QTest::newRow("not at the start") << QByteArray(
+            "# x\r\n\xef\xbb\xbf"
+            "a # A\r\n") << "# x\r\n" << mark + "a";
+}
+
+void TestPedgrpFile::dropsAByteOrderMarkAtTheStart()
+{
+    QFETCH(QByteArray, bytes);
+    const ReadResult read = readTable(bytes);
+    QVERIFY(read.ok());
+    QTEST(read.table.headerText, "header");
+    QCOMPARE(read.table.areaCount(), 1);
+    QTEST(read.table.areaPeds(1), "list");
+    QCOMPARE(read.table.areaName(1), QStringLiteral("A"));
 }
 
 void TestPedgrpFile::stopsAtTheFirstFailingLine()
 {
-    const ReadResult read = readTable("a,b # One\r\nbroken#line\r\nc,d # Three\r\n");
+    const ReadResult read
+            = readTable("a,b # One\r\n" + QByteArray(32767, 'a') + "\t# Two\r\nc,d # Three\r\n");
     QVERIFY(!read.ok());
     QVERIFY2(read.error.contains(QStringLiteral("area line 2")), qPrintable(read.error));
     QCOMPARE(read.table.areaPeds(3), QString());
