@@ -77,13 +77,27 @@ public:
     int messages = 0;
 };
 
+class BenchSettings : public Settings
+{
+public:
+    QString rememberedGame() const override { return m_game; }
+    void setRememberedGame(const QString &game) override { m_game = game; }
+
+private:
+    QString m_game;
+};
+
 struct BenchPlatform
 {
     BenchDialogs dialogs;
     QtRandomSource random;
     QtLauncher launcher;
+    BenchSettings settings;
 
-    Platform platform() { return {&dialogs, &random, &launcher, QString()}; }
+    Platform platform()
+    {
+        return {&dialogs, &random, &launcher, &settings, QString(), userFolders()};
+    }
 };
 
 // The window's controls and menus in plain Qt: what any program showing the

@@ -1,4 +1,6 @@
+#include "app/commandline.h"
 #include "app/frmmain.h"
+#include "file/filecommands.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>
@@ -8,16 +10,26 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
+    if (!commandLine.startWindow) {
+        printMessage(commandLine);
+        return commandLine.exitCode;
+    }
 
     QtDialogs dialogs;
     QtRandomSource random;
     QtLauncher launcher;
-    const Platform platform{&dialogs, &random, &launcher, shippedFilesFolder(programFolder())};
+    QtSettings settings;
+    const Platform platform{
+            &dialogs, &random, &launcher, &settings, shippedFilesFolder(programFolder()),
+            userFolders()};
 
     FrmMain window(platform);
     dialogs.setParent(&window);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
+    if (!commandLine.gamePath.isEmpty())
+        openPathCommand(window.editor(), platform, commandLine.gamePath);
     return app.exec();
 }

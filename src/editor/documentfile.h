@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/filestamp.h"
 #include "document/gamemodels.h"
 
 #include <QString>
@@ -11,6 +12,8 @@ struct DocumentFile
     QString path;
     // The file as the user named it, for messages.
     QString shownPath;
+    // What the file was when it was read or last written here.
+    FileStamp stamp;
     // The models the game beside that file knows.
     GameModels models;
 };

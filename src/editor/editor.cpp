@@ -53,6 +53,12 @@ void Editor::openDocument(AreaTable table, DocumentFile file)
         selectArea(0);
 }
 
+void Editor::markSaved(const FileStamp &stamp)
+{
+    m_file.stamp = stamp;
+    markSaved();
+}
+
 void Editor::markSaved()
 {
     m_history.setClean();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/areatable.h"
+#include "document/keptcopies.h"
 #include "editor/documentfile.h"
 #include "editor/editcommands.h"
 
@@ -23,6 +24,8 @@ public:
 
     const AreaTable &table() const { return m_table; }
     const DocumentFile &file() const { return m_file; }
+    // The files this run has replaced, and the copies kept of them.
+    KeptCopies &keptCopies() { return m_keptCopies; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
     bool isModified() const { return !m_history.isClean(); }
@@ -38,7 +41,9 @@ public:
     // counts as saved, and the first area selected.
     void openDocument(AreaTable table, DocumentFile file = {});
     void setGameDirectory(const QString &directory) { m_table.gameDirectory = directory; }
-    // The document as it stands is what lies on disk now.
+    // The document as it stands is what lies on disk now, as stamp says.
+    void markSaved(const FileStamp &stamp);
+    // The document was written elsewhere: its own file is as it was.
     void markSaved();
     void setSaveAvailable(bool available);
 
@@ -81,6 +86,7 @@ private:
 
     AreaTable m_table;
     DocumentFile m_file;
+    KeptCopies m_keptCopies;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

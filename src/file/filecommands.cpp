@@ -1,9 +1,9 @@
 #include "file/filecommands.h"
 
 #include "document/gamecheck.h"
+#include "document/gamedetect.h"
 #include "document/gamepaths.h"
 #include "document/pedgrpfile.h"
-#include "document/savefile.h"
 #include "editor/editor.h"
 #include "platform/platform.h"
 
@@ -16,33 +16,50 @@ namespace {
 
 const QString DefaultSaveAsName = QStringLiteral("c:\\pedgrp.dat");
 
-// The first character of text above Latin-1, or nothing.
-std::optional<char32_t> firstWideCharacter(const QString &text)
+bool ask(Dialogs &dialogs, const QString &question, const QString &title)
 {
-    for (const char32_t c : text.toUcs4()) {
-        if (c > 0xff)
-            return c;
-    }
-    return std::nullopt;
+    return dialogs.message(question, title, MessageIcon::Warning, MessageButtons::YesNoDefaultNo)
+            == Answer::Yes;
 }
 
-QString unwritableCharacterText(char32_t c, const QString &where)
+// Loading replaces the document: unsaved changes go only when the user says so.
+bool mayDropChanges(const Editor &editor, Dialogs &dialogs)
 {
-    return QStringLiteral("%1 holds the character '%2' (U+%3), which an 8-bit file cannot hold")
-            .arg(where, QString::fromUcs4(&c, 1),
-                    QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
+    return !editor.isModified()
+            || ask(dialogs, QStringLiteral("Unsaved changes have been made. Really Load?"),
+                    QStringLiteral("Really Load?"));
 }
 
-// Says where the document holds a character that the file cannot take. Files
-// are read as Latin-1, so such a character can only have been typed into a slot.
-QString describeUnwritableCharacter(const AreaTable &table)
+// A failure's description, naming the path tried when it is another than the
+// one typed (a Windows path found in the Wine prefix, "~", other capitals).
+QString describeFailure(const QString &error, const QString &typedPath, const QString &path)
 {
-    for (int area = 1; area <= AreaCapacity; ++area) {
-        if (const auto c = firstWideCharacter(table.areaPeds(area)))
-            return unwritableCharacterText(
-                    *c, QStringLiteral("Area '%1'").arg(table.areaName(area)));
+    return typedPath == path ? error : error + QStringLiteral(" (") + path + u')';
+}
+
+// What the prompts offer: the game of the last load, else the first install found.
+QString offeredGame(const Platform &platform)
+{
+    const QString remembered = platform.settings->rememberedGame();
+    return remembered.isEmpty() ? detectGame(platform.folders).folder : remembered;
+}
+
+void load(Editor &editor, const Platform &platform, const QString &typed)
+{
+    const GameFileLocation location = locateGameFile(typed, platform.folders);
+    // The file is read whole into a table of its own: the open document stays
+    // as it is until the read has succeeded.
+    ReadResult read = readPedgrpFile(location.path);
+    if (!read.ok()) {
+        platform.dialogs->message(QStringLiteral("An error occured, the error was: ")
+                        + describeFailure(read.error, location.shownPath, location.path) + u'.',
+                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
+        return;
     }
-    return QStringLiteral("The document holds a character that an 8-bit file cannot hold");
+    read.table.gameDirectory = location.gameDirectory;
+    editor.openDocument(std::move(read.table),
+            {location.path, location.shownPath, read.stamp, GameModels::beside(location.path)});
+    platform.settings->setRememberedGame(location.rememberedText());
 }
 
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
@@ -52,42 +69,44 @@ void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString 
             QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
+void showSaved(Dialogs &dialogs, const QString &shownPath)
+{
+    dialogs.message(
+            QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
+            QStringLiteral("Saved"), MessageIcon::Information, MessageButtons::Ok);
+}
+
 // True when the game reads the file as the groups the user sees, or the user
 // wants it written all the same.
 bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 {
     const QStringList findings = gameCheckFindings(editor.table(), editor.file().models);
-    return findings.isEmpty()
-            || dialogs.message(gameCheckQuestion(findings), GameCheckTitle, MessageIcon::Warning,
-                       MessageButtons::YesNoDefaultNo)
-            == Answer::Yes;
+    return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), GameCheckTitle);
 }
 
-// Writes the document to path; shownPath is the path as the user knows it.
-// The old file stays as it was on any failure, which is reported.
-bool writeDocument(Editor &editor, Dialogs &dialogs, const QString &path, const QString &shownPath)
+// The bytes of the file the document makes, unless it holds a character that
+// the file cannot, which has then been said.
+std::optional<QByteArray> writableBytes(
+        const Editor &editor, Dialogs &dialogs, const QString &shownPath)
 {
-    const AreaTable &table = editor.table();
-    const std::optional<QByteArray> bytes = encodeLatin1(table.composeFile());
-    if (!bytes) {
-        showSavingFailed(dialogs, shownPath, describeUnwritableCharacter(table));
-        return false;
+    const QString unwritable = editor.table().describeUnwritableCharacter();
+    if (!unwritable.isEmpty()) {
+        showSavingFailed(dialogs, shownPath, unwritable);
+        return std::nullopt;
     }
-    if (!gameMayReadIt(editor, dialogs))
-        return false;
-    const QString error = writeFileSafely(path, *bytes);
-    if (!error.isEmpty()) {
-        showSavingFailed(dialogs, shownPath, error);
-        return false;
-    }
-    editor.markSaved();
-    return true;
+    return editor.table().composeFile().toLatin1();
 }
 
-void showSaved(Dialogs &dialogs, const QString &shownPath)
+// Another program (a mod installer, a text editor, Restore BackUp) may have
+// replaced the file since it was read; the user decides which version stays.
+bool mayOverwrite(const DocumentFile &file, const FileCheck &check, Dialogs &dialogs)
 {
-    dialogs.message(QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
-            QStringLiteral("Saved"), MessageIcon::Information, MessageButtons::Ok);
+    return !check.changed
+            || ask(dialogs,
+                    QStringLiteral("'") + file.shownPath
+                            + QStringLiteral("' has been changed by another program since Varnel "
+                                             "read it. Overwrite it?"),
+                    QStringLiteral("Save"));
 }
 
 bool endsInSeparator(const QString &typedPath)
@@ -101,45 +120,42 @@ bool endsInSeparator(const QString &typedPath)
 bool mayReplace(const QString &path, Dialogs &dialogs)
 {
     const QFileInfo target(path);
-    if (!target.isFile())
-        return true;
-    return dialogs.message(QStringLiteral("'") + QDir::toNativeSeparators(target.absoluteFilePath())
-                           + QStringLiteral("' already exists. Replace it?"),
-                   QStringLiteral("Save As..."), MessageIcon::Warning,
-                   MessageButtons::YesNoDefaultNo)
-            == Answer::Yes;
+    return !target.isFile()
+            || ask(dialogs,
+                    QStringLiteral("'") + QDir::toNativeSeparators(target.absoluteFilePath())
+                            + QStringLiteral("' already exists. Replace it?"),
+                    QStringLiteral("Save As..."));
+}
+
+// The folder Restore BackUp offers: the open document's game, else the last
+// one loaded (a file's game folder) or found. Folders end in a separator.
+QString offeredRestoreFolder(const Editor &editor, const Platform &platform)
+{
+    if (!editor.table().gameDirectory.isEmpty())
+        return editor.table().gameDirectory;
+    const QString offered = offeredGame(platform);
+    if (endsInSeparator(offered))
+        return offered;
+    return gameFolderAboveData(offered).value_or(detectGame(platform.folders).folder);
 }
 
 } // namespace
 
 void loadCommand(Editor &editor, const Platform &platform)
 {
-    if (editor.isModified()
-            && platform.dialogs->message(
-                       QStringLiteral("Unsaved changes have been made. Really Load?"),
-                       QStringLiteral("Really Load?"), MessageIcon::Warning,
-                       MessageButtons::YesNoDefaultNo)
-                    != Answer::Yes)
+    if (!mayDropChanges(editor, *platform.dialogs))
         return;
-    const QString typed
-            = platform.dialogs->input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
-                    QStringLiteral("Enter Directory"), DefaultGameDirectory, Completion::Paths);
-    if (typed.isEmpty())
-        return;
-    const QString gameDirectory = withSeparator(typed);
-    const QString shownPath = gameFilePath(gameDirectory);
-    const QString path = resolvePath(shownPath);
-    // The file is read whole into a table of its own: the open document stays
-    // as it is until the read has succeeded.
-    ReadResult read = readPedgrpFile(path);
-    if (!read.ok()) {
-        platform.dialogs->message(
-                QStringLiteral("An error occured, the error was: ") + read.error + u'.',
-                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
-        return;
-    }
-    read.table.gameDirectory = gameDirectory;
-    editor.openDocument(std::move(read.table), {path, shownPath, GameModels::beside(path)});
+    const QString typed = platform.dialogs->input(
+            QStringLiteral("Enter the location of your GTA 3 Directory:"),
+            QStringLiteral("Enter Directory"), offeredGame(platform), Completion::Paths);
+    if (!typed.isEmpty())
+        load(editor, platform, typed);
+}
+
+void openPathCommand(Editor &editor, const Platform &platform, const QString &typed)
+{
+    if (mayDropChanges(editor, *platform.dialogs))
+        load(editor, platform, typed);
 }
 
 void saveCommand(Editor &editor, const Platform &platform)
@@ -147,49 +163,70 @@ void saveCommand(Editor &editor, const Platform &platform)
     if (!editor.hasDocument())
         return;
     const DocumentFile &file = editor.file();
-    if (writeDocument(editor, *platform.dialogs, file.path, file.shownPath))
-        showSaved(*platform.dialogs, file.shownPath);
+    Dialogs &dialogs = *platform.dialogs;
+    const std::optional<QByteArray> bytes = writableBytes(editor, dialogs, file.shownPath);
+    if (!bytes)
+        return;
+    const FileCheck check = checkFile(file.path, file.stamp);
+    if (!mayOverwrite(file, check, dialogs) || !gameMayReadIt(editor, dialogs))
+        return;
+    const QString error = editor.keptCopies().replaceFile(file.path, *bytes, check.bytes());
+    if (!error.isEmpty()) {
+        showSavingFailed(
+                dialogs, file.shownPath, describeFailure(error, file.shownPath, file.path));
+        return;
+    }
+    editor.markSaved(FileStamp::ofWrittenFile(file.path, *bytes));
+    showSaved(dialogs, file.shownPath);
 }
 
 void saveAsCommand(Editor &editor, const Platform &platform)
 {
     if (!editor.hasDocument())
         return;
-    const QString typed = platform.dialogs->input(QStringLiteral("Enter file name to save as."),
+    Dialogs &dialogs = *platform.dialogs;
+    const QString typed = dialogs.input(QStringLiteral("Enter file name to save as."),
             QStringLiteral("Save As..."), DefaultSaveAsName, Completion::Paths);
     if (typed.isEmpty())
         return;
     if (endsInSeparator(typed)) {
-        showSavingFailed(*platform.dialogs, typed,
+        showSavingFailed(dialogs, typed,
                 QStringLiteral("The name ends in a folder separator, so it names a folder, not a "
                                "file"));
         return;
     }
-    const QString path = resolvePath(typed);
-    if (!mayReplace(path, *platform.dialogs))
+    const std::optional<QByteArray> bytes = writableBytes(editor, dialogs, typed);
+    if (!bytes)
         return;
-    if (!writeDocument(editor, *platform.dialogs, path, typed))
+    const QString path = resolvePath(typed, platform.folders);
+    if (!mayReplace(path, dialogs) || !gameMayReadIt(editor, dialogs))
         return;
-    showSaved(*platform.dialogs, typed);
+    const QString error = editor.keptCopies().replaceFile(path, *bytes);
+    if (!error.isEmpty()) {
+        showSavingFailed(dialogs, typed, describeFailure(error, typed, path));
+        return;
+    }
+    editor.markSaved();
+    showSaved(dialogs, typed);
     editor.setSaveAvailable(false);
 }
 
-void restoreBackupCommand(const Editor &editor, const Platform &platform)
+void restoreBackupCommand(Editor &editor, const Platform &platform)
 {
-    const QString gameDirectory = editor.table().gameDirectory;
     const QString typed = platform.dialogs->input(
             QStringLiteral("Enter your GTA3 directory or press cancel."),
-            QStringLiteral("Restore BackUp"),
-            gameDirectory.isEmpty() ? DefaultGameDirectory : gameDirectory, Completion::Paths);
+            QStringLiteral("Restore BackUp"), offeredRestoreFolder(editor, platform),
+            Completion::Paths);
     if (typed.isEmpty())
         return;
-    const QString error
-            = copyFileSafely(platform.shippedFilesFolder + QStringLiteral("/backup.file"),
-                    resolvePath(gameFilePath(withSeparator(typed))));
+    const GameFileLocation target = gameFileIn(typed, platform.folders);
+    const QString error = editor.keptCopies().copyFile(
+            platform.shippedFilesFolder + QStringLiteral("/backup.file"), target.path);
     if (!error.isEmpty()) {
         platform.dialogs->message(
                 QStringLiteral("An error occured during the backup process, the error was '")
-                        + error + QStringLiteral(".'"),
+                        + describeFailure(error, target.shownPath, target.path)
+                        + QStringLiteral(".'"),
                 ProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }

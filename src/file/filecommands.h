@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QString>
+
 class Editor;
 struct Platform;
 
-// Asks for a game folder and reads data/pedgrp.dat below it; the open
-// document stays as it is unless the whole file could be read.
+// Asks for a game folder or a pedgrp.dat file and reads it; the open document
+// stays as it is unless the whole file could be read.
 void loadCommand(Editor &editor, const Platform &platform);
-// Writes the document over the game's data/pedgrp.dat.
+// Loads a folder or file named outside the Load prompt (the command line, a
+// drop), asking first when that would drop unsaved changes.
+void openPathCommand(Editor &editor, const Platform &platform, const QString &typed);
+// Writes the document back over the file it was read from.
 void saveCommand(Editor &editor, const Platform &platform);
 // Writes the document to a typed file name; Save stays off until the next Load.
 void saveAsCommand(Editor &editor, const Platform &platform);
 // Copies the shipped backup.file over data/pedgrp.dat of a typed game folder.
-void restoreBackupCommand(const Editor &editor, const Platform &platform);
+void restoreBackupCommand(Editor &editor, const Platform &platform);

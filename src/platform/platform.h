@@ -1,8 +1,10 @@
 #pragma once
 
+#include "document/gamepaths.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/randomsource.h"
+#include "platform/settings.h"
 
 #include <QString>
 
@@ -12,6 +14,9 @@ struct Platform
     Dialogs *dialogs = nullptr;
     RandomSource *random = nullptr;
     Launcher *launcher = nullptr;
+    Settings *settings = nullptr;
     // Where readme.txt and backup.file are found.
     QString shippedFilesFolder;
+    // Where "~" and Windows paths lead.
+    UserFolders folders;
 };

@@ -250,6 +250,8 @@ void TestFileCommands::saveFailureKeepsTheOldFileAndModified()
 
     saveCommand(m_window->editor(), m_fake->platform());
 
+    if (!breakage.isEmpty())
+        QCOMPARE(m_fake->dialogs.messages.takeFirst(), changedOnDisk(gameFile));
     const QString prefix = SavingFailed.arg(gameFile);
     if (!description.isEmpty())
         verifyOnlyMessage(
@@ -435,23 +437,28 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("gameFile");
+    // What the copy kept beside the file holds; none when there was no file.
+    QTest::addColumn<QByteArray>("kept");
+    const QByteArray loaded = testData("roundtrip.txt");
     QTest::newRow("no final separator")
-            << QStringLiteral("<tmp>/game") << QStringLiteral("game/data/pedgrp.dat");
+            << QStringLiteral("<tmp>/game") << QStringLiteral("game/data/pedgrp.dat") << loaded;
     QTest::newRow("final slash") << QStringLiteral("<tmp>/game/")
-                                 << QStringLiteral("game/data/pedgrp.dat");
+                                 << QStringLiteral("game/data/pedgrp.dat") << loaded;
     QTest::newRow("final backslash")
-            << QStringLiteral("<tmp>/game\\") << QStringLiteral("game/data/pedgrp.dat");
-    QTest::newRow("relative") << QStringLiteral("game") << QStringLiteral("game/data/pedgrp.dat");
+            << QStringLiteral("<tmp>/game\\") << QStringLiteral("game/data/pedgrp.dat") << loaded;
+    QTest::newRow("relative") << QStringLiteral("game") << QStringLiteral("game/data/pedgrp.dat")
+                              << loaded;
     QTest::newRow("other capitals on disk")
-            << QStringLiteral("<tmp>/caps") << QStringLiteral("Caps/DATA/PEDGRP.dat");
-    QTest::newRow("no pedgrp.dat yet")
-            << QStringLiteral("<tmp>/fresh") << QStringLiteral("fresh/data/pedgrp.dat");
+            << QStringLiteral("<tmp>/caps") << QStringLiteral("Caps/DATA/PEDGRP.dat") << OtherBytes;
+    QTest::newRow("no pedgrp.dat yet") << QStringLiteral("<tmp>/fresh")
+                                       << QStringLiteral("fresh/data/pedgrp.dat") << QByteArray();
 }
 
 void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
 {
     QFETCH(QString, typed);
     QFETCH(QString, gameFile);
+    QFETCH(QByteArray, kept);
     typed = inTemporaryFolder(typed);
     loadGame(testData("roundtrip.txt"));
     writeFile(path(QStringLiteral("Caps/DATA/PEDGRP.dat")), OtherBytes);
@@ -468,8 +475,9 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     verifyOnlyMessage(QStringLiteral("Backup file 'pedgrp.dat' restored."),
             QStringLiteral("Completed."), MessageIcon::Information);
     QCOMPARE(readFile(path(gameFile)), BackupBytes);
-    QCOMPARE(
-            QDir(QFileInfo(path(gameFile)).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QCOMPARE(readFile(path(gameFile) + QStringLiteral(".bak")), kept);
+    QCOMPARE(QDir(QFileInfo(path(gameFile)).path()).entryList(QDir::Files | QDir::Hidden).size(),
+            kept.isEmpty() ? 1 : 2);
     QVERIFY(m_window->editor().isModified());
     QCOMPARE(m_window->editor().table().areaPeds(5), listBefore);
     QCOMPARE(m_window->editor().selectedArea(), 4);

@@ -10,6 +10,14 @@ const ShownMessage EditorTest::ReallyLoad{
         QStringLiteral("Unsaved changes have been made. Really Load?"),
         QStringLiteral("Really Load?"), MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
 
+ShownMessage EditorTest::changedOnDisk(const QString &shownPath)
+{
+    return {u'\'' + shownPath
+                    + QStringLiteral("' has been changed by another program since Varnel read it. "
+                                     "Overwrite it?"),
+            QStringLiteral("Save"), MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
+}
+
 bool EditorTest::createEditor()
 {
     m_dir = std::make_unique<QTemporaryDir>();
@@ -17,6 +25,8 @@ bool EditorTest::createEditor()
     // Most test documents hold names the game does not know.
     m_fake->dialogs.passedQuestions = {GameCheckTitle};
     m_fake->shippedFilesFolder = path(QStringLiteral("program"));
+    // No game installed for the user, whatever this machine holds.
+    m_fake->folders = {path(QStringLiteral("home")), path(QStringLiteral("home/.wine"))};
     m_window = std::make_unique<FrmMain>(m_fake->platform());
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window.get());

@@ -31,6 +31,8 @@ protected:
     QStringList slotTexts() const;
 
     static const ShownMessage ReallyLoad;
+    // What Save asks when its file was changed since it was read.
+    static ShownMessage changedOnDisk(const QString &shownPath);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakePlatform> m_fake;

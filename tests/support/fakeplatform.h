@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "support/fakesettings.h"
 
 #include <QList>
 #include <QStringList>
@@ -80,7 +81,12 @@ struct FakePlatform
     FakeDialogs dialogs;
     ScriptedRandom random;
     RecordingLauncher launcher;
+    FakeSettings settings;
     QString shippedFilesFolder;
+    UserFolders folders = userFolders();
 
-    Platform platform() { return {&dialogs, &random, &launcher, shippedFilesFolder}; }
+    Platform platform()
+    {
+        return {&dialogs, &random, &launcher, &settings, shippedFilesFolder, folders};
+    }
 };
