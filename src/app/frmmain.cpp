@@ -12,10 +12,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
@@ -61,6 +63,16 @@ QAction *makeAction(QObject *parent, const QString &caption, QKeyCombination sho
     return action;
 }
 
+// The one local file or folder a drag carries, or nothing.
+QString droppedPath(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo::exists(path) ? path : QString();
+}
+
 bool isUndoOrRedo(QEvent *event)
 {
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -88,6 +100,7 @@ FrmMain::FrmMain(const Platform &platform, QWidget *parent)
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     setWindowTitle(ProgramTitle + QStringLiteral("[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnel.png")));
+    setAcceptDrops(true);
     createControls();
     createActions();
     createMenus();
@@ -401,6 +414,21 @@ bool FrmMain::mayQuit()
                    QStringLiteral("Unsaved changes have been made. Really Quit?"),
                    QStringLiteral("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo)
             == Answer::Yes;
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedPath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPathCommand(m_editor, m_platform, path);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -8,16 +8,20 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
+void showNotOpened(
+        const Platform &platform, const QString &what, const QString &where, const QString &title)
+{
+    platform.dialogs->message(what + CrLf + where, title, MessageIcon::Warning, MessageButtons::Ok);
+}
+
 } // namespace
 
 void readmeCommand(const Platform &platform)
 {
     const QString path = platform.shippedFilesFolder + QStringLiteral("/readme.txt");
-    if (platform.launcher->openFile(path))
-        return;
-    platform.dialogs->message(QStringLiteral("The read-me file could not be opened:") + CrLf
-                    + QDir::toNativeSeparators(path),
-            QStringLiteral("Readme File"), MessageIcon::Warning, MessageButtons::Ok);
+    if (!platform.launcher->openFile(path))
+        showNotOpened(platform, QStringLiteral("The read-me file could not be opened:"),
+                QDir::toNativeSeparators(path), QStringLiteral("Readme File"));
 }
 
 void quickInfoCommand(const Platform &platform)
@@ -29,5 +33,8 @@ void quickInfoCommand(const Platform &platform)
 
 void authorsSiteCommand(const Platform &platform)
 {
-    platform.launcher->openUrl(QUrl(QStringLiteral("http://www.varnel.example")));
+    const QUrl site(QStringLiteral("http://www.varnel.example"));
+    if (!platform.launcher->openUrl(site))
+        showNotOpened(platform, QStringLiteral("The author's site could not be opened:"),
+                site.toString(), QStringLiteral("Author's Site"));
 }

@@ -6,5 +6,6 @@ struct Platform;
 // when no editor could be started.
 void readmeCommand(const Platform &platform);
 void quickInfoCommand(const Platform &platform);
-// Opens the author's site in the user's web browser; a failure goes unreported.
+// Opens the author's site in the user's web browser; says so when no browser
+// could be started.
 void authorsSiteCommand(const Platform &platform);

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int PathFieldCharacters = 60;
+
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
     switch (icon) {
@@ -22,11 +24,13 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 }
 
 // Offers folder and file names while typing; the typed text stays the answer.
+// The field shows a whole game path of a Linux home folder.
 void addPathCompleter(QInputDialog &dialog)
 {
     auto *lineEdit = dialog.findChild<QLineEdit *>();
     if (!lineEdit)
         return;
+    lineEdit->setMinimumWidth(lineEdit->fontMetrics().averageCharWidth() * PathFieldCharacters);
     auto *model = new QFileSystemModel(&dialog);
     model->setRootPath(QString());
     auto *completer = new QCompleter(model, &dialog);

@@ -9,6 +9,7 @@
 #include "support/testfiles.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -141,6 +142,9 @@ private slots:
     void unusualBytesAreWrittenBackUnchanged_data();
     void unusualBytesAreWrittenBackUnchanged();
 
+    void slotsNeverTakeLineBreaksOrHashes_data();
+    void slotsNeverTakeLineBreaksOrHashes();
+    void saveRefusesAHashReadFromTheFile();
     void typedTextIsSavedAsTypedOrRefused_data();
     void typedTextIsSavedAsTypedOrRefused();
     void saveFailureKeepsFileAndDocument_data();
@@ -384,6 +388,52 @@ void TestBadInput::unusualBytesAreWrittenBackUnchanged()
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     QCOMPARE(readFile(gameFile()), bytes);
+}
+
+void TestBadInput::slotsNeverTakeLineBreaksOrHashes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("pasted with a line break") << "pimp\r\n" << true;
+    QTest::newRow("line feed inside") << "pi\nmp" << true;
+    QTest::newRow("typed hash") << "#pimp" << false;
+    QTest::newRow("hash inside, pasted") << "pi#mp" << true;
+}
+
+void TestBadInput::slotsNeverTakeLineBreaksOrHashes()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    loadGame(threeAreas());
+    QComboBox *box = m_window->cmbped(1);
+    box->lineEdit()->clear();
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(typed);
+        box->lineEdit()->paste();
+    } else {
+        box->setFocus();
+        QTest::keyClicks(box, typed);
+    }
+
+    QCOMPARE(box->currentText(), QStringLiteral("pimp"));
+    QCOMPARE(m_window->editor().table().areaPeds(1).section(u',', 1, 1), QStringLiteral("pimp"));
+}
+
+// The file may hold a "#" inside a list; the written line would lose names.
+void TestBadInput::saveRefusesAHashReadFromTheFile()
+{
+    const QByteArray bytes = "a,b,c,d,e,f,g,h#\t# Stuck\r\n";
+    loadGame(bytes);
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+
+    saveCommand(m_window->editor(), m_fake->platform());
+
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QVERIFY2(m_fake->dialogs.messages.first().text.contains(
+                     QStringLiteral("Area 'Stuck' holds the character '#'")),
+            qPrintable(m_fake->dialogs.messages.first().text));
+    QCOMPARE(readFile(gameFile()), bytes);
+    QVERIFY(m_window->editor().isModified());
 }
 
 void TestBadInput::typedTextIsSavedAsTypedOrRefused_data()

@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 #include "document/gamecheck.h"
+#include "document/gamereader.h"
 #include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
@@ -52,6 +53,11 @@ private slots:
     void saveAsFailureKeepsSaveOnAndTheOldFile_data();
     void saveAsFailureKeepsSaveOnAndTheOldFile();
 
+    void saveAsksWhenTheFileChangedOnDisk_data();
+    void saveAsksWhenTheFileChangedOnDisk();
+    void theFirstReplacementKeepsACopy_data();
+    void theFirstReplacementKeepsACopy();
+    void savedGameFileGivesTheGameItsGroups();
     void gameCheckAsksBeforeWriting_data();
     void gameCheckAsksBeforeWriting();
 
@@ -534,6 +540,107 @@ void TestFileCommands::restoreFailureLeavesTheGameFile()
         QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     if (breakage == QLatin1String("folder"))
         QVERIFY(QFileInfo(gameFile).isDir());
+}
+
+void TestFileCommands::saveAsksWhenTheFileChangedOnDisk_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("unchanged") << QString() << Answer::No;
+    QTest::newRow("rewritten, no") << QStringLiteral("rewritten") << Answer::No;
+    QTest::newRow("rewritten, yes") << QStringLiteral("rewritten") << Answer::Yes;
+    QTest::newRow("deleted, yes") << QStringLiteral("deleted") << Answer::Yes;
+    QTest::newRow("backup restored, no") << QStringLiteral("restored") << Answer::No;
+}
+
+void TestFileCommands::saveAsksWhenTheFileChangedOnDisk()
+{
+    QFETCH(QString, change);
+    QFETCH(Answer, answer);
+    const QString game = loadGame(testData("roundtrip.txt"));
+    const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
+    editFirstSlot(QStringLiteral("pimp"));
+    if (change == QLatin1String("rewritten"))
+        writeFile(gameFile, OtherBytes);
+    if (change == QLatin1String("deleted"))
+        QVERIFY(QFile::remove(gameFile));
+    if (change == QLatin1String("restored")) {
+        m_fake->dialogs.inputAnswers << game;
+        restoreBackupCommand(m_window->editor(), m_fake->platform());
+        forgetDialogs();
+    }
+    const QByteArray onDisk = readFile(gameFile);
+    m_fake->dialogs.messageAnswers << answer;
+
+    saveCommand(m_window->editor(), m_fake->platform());
+
+    const bool asked = !change.isEmpty();
+    const bool written = !asked || answer == Answer::Yes;
+    if (asked)
+        QCOMPARE(m_fake->dialogs.messages.takeFirst(), changedOnDisk(gameFile));
+    QCOMPARE(m_fake->dialogs.messages.size(), written ? 1 : 0);
+    QCOMPARE(readFile(gameFile) == onDisk, !written);
+    QCOMPARE(m_window->editor().isModified(), !written);
+}
+
+void TestFileCommands::theFirstReplacementKeepsACopy_data()
+{
+    QTest::addColumn<QString>("saveAsName");
+    QTest::addColumn<bool>("copyWritable");
+    QTest::newRow("save") << QString() << true;
+    QTest::newRow("save as over a file") << QStringLiteral("out/old.dat") << true;
+    QTest::newRow("copy cannot be written") << QString() << false;
+}
+
+void TestFileCommands::theFirstReplacementKeepsACopy()
+{
+    QFETCH(QString, saveAsName);
+    QFETCH(bool, copyWritable);
+    const QString game = loadGame(testData("roundtrip.txt"));
+    writeFile(path(QStringLiteral("out/old.dat")), OtherBytes);
+    const QString target
+            = saveAsName.isEmpty() ? game + QStringLiteral("/data/pedgrp.dat") : path(saveAsName);
+    const QByteArray original = readFile(target);
+    const QString copy = target + QStringLiteral(".bak");
+    if (!copyWritable)
+        QVERIFY(QDir().mkpath(copy));
+    auto save = [&](const QString &slotText) {
+        editFirstSlot(slotText);
+        if (!saveAsName.isEmpty())
+            m_fake->dialogs.inputAnswers << target;
+        (saveAsName.isEmpty() ? saveCommand : saveAsCommand)(
+                m_window->editor(), m_fake->platform());
+    };
+
+    save(QStringLiteral("pimp"));
+    if (!copyWritable) {
+        verifyOnlyMessage(SavingFailed.arg(target)
+                        + QStringLiteral("the old file could not be kept as 'pedgrp.dat.bak' "
+                                         "(Filename refers to a directory)."),
+                QStringLiteral("Error"), MessageIcon::Warning);
+        QCOMPARE(readFile(target), original);
+        QVERIFY(m_window->editor().isModified());
+        return;
+    }
+    QCOMPARE(readFile(copy), original);
+    loadFolder(game);
+    save(QStringLiteral("cas_man"));
+    QCOMPARE(readFile(copy), original);
+    QVERIFY(readFile(target).contains("cas_man"));
+}
+
+// The game's own file leaves commas out; saved, it still gives the same groups.
+void TestFileCommands::savedGameFileGivesTheGameItsGroups()
+{
+    const QByteArray original = testData("gameshape.txt");
+    const QString gameFile = loadGame(original) + QStringLiteral("/data/pedgrp.dat");
+    editAndUndo();
+
+    saveCommand(m_window->editor(), m_fake->platform());
+
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QCOMPARE(gameGroups(QString::fromLatin1(readFile(gameFile))),
+            gameGroups(QString::fromLatin1(original)));
 }
 
 void TestFileCommands::gameCheckAsksBeforeWriting_data()

@@ -39,6 +39,8 @@ private slots:
     void loadFindsFilesWhateverTheirCase();
     void loadReadsAHundredAreas();
     void loadOfAFileWithoutAreasEnablesAnEmptyList();
+    void loadAsksBeforeDroppingUnsavedChanges_data();
+    void loadAsksBeforeDroppingUnsavedChanges();
     void cancelledLoadKeepsTheOpenDocument();
     void failedLoadReportsAndKeepsTheOpenDocument_data();
     void failedLoadReportsAndKeepsTheOpenDocument();
@@ -144,6 +146,36 @@ void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
     QVERIFY(m_window->cmbareas()->isEnabled());
     QVERIFY(m_window->menu().mnusave->isEnabled());
     QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
+}
+
+void TestLoadAndEdit::loadAsksBeforeDroppingUnsavedChanges_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("nothing to lose") << false << Answer::No;
+    QTest::newRow("edited, no") << true << Answer::No;
+    QTest::newRow("edited, yes") << true << Answer::Yes;
+}
+
+void TestLoadAndEdit::loadAsksBeforeDroppingUnsavedChanges()
+{
+    QFETCH(bool, edited);
+    QFETCH(Answer, answer);
+    const QString game = loadGame(threeAreas());
+    if (edited)
+        m_window->cmbped(3)->setEditText(QStringLiteral("pimp"));
+    const QString before = m_window->editor().table().composeFile();
+    forgetDialogs();
+    m_fake->dialogs.messageAnswers << answer;
+    m_fake->dialogs.inputAnswers << game;
+
+    m_window->menu().mnuload->trigger();
+
+    const bool loads = !edited || answer == Answer::Yes;
+    QCOMPARE(m_fake->dialogs.messages, edited ? QList{ReallyLoad} : QList<ShownMessage>());
+    QCOMPARE(m_fake->dialogs.inputs.size(), loads ? 1 : 0);
+    QCOMPARE(m_window->editor().isModified(), !loads);
+    QCOMPARE(m_window->editor().table().composeFile() == before, !loads || !edited);
 }
 
 void TestLoadAndEdit::cancelledLoadKeepsTheOpenDocument()

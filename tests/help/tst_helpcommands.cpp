@@ -12,7 +12,8 @@ private slots:
     void readmeReachesTheLauncherAsOnePath();
     void readmeSaysWhenNoEditorStarts();
     void quickInfoShowsTheProgramAndItsAuthor();
-    void authorsSiteOpensTheAddressAndIgnoresFailure();
+    void authorsSiteOpensTheAddressOrSaysItCannot_data();
+    void authorsSiteOpensTheAddressOrSaysItCannot();
 };
 
 void TestHelpCommands::readmeReachesTheLauncherAsOnePath()
@@ -54,15 +55,26 @@ void TestHelpCommands::quickInfoShowsTheProgramAndItsAuthor()
     QCOMPARE(fake.dialogs.messages, QList{info});
 }
 
-void TestHelpCommands::authorsSiteOpensTheAddressAndIgnoresFailure()
+void TestHelpCommands::authorsSiteOpensTheAddressOrSaysItCannot_data()
 {
+    QTest::addColumn<bool>("browserStarts");
+    QTest::newRow("browser starts") << true;
+    QTest::newRow("no browser") << false;
+}
+
+void TestHelpCommands::authorsSiteOpensTheAddressOrSaysItCannot()
+{
+    QFETCH(bool, browserStarts);
     FakePlatform fake;
-    fake.launcher.succeed = false;
+    fake.launcher.succeed = browserStarts;
 
     authorsSiteCommand(fake.platform());
 
     QCOMPARE(fake.launcher.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.varnel.example"))});
-    QVERIFY(fake.dialogs.messages.isEmpty());
+    const ShownMessage warning{
+            QStringLiteral("The author's site could not be opened:\r\nhttp://www.varnel.example"),
+            QStringLiteral("Author's Site"), MessageIcon::Warning, MessageButtons::Ok};
+    QCOMPARE(fake.dialogs.messages, browserStarts ? QList<ShownMessage>() : QList{warning});
 }
 
 QTEST_MAIN(TestHelpCommands)
