@@ -1,0 +1,173 @@
+#include "app/frmmain.h"
+#include "file/filecommands.h"
+#include "support/editortest.h"
+#include "support/testfiles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMimeData>
+#include <QTest>
+
+// The ways to open a game: the prompt, the command line, a drop; what the
+// prompts offer; where Save writes a file opened directly.
+class TestOpenGame : public QObject, protected EditorTest
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void promptOpensAFolderOrAFile_data();
+    void promptOpensAFolderOrAFile();
+    void promptsOfferTheRememberedOrDetectedGame_data();
+    void promptsOfferTheRememberedOrDetectedGame();
+    void failuresNameThePathTried();
+    void aPathFromOutsideLoadsAsTheLoadPromptWould();
+    void dropsOfOneLocalPathLoadIt_data();
+    void dropsOfOneLocalPathLoadIt();
+};
+
+void TestOpenGame::init()
+{
+    QVERIFY(createEditor());
+}
+
+void TestOpenGame::cleanup()
+{
+    destroyEditor();
+}
+
+void TestOpenGame::promptOpensAFolderOrAFile_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("restoreOffers");
+    QTest::newRow("game folder") << "<tmp>/game"
+                                 << "game/data/pedgrp.dat"
+                                 << "<tmp>/game/";
+    QTest::newRow("the file itself") << "<tmp>/game/data/pedgrp.dat"
+                                     << "game/data/pedgrp.dat"
+                                     << "<tmp>/game/";
+    QTest::newRow("a file outside a data folder") << "<tmp>/mods/groups.dat"
+                                                  << "mods/groups.dat"
+                                                  << "c:\\program files\\rockstar "
+                                                     "games\\gtaiii\\";
+    QTest::newRow("home folder") << "~/gta3"
+                                 << "home/gta3/data/pedgrp.dat"
+                                 << "~/gta3/";
+}
+
+void TestOpenGame::promptOpensAFolderOrAFile()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, file);
+    QFETCH(QString, restoreOffers);
+    typed.replace(QLatin1String("<tmp>"), m_dir->path());
+    restoreOffers.replace(QLatin1String("<tmp>"), m_dir->path());
+    writeFile(path(file), threeAreas());
+
+    loadFolder(typed);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(m_fake->settings.remembered, typed.endsWith(u't') ? typed : typed + u'/');
+
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    m_window->menu().mnusave->trigger();
+    QVERIFY(readFile(path(file)).startsWith("# header\r\n\r\npimp,"));
+    QVERIFY(m_fake->dialogs.messages.last().text.contains(
+            typed.endsWith(u't') ? typed : typed + QStringLiteral("/data/pedgrp.dat")));
+
+    m_window->menu().mnurestore->trigger();
+    QCOMPARE(m_fake->dialogs.inputs.last().defaultText, restoreOffers);
+}
+
+void TestOpenGame::promptsOfferTheRememberedOrDetectedGame_data()
+{
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("offered");
+    const QString steamGame
+            = QStringLiteral("<tmp>/home/.steam/steam/steamapps/common/Grand Theft Auto 3/");
+    QTest::newRow("detected in Steam") << QString() << steamGame;
+    QTest::newRow("remembered first") << QStringLiteral("/games/gta3/") << "/games/gta3/";
+}
+
+void TestOpenGame::promptsOfferTheRememberedOrDetectedGame()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, offered);
+    offered.replace(QLatin1String("<tmp>"), m_dir->path());
+    const QString steam = path(QStringLiteral("home/.steam/steam/steamapps/"));
+    writeFile(steam + QStringLiteral("libraryfolders.vdf"),
+            "\"libraryfolders\" { \"0\" { \"path\" \"" + path("home/.steam/steam").toUtf8()
+                    + "\" } }");
+    writeFile(steam + QStringLiteral("appmanifest_12100.acf"),
+            "\"AppState\" { \"installdir\" \"Grand Theft Auto 3\" }");
+    writeFile(steam + QStringLiteral("common/Grand Theft Auto 3/data/pedgrp.dat"), threeAreas());
+    m_fake->settings.remembered = remembered;
+
+    m_window->menu().mnuload->trigger();
+    m_window->menu().mnurestore->trigger();
+
+    QCOMPARE(m_fake->dialogs.inputs.size(), 2);
+    QCOMPARE(m_fake->dialogs.inputs[0].defaultText, offered);
+    QCOMPARE(m_fake->dialogs.inputs[1].defaultText, offered);
+}
+
+void TestOpenGame::failuresNameThePathTried()
+{
+    loadFolder(QStringLiteral("~/nowhere"));
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QCOMPARE(m_fake->dialogs.messages.first().text,
+            QStringLiteral("An error occured, the error was: No such file or directory (")
+                    + path(QStringLiteral("home/nowhere/data/pedgrp.dat")) + QStringLiteral(")."));
+}
+
+void TestOpenGame::aPathFromOutsideLoadsAsTheLoadPromptWould()
+{
+    const QString game = makeGameFolder(m_dir->path(), threeAreas());
+    openPathCommand(m_window->editor(), m_fake->platform(), game);
+    QCOMPARE(m_window->cmbareas()->count(), 3);
+
+    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    m_fake->dialogs.messageAnswers << Answer::No;
+    openPathCommand(m_window->editor(), m_fake->platform(), path(QStringLiteral("missing")));
+    QCOMPARE(m_fake->dialogs.messages, QList{ReallyLoad});
+    QVERIFY(m_fake->dialogs.inputs.isEmpty());
+}
+
+void TestOpenGame::dropsOfOneLocalPathLoadIt_data()
+{
+    QTest::addColumn<QStringList>("urls");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("a game folder") << QStringList{"file://<tmp>/game"} << true;
+    QTest::newRow("the file") << QStringList{"file://<tmp>/game/data/pedgrp.dat"} << true;
+    QTest::newRow("two files") << QStringList{"file://<tmp>/game", "file://<tmp>/game"} << false;
+    QTest::newRow("a web address") << QStringList{"http://www.varnel.example/"} << false;
+    QTest::newRow("a missing path") << QStringList{"file://<tmp>/nowhere"} << false;
+}
+
+void TestOpenGame::dropsOfOneLocalPathLoadIt()
+{
+    QFETCH(QStringList, urls);
+    QFETCH(bool, accepted);
+    makeGameFolder(m_dir->path(), threeAreas());
+    QMimeData data;
+    QList<QUrl> dropped;
+    for (const QString &url : urls)
+        dropped << QUrl(QString(url).replace(QLatin1String("<tmp>"), m_dir->path()));
+    data.setUrls(dropped);
+    const QPointF at = m_window->rect().center();
+
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window.get(), &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window.get(), &drop);
+
+    QCOMPARE(m_window->cmbareas()->count(), accepted ? 3 : 0);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+}
+
+QTEST_MAIN(TestOpenGame)
+#include "tst_opengame.moc"
