@@ -1,6 +1,6 @@
 #include "app/frmmain.h"
 
-#include "app/slottextfilter.h"
+#include "app/boxes.h"
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
@@ -10,22 +10,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCompleter>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-// Red text, as desktop colour schemes mark an error.
-const QColor ErrorColour(0xbf, 0x03, 0x03);
 
 // The layout is drawn in twips, 15 to a pixel at 96 DPI; Qt scales pixels on
 // high-DPI screens.
@@ -73,25 +67,6 @@ QString droppedPath(const QMimeData *data)
     return QFileInfo::exists(path) ? path : QString();
 }
 
-bool isUndoOrRedo(QEvent *event)
-{
-    const auto *key = static_cast<QKeyEvent *>(event);
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
-}
-
-bool movesInTheList(QEvent *event)
-{
-    switch (static_cast<QKeyEvent *>(event)->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 FrmMain::FrmMain(const Platform &platform, QWidget *parent)
@@ -104,8 +79,17 @@ FrmMain::FrmMain(const Platform &platform, QWidget *parent)
     createControls();
     createActions();
     createMenus();
-    fillSlotLists();
     followEditor();
+}
+
+QComboBox *FrmMain::cmbareas() const
+{
+    return m_cmbareas;
+}
+
+QComboBox *FrmMain::cmbped(int slot) const
+{
+    return m_cmbped.at(slot);
 }
 
 void FrmMain::createControls()
@@ -130,11 +114,10 @@ void FrmMain::createControls()
     m_label1 = new QLabel(QStringLiteral("Peds In Area:"), m_frameeditor);
     m_label1->setGeometry(twips(120, 720, 1050, 180));
 
-    m_cmbareas = new QComboBox(m_frameeditor);
+    m_cmbareas = new AreaList(m_frameeditor);
     m_cmbareas->setGeometry(twips(960, 240, 2460, 300));
     m_cmbareas->setAccessibleName(QStringLiteral("Area List"));
     m_cmbareas->setEnabled(false);
-    m_cmbareas->installEventFilter(this);
     connect(m_cmbareas, &QComboBox::activated, &m_editor, &Editor::selectArea);
 
     const QRect slotPlaces[SlotCount] = {
@@ -161,26 +144,15 @@ void FrmMain::createControls()
         setTabOrder(m_cmbped[slot - 1], m_cmbped[slot]);
 }
 
-QComboBox *FrmMain::createSlotBox(int slot, const QRect &place)
+SlotBox *FrmMain::createSlotBox(int slot, const QRect &place)
 {
-    auto *box = new QComboBox(m_frameeditor);
-    box->setEditable(true);
-    // Typed text is stored as typed: no new list items, no completion that
-    // changes case or adds letters.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    auto *box = new SlotBox(slot, pedCatalogue(), m_frameeditor);
     box->setGeometry(place);
     box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
     box->setEnabled(false);
-    box->setMaxVisibleItems(20);
-    box->lineEdit()->setValidator(new SlotTextFilter(m_writingSlots, box));
-    box->installEventFilter(this);
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { m_typingSlot = slot; });
-    connect(box, &QComboBox::editTextChanged, this, [this, slot](const QString &text) {
-        markUnknownModel(m_cmbped[slot]);
-        slotTextChanged(slot, text);
-    });
+    connect(box, &SlotBox::edited, &m_editor, &Editor::editSlot);
+    connect(box, &SlotBox::typingEnded, &m_editor, &Editor::endTyping);
+    connect(box, &QComboBox::editTextChanged, this, [this, box] { markUnknownModel(box); });
     return box;
 }
 
@@ -260,17 +232,6 @@ void FrmMain::createMenus()
     help->addAction(m_menu.mnusite);
 }
 
-void FrmMain::fillSlotLists()
-{
-    for (QComboBox *box : m_cmbped) {
-        // A combo box selects the first item added; that is not a choice of the user.
-        const QSignalBlocker blocker(box);
-        box->addItems(pedCatalogue());
-        box->setCurrentIndex(-1);
-        box->setEditText(QString());
-    }
-}
-
 void FrmMain::followEditor()
 {
     connect(&m_editor, &Editor::areasReplaced, this, &FrmMain::replaceAreaList);
@@ -308,102 +269,28 @@ void FrmMain::warnDamagedArea(const QString &name, const QString &modelList)
 
 void FrmMain::showSlots(const PedSlots &texts)
 {
-    const QScopedValueRollback writing(m_writingSlots, true);
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        QComboBox *box = m_cmbped[slot];
-        // Rewriting a box the user types in would move the cursor.
-        if (box->currentText() == texts[slot])
-            continue;
-        box->setEditText(texts[slot]);
-        followListPosition(box);
-    }
+    for (int slot = 0; slot < SlotCount; ++slot)
+        m_cmbped[slot]->showText(texts[slot]);
 }
 
 // The game leaves a slot whose name it does not find on the player's model,
 // and crashes when it spawns it.
-void FrmMain::markUnknownModel(QComboBox *box)
+void FrmMain::markUnknownModel(SlotBox *box)
 {
-    const QStringList unknown = m_editor.file().models.unknownNames(box->currentText());
-    QPalette palette = box->lineEdit()->palette();
-    palette.setColor(
-            QPalette::Text, unknown.isEmpty() ? box->palette().color(QPalette::Text) : ErrorColour);
-    box->lineEdit()->setPalette(palette);
-    box->setToolTip(unknown.isEmpty()
-                    ? QString()
-                    : QStringLiteral("Not a model the game knows: ") + unknown.first());
+    box->markUnknownNames(m_editor.file().models.unknownNames(box->currentText()));
 }
 
 void FrmMain::enableEditing()
 {
-    for (QComboBox *box : m_cmbped)
-        markUnknownModel(box);
     m_cmbareas->setEnabled(true);
-    for (QComboBox *box : m_cmbped)
+    for (SlotBox *box : m_cmbped) {
+        // The game folder's own models may differ from the last one's.
+        markUnknownModel(box);
         box->setEnabled(true);
+    }
     for (QAction *action : {m_menu.mnusaveas, m_menu.mnurandom, m_menu.mnurandomarea,
                  m_menu.mnuerrorscan, m_menu.mnusetarea, m_menu.mnusetliberty})
         action->setEnabled(true);
-}
-
-void FrmMain::slotTextChanged(int slot, const QString &text)
-{
-    if (m_writingSlots)
-        return;
-    const SlotEdit kind = m_typingSlot == slot ? SlotEdit::Typing : SlotEdit::Choice;
-    m_typingSlot = -1;
-    m_editor.editSlot(slot, text, kind);
-}
-
-// Up, Down and the wheel go on from the name the box shows, not from an older
-// choice.
-void FrmMain::followListPosition(QComboBox *box)
-{
-    const QString text = box->currentText();
-    const int position = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (position == box->currentIndex())
-        return;
-    const QScopedValueRollback writing(m_writingSlots, true);
-    const QSignalBlocker blocker(box);
-    box->setCurrentIndex(position);
-    box->setEditText(text);
-}
-
-bool FrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *box = qobject_cast<QComboBox *>(watched);
-    if (!box)
-        return QMainWindow::eventFilter(watched, event);
-    // Scrolling over the window must not change what a box shows.
-    if (event->type() == QEvent::Wheel && !box->hasFocus())
-        return true;
-    if (box != m_cmbareas)
-        return filterSlotBoxEvent(box, event);
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool FrmMain::filterSlotBoxEvent(QComboBox *box, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // Left unaccepted, the keys reach the window's Undo and Redo, not the box's own.
-        return isUndoOrRedo(event);
-    case QEvent::KeyPress:
-        if (isUndoOrRedo(event))
-            return true;
-        if (movesInTheList(event))
-            followListPosition(box);
-        break;
-    case QEvent::Wheel:
-    case QEvent::MouseButtonPress:
-        followListPosition(box);
-        break;
-    case QEvent::FocusOut:
-        m_editor.endTyping();
-        break;
-    default:
-        break;
-    }
-    return false;
 }
 
 bool FrmMain::mayQuit()

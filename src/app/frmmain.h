@@ -7,10 +7,12 @@
 
 #include <array>
 
+class AreaList;
 class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class SlotBox;
 
 // The menu entries, by the names the commands know them by.
 struct MenuEntries
@@ -44,46 +46,37 @@ public:
     Editor &editor() { return m_editor; }
 
     QGroupBox *frameeditor() const { return m_frameeditor; }
-    QComboBox *cmbareas() const { return m_cmbareas; }
-    QComboBox *cmbped(int slot) const { return m_cmbped.at(slot); }
+    QComboBox *cmbareas() const;
+    QComboBox *cmbped(int slot) const;
     const MenuEntries &menu() const { return m_menu; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
-    QComboBox *createSlotBox(int slot, const QRect &place);
+    SlotBox *createSlotBox(int slot, const QRect &place);
     void createActions();
     void createMenus();
-    void fillSlotLists();
     void followEditor();
 
     void replaceAreaList(const QStringList &names);
     void showSelection(int position, const QString &name);
     void warnDamagedArea(const QString &name, const QString &modelList);
     void showSlots(const PedSlots &texts);
-    void markUnknownModel(QComboBox *box);
+    void markUnknownModel(SlotBox *box);
     void enableEditing();
-    void slotTextChanged(int slot, const QString &text);
-    void followListPosition(QComboBox *box);
-    bool filterSlotBoxEvent(QComboBox *box, QEvent *event);
     bool mayQuit();
 
     Platform m_platform;
     Editor m_editor;
-    // While the window writes the boxes, their changes are not the user's.
-    bool m_writingSlots = false;
-    // The box whose next text change comes from the user's typing.
-    int m_typingSlot = -1;
 
     QGroupBox *m_frameeditor = nullptr;
     QLabel *m_label5 = nullptr;
     QLabel *m_label1 = nullptr;
-    QComboBox *m_cmbareas = nullptr;
-    std::array<QComboBox *, SlotCount> m_cmbped{};
+    AreaList *m_cmbareas = nullptr;
+    std::array<SlotBox *, SlotCount> m_cmbped{};
     MenuEntries m_menu;
 };
