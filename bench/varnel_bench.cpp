@@ -7,6 +7,9 @@
 #include "app/frmmain.h"
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
+#include "document/filestamp.h"
+#include "document/gamecheck.h"
+#include "document/keptcopies.h"
 #include "document/pedcatalogue.h"
 #include "document/pedgrpfile.h"
 #include "file/filecommands.h"
@@ -18,6 +21,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -61,10 +65,10 @@ class BenchDialogs : public Dialogs
 {
 public:
     Answer message(
-            const QString &text, const QString &, MessageIcon, MessageButtons buttons) override
+            const QString &text, const QString &title, MessageIcon, MessageButtons buttons) override
     {
         lastMessage = text;
-        ++messages;
+        titles << title;
         return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
     }
     QString input(const QString &, const QString &, const QString &, Completion) override
@@ -74,7 +78,8 @@ public:
 
     QString answer;
     QString lastMessage;
-    int messages = 0;
+    // The titles of the boxes shown since the last clear().
+    QStringList titles;
 };
 
 class BenchSettings : public Settings
@@ -111,8 +116,7 @@ public:
         auto *client = new QWidget(this);
         client->setFixedSize(250, 193);
         setCentralWidget(client);
-        m_frame = new QGroupBox(QStringLiteral("Editor"), client);
-        QGroupBox *frame = m_frame;
+        auto *frame = new QGroupBox(QStringLiteral("Editor"), client);
         frame->setGeometry(8, 8, 235, 177);
         QFont bold(QStringLiteral("Verdana"));
         bold.setPointSizeF(8.25);
@@ -154,10 +158,8 @@ public:
     }
 
     QComboBox *box(int slot) const { return m_boxes[slot]; }
-    QGroupBox *frame() const { return m_frame; }
 
 private:
-    QGroupBox *m_frame = nullptr;
     std::array<QComboBox *, SlotCount> m_boxes{};
 };
 
@@ -214,13 +216,26 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     std::exit(1);
 }
 
+// Loads the game folder; over a modified document the one question shown must
+// be whether to drop the changes, which the dialogs answer Yes.
 void loadInto(FrmMain &window, BenchPlatform &platform, const QString &gameFolder)
 {
+    const QStringList expected = window.editor().isModified()
+            ? QStringList{QStringLiteral("Really Load?")}
+            : QStringList();
     platform.dialogs.answer = gameFolder;
-    platform.dialogs.messages = 0;
+    platform.dialogs.titles.clear();
     window.menu().mnuload->trigger();
-    if (platform.dialogs.messages != 0 || window.cmbareas()->count() != AreaTotal)
+    if (platform.dialogs.titles != expected || window.editor().isModified()
+            || window.cmbareas()->count() != AreaTotal)
         fail(QStringLiteral("load failed: ") + platform.dialogs.lastMessage);
+}
+
+// Fails unless the command just run showed no message at all.
+void expectNoMessage(BenchPlatform &platform, const QString &command)
+{
+    if (!platform.dialogs.titles.isEmpty())
+        fail(command + QStringLiteral(" showed: ") + platform.dialogs.lastMessage);
 }
 
 // One child run: prints nanoseconds from startedNs to the first painted window,
@@ -285,9 +300,11 @@ struct Row
 };
 
 // Runs both closures runs times, alternating so that drift hits both alike,
-// and gives the medians in milliseconds.
-std::pair<double, double> timePair(int runs, const std::function<void()> &prepare,
-        const std::function<void()> &program, const std::function<void()> &baseline)
+// and gives the medians in milliseconds. verify, untimed, checks what the
+// program's run did.
+std::pair<double, double> timePair(
+        int runs, const std::function<void()> &prepare, const std::function<void()> &program,
+        const std::function<void()> &baseline, const std::function<void()> &verify = [] {})
 {
     QList<double> programTimes;
     QList<double> baselineTimes;
@@ -297,6 +314,7 @@ std::pair<double, double> timePair(int runs, const std::function<void()> &prepar
         timer.start();
         program();
         programTimes << timer.nsecsElapsed() / 1e6;
+        verify();
         timer.start();
         baseline();
         baselineTimes << timer.nsecsElapsed() / 1e6;
@@ -372,54 +390,23 @@ int runBenchmark(int runs, int childRuns)
     QRandomGenerator random(77);
     for (int text = 0; text < AreaTotal * SlotCount; ++text)
         randomTexts << pedCatalogue().at(int(random.bounded(qint64(pedCatalogue().size()))));
-    auto writeBareBoxes = [&bare](const QStringList &texts) {
-        for (int text = 0; text < texts.size(); ++text)
-            bare.box(text % SlotCount)->setEditText(texts[text]);
+    // The baseline of the bulk commands: what writing each area's new names
+    // into the eight boxes would cost, one area after another.
+    auto writeBareBoxes = [&bare, &randomTexts] {
+        for (int text = 0; text < randomTexts.size(); ++text)
+            bare.box(text % SlotCount)->setEditText(randomTexts[text]);
         QCoreApplication::processEvents();
     };
-    // The same visible work as a bulk command that shows each area before it
-    // writes it: the caption, the area's names, then the new names.
-    QStringList loadedTexts;
-    const ReadResult loaded = readTable(fileBytes);
-    for (int area = 1; area <= AreaTotal; ++area)
-        loadedTexts << loaded.table.areaPeds(area).split(u',');
-    auto showAndWriteBareBoxes = [&](const QStringList &texts) {
-        for (int area = 0; area < AreaTotal; ++area) {
-            bare.frame()->setTitle(QStringLiteral("Editor: [Area %1]").arg(area + 1));
-            for (int slot = 0; slot < SlotCount; ++slot)
-                bare.box(slot)->setEditText(loadedTexts[area * SlotCount + slot]);
-            for (int slot = 0; slot < SlotCount; ++slot)
-                bare.box(slot)->setEditText(texts[area * SlotCount + slot]);
-        }
-        QCoreApplication::processEvents();
-    };
+    const QString eightBareTexts = QStringLiteral(" (vs. 800 texts into 8 bare boxes)");
     auto reload = [&] {
         loadInto(window, platform, game);
         for (int slot = 0; slot < SlotCount; ++slot)
             bare.box(slot)->setEditText(QString());
         QCoreApplication::processEvents();
+        platform.dialogs.titles.clear();
     };
 
-    const auto randomize = timePair(
-            runs, reload,
-            [&] {
-                randomizeInAllAreasCommand(window.editor(), platform.random);
-                QCoreApplication::processEvents();
-            },
-            [&] { writeBareBoxes(randomTexts); });
-    rows << Row{QStringLiteral("Randomize In All Areas (vs. 800 texts into 8 bare boxes)"),
-            randomize.first, randomize.second, QStringLiteral("ms"), 2.0};
-    const auto randomizeShown = timePair(
-            runs, reload,
-            [&] {
-                randomizeInAllAreasCommand(window.editor(), platform.random);
-                QCoreApplication::processEvents();
-            },
-            [&] { showAndWriteBareBoxes(randomTexts); });
-    rows << Row{QStringLiteral("Randomize In All Areas (vs. bare boxes showing each area first)"),
-            randomizeShown.first, randomizeShown.second, QStringLiteral("ms"), 2.0};
-
-    const QStringList sameTexts(AreaTotal * SlotCount, QStringLiteral("pimp"));
+    const QString pimps = QStringList(SlotCount, QStringLiteral("pimp")).join(u',');
     const auto setAll = timePair(
             runs, reload,
             [&] {
@@ -427,39 +414,91 @@ int runBenchmark(int runs, int childRuns)
                 setAllInLibertyCityCommand(window.editor(), platform.dialogs);
                 QCoreApplication::processEvents();
             },
-            [&] { writeBareBoxes(sameTexts); });
-    if (window.editor().table().areaPeds(AreaTotal)
-            != QStringList(SlotCount, QStringLiteral("pimp")).join(u','))
-        fail(QStringLiteral("Set All In Liberty City did not set every area"));
-    rows << Row{QStringLiteral("Set All In Liberty City (vs. 800 texts into 8 bare boxes)"),
-            setAll.first, setAll.second, QStringLiteral("ms"), 2.0};
-    const auto setAllShown = timePair(
+            writeBareBoxes,
+            [&] {
+                expectNoMessage(platform, QStringLiteral("Set All In Liberty City"));
+                if (window.editor().table().areaPeds(1) != pimps
+                        || window.editor().table().areaPeds(AreaTotal) != pimps
+                        || window.cmbped(SlotCount - 1)->currentText() != QLatin1String("pimp"))
+                    fail(QStringLiteral("Set All In Liberty City did not set every area"));
+            });
+    rows << Row{QStringLiteral("Set All In Liberty City") + eightBareTexts, setAll.first,
+            setAll.second, QStringLiteral("ms"), 0.5};
+
+    const QString loadedFile = readTable(fileBytes).table.composeFile();
+    const auto randomize = timePair(
             runs, reload,
             [&] {
-                platform.dialogs.answer = QStringLiteral("pimp");
-                setAllInLibertyCityCommand(window.editor(), platform.dialogs);
+                randomizeInAllAreasCommand(window.editor(), platform.random);
                 QCoreApplication::processEvents();
             },
-            [&] { showAndWriteBareBoxes(sameTexts); });
-    rows << Row{QStringLiteral("Set All In Liberty City (vs. bare boxes showing each area first)"),
-            setAllShown.first, setAllShown.second, QStringLiteral("ms"), 2.0};
+            writeBareBoxes,
+            [&] {
+                expectNoMessage(platform, QStringLiteral("Randomize In All Areas"));
+                if (window.editor().table().composeFile() == loadedFile)
+                    fail(QStringLiteral("Randomize In All Areas changed nothing"));
+            });
+    rows << Row{QStringLiteral("Randomize In All Areas") + eightBareTexts, randomize.first,
+            randomize.second, QStringLiteral("ms"), 0.5};
 
+    const PedSlots firstAreaSlots = *splitSlots(readTable(fileBytes).table.areaPeds(1));
+    const auto undo = timePair(
+            runs,
+            [&] {
+                reload();
+                randomizeInAllAreasCommand(window.editor(), platform.random);
+                QCoreApplication::processEvents();
+            },
+            [&] {
+                window.editor().history().undo();
+                QCoreApplication::processEvents();
+            },
+            writeBareBoxes,
+            [&] {
+                expectNoMessage(platform, QStringLiteral("Undo of Randomize In All Areas"));
+                if (window.editor().table().composeFile() != loadedFile
+                        || window.editor().isModified()
+                        || window.cmbped(0)->currentText() != firstAreaSlots[0])
+                    fail(QStringLiteral("Undo did not bring back and show the loaded lists"));
+            });
+    rows << Row{QStringLiteral("Undo of Randomize In All Areas") + eightBareTexts, undo.first,
+            undo.second, QStringLiteral("ms"), 0.5};
+
+    // Save writes even when nothing changed. The first Save of the run keeps the
+    // loaded file as its .bak; the timed runs come after it, as every later
+    // Save of a run does. The game holds fewer groups than 100, so each Save
+    // asks the Game Check question, answered Yes; any other box, such as the
+    // question about a file changed by another program, fails the run.
+    platform.dialogs.answer = QStringLiteral("pimp");
+    setAllInLibertyCityCommand(window.editor(), platform.dialogs);
     const QString plainFile = dir.filePath(QStringLiteral("plain.dat"));
     const QByteArray savedBytes = window.editor().table().composeFile().toLatin1();
-    const auto save = timePair(
-            runs, [] {},
-            [&] {
-                platform.dialogs.messages = 0;
-                window.menu().mnusave->trigger();
-                if (platform.dialogs.lastMessage.startsWith(QStringLiteral("An error")))
-                    fail(platform.dialogs.lastMessage);
-            },
+    auto save = [&] {
+        platform.dialogs.titles.clear();
+        window.menu().mnusave->trigger();
+    };
+    auto expectSaved = [&] {
+        if (platform.dialogs.titles != QStringList{GameCheckTitle, QStringLiteral("Saved")})
+            fail(QStringLiteral("Save showed '%1', the last: %2")
+                            .arg(platform.dialogs.titles.join(QStringLiteral("', '")),
+                                    platform.dialogs.lastMessage));
+    };
+    save();
+    expectSaved();
+    if (!QFileInfo::exists(KeptCopies::copyPath(gameFile)))
+        fail(QStringLiteral("the first Save kept no copy"));
+    const auto saveTimes = timePair(
+            runs, [] {}, save,
             [&] {
                 if (!writeBytes(plainFile, savedBytes))
                     fail(QStringLiteral("cannot write ") + plainFile);
-            });
-    rows << Row{QStringLiteral("Save of 100 areas (vs. the same bytes with QSaveFile)"), save.first,
-            save.second, QStringLiteral("ms"), 1.5};
+            },
+            expectSaved);
+    if (readFileWhole(gameFile).bytes != savedBytes
+            || readFileWhole(KeptCopies::copyPath(gameFile)).bytes != fileBytes)
+        fail(QStringLiteral("Save did not write the document or rewrote the kept copy"));
+    rows << Row{QStringLiteral("Save of 100 areas (vs. the same bytes with QSaveFile)"),
+            saveTimes.first, saveTimes.second, QStringLiteral("ms"), 1.5};
 
     rows << Row{QStringLiteral("Peak memory after a Load (vs. bare Qt window)"),
             median(memoryProgram), median(memoryBare), QStringLiteral("MiB"), 1.2};
