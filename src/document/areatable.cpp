@@ -10,9 +10,12 @@ const QString CrLf = QStringLiteral("\r\n");
 // end, when it has no "#") lie further in than this cannot be parsed.
 constexpr qsizetype MaxPosition = 32767;
 
-// One TAB after a name of oneTabFrom or more characters, two after a shorter one.
-void appendTabs(const QString &name, qsizetype oneTabFrom, QString &text)
+// A name as the written line holds it: the name and its separator, then one TAB
+// when the name has oneTabFrom or more characters, two when it is shorter.
+void appendField(QStringView name, QLatin1String separator, qsizetype oneTabFrom, QString &text)
 {
+    text += name;
+    text += separator;
     text += name.size() >= oneTabFrom ? QLatin1String("\t") : QLatin1String("\t\t");
 }
 
@@ -207,20 +210,18 @@ QString AreaTable::describeUnwritableCharacter() const
 
 void AreaTable::appendAreaLine(int area, QString &text) const
 {
-    const QString &list = m_areaPeds.at(area - 1);
-    if (const auto pieces = splitSlots(list)) {
+    // The slots as splitSlots() gives them, without making a string of each.
+    const QStringView list = m_areaPeds.at(area - 1);
+    qsizetype start = 0;
+    if (list.count(u',') >= SlotCount - 1) {
         for (int slot = 0; slot < SlotCount - 1; ++slot) {
-            text += (*pieces)[slot];
-            text += u',';
-            appendTabs((*pieces)[slot], 7, text);
+            const qsizetype comma = list.indexOf(u',', start);
+            appendField(list.sliced(start, comma - start), QLatin1String(","), 7, text);
+            start = comma + 1;
         }
-        text += (*pieces)[SlotCount - 1];
-        appendTabs((*pieces)[SlotCount - 1], 8, text);
-    } else {
-        // A short list is kept whole, laid out like a last slot, so nothing is lost.
-        text += list;
-        appendTabs(list, 8, text);
     }
+    // A short list is kept whole, laid out like a last slot, so nothing is lost.
+    appendField(list.sliced(start), QLatin1String(), 8, text);
     text += QLatin1String("# ");
     text += m_areaNames.at(area - 1);
     text += CrLf;

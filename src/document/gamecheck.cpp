@@ -9,12 +9,16 @@ const QString CrLf = QStringLiteral("\r\n");
 constexpr int GroupSize = 8;
 constexpr int MaxShownFindings = 10;
 
-// The names of each line the game sees in an area's written text, leaving out
-// lines that give none. More than one line only when the list holds a line break.
-QList<QStringList> namedLines(const QString &areaText)
+// The names of each line the game sees in an area's written line, leaving out
+// lines that give none. The written line adds only TABs and "# name" to the
+// model list, and the game reads neither as names, so the list alone gives the
+// same names. More than one line only when the list holds a line break.
+QList<QStringList> namedLines(const QString &modelList)
 {
+    const QStringList texts
+            = modelList.contains(u'\n') ? modelList.split(u'\n') : QStringList{modelList};
     QList<QStringList> lines;
-    for (const QString &line : areaText.split(u'\n')) {
+    for (const QString &line : texts) {
         QStringList names = gameLineNames(line);
         if (!names.isEmpty())
             lines.append(std::move(names));
@@ -91,16 +95,14 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
     for (int area = 1; area <= AreaCapacity; ++area) {
         if (table.areaPeds(area).isEmpty())
             continue;
-        // The same text composeFile() writes for this area.
-        const QList<QStringList> lines = namedLines(table.composeAreaLine(area));
+        const QList<QStringList> lines = namedLines(table.areaPeds(area));
         groups += groupCount(lines);
         if (groups > GameGroupCapacity && firstAreaPast == 0)
             firstAreaPast = area;
-        const QString label = areaLabel(table, area);
         if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
-            findings.append(label + wrong);
+            findings.append(areaLabel(table, area) + wrong);
         if (const QStringList unknown = namesNotFound(lines, models); !unknown.isEmpty())
-            findings.append(label + QStringLiteral("the game will not find ")
+            findings.append(areaLabel(table, area) + QStringLiteral("the game will not find ")
                     + unknown.join(QLatin1String(", ")) + u'.');
     }
     if (groups > GameGroupCapacity)

@@ -1,12 +1,14 @@
 #include "document/gamemodels.h"
 
+#include "document/filestamp.h"
 #include "document/gamereader.h"
 #include "document/pedcatalogue.h"
 #include "document/pedgrpfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,6 +16,8 @@ namespace {
 // a name known that the game will not find.
 QString foldCase(const QString &name)
 {
+    if (std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; }))
+        return name;
     QString folded = name;
     for (QChar &c : folded) {
         if (c >= u'A' && c <= u'Z')
@@ -43,24 +47,13 @@ bool isLine(const QString &line, QLatin1String word)
     return line.trimmed().compare(word, Qt::CaseInsensitive) == 0;
 }
 
-QByteArray readRegularFile(const QString &path)
-{
-    // A pipe or a device would make the read wait forever.
-    if (!QFileInfo(path).isFile())
-        return QByteArray();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
 } // namespace
 
 QStringList idePedNames(const QString &path)
 {
     QStringList names;
     bool inPeds = false;
-    for (const QString &line : splitLines(readRegularFile(path))) {
+    for (const QString &line : splitLines(readFileWhole(path).bytes)) {
         if (!inPeds) {
             inPeds = isLine(line, QLatin1String("peds"));
             continue;

@@ -14,6 +14,7 @@ constexpr qsizetype GroupSize = 8;
 QStringList gameLineNames(const QString &line)
 {
     QStringList names;
+    names.reserve(GroupSize);
     qsizetype start = -1;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         const bool separator = i == line.size() || separatesNames(line.at(i));
