@@ -9,21 +9,32 @@ const QString CrLf = QStringLiteral("\r\n");
 constexpr int GroupSize = 8;
 constexpr int MaxShownFindings = 10;
 
+using Names = QList<QStringView>;
+
 // The names of each line the game sees in an area's written line, leaving out
 // lines that give none. The written line adds only TABs and "# name" to the
 // model list, and the game reads neither as names, so the list alone gives the
 // same names. More than one line only when the list holds a line break.
-QList<QStringList> namedLines(const QString &modelList)
+QList<Names> namedLines(QStringView modelList)
 {
-    const QStringList texts
-            = modelList.contains(u'\n') ? modelList.split(u'\n') : QStringList{modelList};
-    QList<QStringList> lines;
-    for (const QString &line : texts) {
-        QStringList names = gameLineNames(line);
+    QList<Names> lines;
+    for (const QStringView line : modelList.split(u'\n')) {
+        Names names = gameLineNameViews(line);
         if (!names.isEmpty())
             lines.append(std::move(names));
     }
     return lines;
+}
+
+QString joined(const Names &names)
+{
+    QString text;
+    for (const QStringView name : names) {
+        if (!text.isEmpty())
+            text += QLatin1String(", ");
+        text += name;
+    }
+    return text;
 }
 
 QString areaLabel(const AreaTable &table, int area)
@@ -31,19 +42,18 @@ QString areaLabel(const AreaTable &table, int area)
     return QStringLiteral("%1 (area %2): ").arg(table.areaName(area), QString::number(area));
 }
 
-QString countFinding(const QStringList &names)
+QString countFinding(const Names &names)
 {
     const QString count = names.size() == 1 ? QStringLiteral("1 name")
                                             : QStringLiteral("%1 names").arg(names.size());
-    const QString seen
-            = QStringLiteral("the game sees %1 (%2)").arg(count, names.join(QLatin1String(", ")));
+    const QString seen = QStringLiteral("the game sees %1 (%2)").arg(count, joined(names));
     if (names.size() > GroupSize)
         return seen + QStringLiteral(" and ignores those after the eighth.");
     return seen + QStringLiteral(", so no group; every later group moves up one.");
 }
 
 // What is wrong with how the game reads one area's line; empty when nothing is.
-QString lineFinding(const QList<QStringList> &lines)
+QString lineFinding(const QList<Names> &lines)
 {
     if (lines.isEmpty())
         return QStringLiteral(
@@ -57,11 +67,11 @@ QString lineFinding(const QList<QStringList> &lines)
 }
 
 // The names the game looks up: all of a short line, the first eight of a long one.
-QStringList namesNotFound(const QList<QStringList> &lines, const GameModels &models)
+Names namesNotFound(const QList<Names> &lines, const GameModels &models)
 {
-    QStringList unknown;
-    for (const QStringList &names : lines) {
-        for (const QString &name : names.first(qMin(names.size(), qsizetype(GroupSize)))) {
+    Names unknown;
+    for (const Names &names : lines) {
+        for (const QStringView name : names.first(qMin(names.size(), qsizetype(GroupSize)))) {
             if (!models.knows(name) && !unknown.contains(name))
                 unknown.append(name);
         }
@@ -69,10 +79,10 @@ QStringList namesNotFound(const QList<QStringList> &lines, const GameModels &mod
     return unknown;
 }
 
-int groupCount(const QList<QStringList> &lines)
+int groupCount(const QList<Names> &lines)
 {
     int groups = 0;
-    for (const QStringList &names : lines)
+    for (const Names &names : lines)
         groups += names.size() >= GroupSize ? 1 : 0;
     return groups;
 }
@@ -93,17 +103,18 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
     int groups = 0;
     int firstAreaPast = 0;
     for (int area = 1; area <= AreaCapacity; ++area) {
-        if (table.areaPeds(area).isEmpty())
+        const QString list = table.areaPeds(area);
+        if (list.isEmpty())
             continue;
-        const QList<QStringList> lines = namedLines(table.areaPeds(area));
+        const QList<Names> lines = namedLines(list);
         groups += groupCount(lines);
         if (groups > GameGroupCapacity && firstAreaPast == 0)
             firstAreaPast = area;
         if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
             findings.append(areaLabel(table, area) + wrong);
-        if (const QStringList unknown = namesNotFound(lines, models); !unknown.isEmpty())
+        if (const Names unknown = namesNotFound(lines, models); !unknown.isEmpty())
             findings.append(areaLabel(table, area) + QStringLiteral("the game will not find ")
-                    + unknown.join(QLatin1String(", ")) + u'.');
+                    + joined(unknown) + u'.');
     }
     if (groups > GameGroupCapacity)
         findings.prepend(tooManyGroups(table, groups, firstAreaPast));

@@ -90,17 +90,18 @@ GameModels GameModels::beside(const QString &pedgrpPath)
     return ide.isEmpty() ? GameModels() : GameModels(idePedNames(ide));
 }
 
-bool GameModels::knows(const QString &name) const
+bool GameModels::knows(QStringView name) const
 {
-    return m_folded.contains(foldCase(name));
+    // Borrows the characters: most names need no folding and no copy.
+    return m_folded.contains(foldCase(QString::fromRawData(name.data(), name.size())));
 }
 
 QStringList GameModels::unknownNames(const QString &slotText) const
 {
     QStringList unknown;
-    for (const QString &name : gameLineNames(slotText)) {
+    for (const QStringView name : gameLineNameViews(slotText)) {
         if (!knows(name))
-            unknown.append(name);
+            unknown.append(name.toString());
     }
     return unknown;
 }

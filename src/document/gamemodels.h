@@ -24,7 +24,7 @@ public:
     // The catalogue and the peds of the default.ide beside the pedgrp.dat.
     static GameModels beside(const QString &pedgrpPath);
 
-    bool knows(const QString &name) const;
+    bool knows(QStringView name) const;
 
     // The names the game takes from a slot text that it will not find, in order.
     QStringList unknownNames(const QString &slotText) const;

@@ -11,9 +11,9 @@ constexpr qsizetype GroupSize = 8;
 
 } // namespace
 
-QStringList gameLineNames(const QString &line)
+QList<QStringView> gameLineNameViews(QStringView line)
 {
-    QStringList names;
+    QList<QStringView> names;
     names.reserve(GroupSize);
     qsizetype start = -1;
     for (qsizetype i = 0; i <= line.size(); ++i) {
@@ -27,9 +27,17 @@ QStringList gameLineNames(const QString &line)
             continue;
         }
         if (start >= 0)
-            names.append(line.mid(start, i - start));
+            names.append(line.sliced(start, i - start));
         start = -1;
     }
+    return names;
+}
+
+QStringList gameLineNames(const QString &line)
+{
+    QStringList names;
+    for (const QStringView name : gameLineNameViews(line))
+        names.append(name.toString());
     return names;
 }
 

@@ -9,7 +9,9 @@
 // the line; a line that gives eight or more names is a group of its first
 // eight, and groups are numbered by position. The text after "#" is never read.
 
-// Every name the game takes from one line (without its LF), in order.
+// Every name the game takes from one line (without its LF), in order, as views
+// into line.
+QList<QStringView> gameLineNameViews(QStringView line);
 QStringList gameLineNames(const QString &line);
 
 // The groups the game makes of a whole file (8-bit text as Latin-1, lines
