@@ -5,18 +5,18 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
+const QString NameMark = QStringLiteral("# ");
 
 // Text positions in a line are 16-bit counters: a line whose TABs or name (or
 // end, when it has no "#") lie further in than this cannot be parsed.
 constexpr qsizetype MaxPosition = 32767;
 
-// A name as the written line holds it: the name and its separator, then one TAB
-// when the name has oneTabFrom or more characters, two when it is shorter.
-void appendField(QStringView name, QLatin1String separator, qsizetype oneTabFrom, QString &text)
+// One TAB after a name of oneTabFrom or more characters, two after a shorter one.
+void appendTabs(QStringView name, qsizetype oneTabFrom, QString &text)
 {
-    text += name;
-    text += separator;
-    text += name.size() >= oneTabFrom ? QLatin1String("\t") : QLatin1String("\t\t");
+    text += u'\t';
+    if (name.size() < oneTabFrom)
+        text += u'\t';
 }
 
 bool isBlankOrTab(QChar c)
@@ -216,13 +216,17 @@ void AreaTable::appendAreaLine(int area, QString &text) const
     if (list.count(u',') >= SlotCount - 1) {
         for (int slot = 0; slot < SlotCount - 1; ++slot) {
             const qsizetype comma = list.indexOf(u',', start);
-            appendField(list.sliced(start, comma - start), QLatin1String(","), 7, text);
+            const QStringView name = list.sliced(start, comma - start);
+            text += name;
+            text += u',';
+            appendTabs(name, 7, text);
             start = comma + 1;
         }
     }
     // A short list is kept whole, laid out like a last slot, so nothing is lost.
-    appendField(list.sliced(start), QLatin1String(), 8, text);
-    text += QLatin1String("# ");
+    text += list.sliced(start);
+    appendTabs(list.sliced(start), 8, text);
+    text += NameMark;
     text += m_areaNames.at(area - 1);
     text += CrLf;
 }

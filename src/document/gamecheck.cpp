@@ -18,6 +18,11 @@ using Names = QList<QStringView>;
 QList<Names> namedLines(QStringView modelList)
 {
     QList<Names> lines;
+    if (!modelList.contains(u'\n')) {
+        if (Names names = gameLineNameViews(modelList); !names.isEmpty())
+            lines.append(std::move(names));
+        return lines;
+    }
     for (const QStringView line : modelList.split(u'\n')) {
         Names names = gameLineNameViews(line);
         if (!names.isEmpty())
