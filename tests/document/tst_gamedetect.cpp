@@ -30,22 +30,24 @@ Files operator+(Files a, const Files &b)
     return a;
 }
 
+Files steamFile(const QString &folder, const QString &name, const QString &text)
+{
+    return {{folder + "/steamapps/" + name, text}};
+}
+
 // libraryfolders.vdf of a Steam folder, as newer Steam writes it.
 Files libraryList(const QString &steamFolder, const QStringList &libraries)
 {
-    QString text = QStringLiteral("\"libraryfolders\"\n{\n");
+    QString text = QStringLiteral("\"libraryfolders\" {");
     for (int i = 0; i < libraries.size(); ++i)
-        text += QStringLiteral("\t\"%1\"\n\t{\n\t\t\"path\"\t\t\"%2\"\n\t}\n")
-                        .arg(i)
-                        .arg(libraries[i]);
-    return {{steamFolder + "/steamapps/libraryfolders.vdf", text + u'}'}};
+        text += QStringLiteral(" \"%1\" { \"path\" \"%2\" }").arg(i).arg(libraries[i]);
+    return steamFile(steamFolder, "libraryfolders.vdf", text + " }");
 }
 
 Files manifest(const QString &library, const QString &installDir)
 {
-    return {{library + "/steamapps/appmanifest_12100.acf",
-            "\"AppState\"\n{\n\t\"appid\"\t\t\"12100\"\n\t\"installdir\"\t\t\"" + installDir
-                    + "\"\n}\n"}};
+    return steamFile(library, "appmanifest_12100.acf",
+            "\"AppState\" { \"appid\" \"12100\" \"installdir\" \"" + installDir + "\" }");
 }
 
 Files gameFile(const QString &gameFolder)
@@ -59,9 +61,9 @@ QString installed(const QString &library, const QString &installDir = Title)
 }
 
 // A library with the game installed as Steam installs it.
-Files steamGame(const QString &library, const QString &installDir = Title)
+Files steamGame(const QString &library)
 {
-    return manifest(library, installDir) + gameFile(installed(library, installDir));
+    return manifest(library, Title) + gameFile(installed(library));
 }
 
 } // namespace
@@ -90,17 +92,14 @@ void TestGameDetect::findsTheFirstInstall_data()
                     + steamGame(ThirdDisk)
             << installed(ThirdDisk) << GameSource::Steam;
     QTest::newRow("older list of bare paths")
-            << Files{{Local + "/steamapps/libraryfolders.vdf",
-                       "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
-                       "\t\"ContentStatsID\"\t\t\"-42\"\n\t\"1\"\t\t\""
-                               + SecondDisk + "\"\n}\n"}}
+            << steamFile(Local, "libraryfolders.vdf",
+                       "\"LibraryFolders\"\n{\n\t\"1\"\t\t\"" + SecondDisk + "\"\n}\n")
                     + steamGame(SecondDisk)
             << installed(SecondDisk) << GameSource::Steam;
-    QTest::newRow("Steam's own library without a list, the manifest naming the folder")
-            << steamGame(Local, "GTA III") << installed(Local, "GTA III") << GameSource::Steam;
-    QTest::newRow("game files in capitals")
-            << manifest(Local, Title) + Files{{installed(Local) + "DATA/PEDGRP.DAT", "x"}}
-            << installed(Local) << GameSource::Steam;
+    QTest::newRow("own library without a list: the folder its manifest names, in capitals")
+            << manifest(Local, "GTA III")
+                    + Files{{installed(Local, "gta iii") + "DATA/PEDGRP.DAT", "x"}}
+            << installed(Local, "GTA III") << GameSource::Steam;
     QTest::newRow("native Steam before Flatpak")
             << steamGame(Flatpak) + steamGame(Native) << installed(Native) << GameSource::Steam;
     QTest::newRow("Flatpak Steam before Wine")
@@ -111,24 +110,20 @@ void TestGameDetect::findsTheFirstInstall_data()
     QTest::newRow("Wine prefix, offered as a Windows path")
             << gameFile(WineGame) << none << GameSource::Wine;
     QTest::newRow("damaged library list: Steam's own library still counts")
-            << Files{{Local + "/steamapps/libraryfolders.vdf",
-                       "\"libraryfolders\"\n{\n\t\"0\"\n\t{"}}
-                    + steamGame(Local) + steamGame(SecondDisk)
+            << steamFile(Local, "libraryfolders.vdf", "\"libraryfolders\"\n{\n\t\"0\"\n\t{")
+                    + steamGame(Local)
             << installed(Local) << GameSource::Steam;
     QTest::newRow("damaged library list: its libraries are passed over")
-            << Files{{Local + "/steamapps/libraryfolders.vdf",
-                       "\"libraryfolders\" { \"1\" { \"path\" \"" + SecondDisk + "\" }"}}
+            << steamFile(Local, "libraryfolders.vdf",
+                       "\"libraryfolders\" { \"1\" { \"path\" \"" + SecondDisk + "\" }")
                     + steamGame(SecondDisk) + gameFile(WineGame)
             << none << GameSource::Wine;
-    QTest::newRow("damaged manifest in the first library")
-            << libraryList(Local, {Local, SecondDisk})
-                    + Files{{Local + "/steamapps/appmanifest_12100.acf", "\"AppState\" { \"inst"}}
-                    + gameFile(installed(Local)) + steamGame(SecondDisk)
-            << installed(SecondDisk) << GameSource::Steam;
-    QTest::newRow("manifest without the game's files")
-            << libraryList(Local, {Local, SecondDisk}) + manifest(Local, Title)
-                    + steamGame(SecondDisk)
-            << installed(SecondDisk) << GameSource::Steam;
+    QTest::newRow("a damaged manifest and one without the game's files are passed over")
+            << libraryList(Local, {Local, SecondDisk, ThirdDisk})
+                    + steamFile(Local, "appmanifest_12100.acf", "\"AppState\" { \"inst")
+                    + gameFile(installed(Local)) + manifest(SecondDisk, Title)
+                    + steamGame(ThirdDisk)
+            << installed(ThirdDisk) << GameSource::Steam;
     QTest::newRow("manifest leading out of the library")
             << manifest(Local, "../../elsewhere") + gameFile(Local + "/elsewhere")
                     + Files{{Local + "/steamapps/common/.keep", ""}}
