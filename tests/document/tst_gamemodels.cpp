@@ -46,17 +46,15 @@ void TestGameModels::readsPedNamesOfDefaultIde_data()
     QTest::newRow("peds section") << QByteArray("peds\r\n1, cop, generic, COP, STAT_COP, man, 0\r\n"
                                                 "7,\tmale01,\tgeneric,\tCIVMALE\r\nend\r\n")
                                   << QStringList{"cop", "male01"};
-    QTest::newRow("other sections are not peds") << QByteArray(
-            "objs\n100, lamppost, generic, 1, 50, 0\nend\n"
-            "cars\n90, landstal, landstal, car\nend\n"
-            "peds\n30, newped, generic\nend\n") << QStringList{"newped"};
+    QTest::newRow("other sections, also between peds sections, are not peds")
+            << QByteArray("objs\n100, lamppost, generic, 1, 50, 0\nend\npeds\n1, a, x\nend\n"
+                          "cars\n90, landstal, landstal, car\nend\npeds\n2, b, x\nend\n")
+            << QStringList{"a", "b"};
     QTest::newRow("section words in any case, with blanks")
             << QByteArray("  PEDS \n30, newped, generic\n End\t\n") << QStringList{"newped"};
     QTest::newRow("comments, blank lines and a lone id skipped")
             << QByteArray("peds\n# 29, old, generic\n\n   \n31\n#32, old2\n30 newped generic\nend")
             << QStringList{"newped"};
-    QTest::newRow("two peds sections")
-            << QByteArray("peds\n1, a, x\nend\npeds\n2, b, x\nend\n") << QStringList{"a", "b"};
     QTest::newRow("no end reads to the last line")
             << QByteArray("peds\n1, a, x\n2, b, x") << QStringList{"a", "b"};
     QTest::newRow("missing file") << QByteArray() << QStringList();
