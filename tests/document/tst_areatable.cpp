@@ -334,10 +334,6 @@ void TestAreaTable::findsTheFirstCharacterALineCannotCarry_data()
                                      << "a\rb"
                                      << "Area 'Harbour' holds a line break (U+000D), which would "
                                         "split the area's line in the file";
-    QTest::newRow("hash") << "a,#b"
-                          << ""
-                          << "Area 'Downtown' holds the character '#' (U+0023), which would "
-                             "start the area's name or a comment in the file";
     QTest::newRow("earlier area first") << "a#" << QStringLiteral("\u20ac")
                                         << "Area 'Downtown' holds the character '#' (U+0023), "
                                            "which would start the area's name or a comment in "
