@@ -48,13 +48,10 @@ void TestKeyValues::readsWhatSteamWritesRefusingBrokenText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("values");
 
-    QTest::newRow("library list") << "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n"
-                                     "\t\t\"path\"\t\t\"/home/me/.local/share/Steam\"\n"
-                                     "\t\t\"apps\"\n\t\t{\n\t\t\t\"12100\"\t\t\"622159872\"\n"
-                                     "\t\t}\n\t}\n}\n"
-                                  << QStringList{
-                                             "libraryfolders/0/path=/home/me/.local/share/Steam",
-                                             "libraryfolders/0/apps/12100=622159872"};
+    QTest::newRow("blocks in a block")
+            << "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\"/s\"\n"
+               "\t\t\"apps\"\n\t\t{\n\t\t\t\"12100\"\t\"1\"\n\t\t}\n\t}\n}\n"
+            << QStringList{"libraryfolders/0/path=/s", "libraryfolders/0/apps/12100=1"};
     QTest::newRow("escaped backslashes and quotes")
             << R"("a" { "path" "C:\\Program Files (x86)\\Steam" "say" "\"hi\"\tthere" })"
             << QStringList{"a/path=C:\\Program Files (x86)\\Steam", "a/say=\"hi\"\tthere"};
