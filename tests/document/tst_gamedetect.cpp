@@ -86,7 +86,6 @@ void TestGameDetect::findsTheFirstInstall_data()
     QTest::addColumn<GameSource>("source");
 
     const QString none = DefaultGameDirectory;
-    QTest::newRow("nothing installed") << Files() << none << GameSource::None;
     QTest::newRow("libraries in the order Steam lists them")
             << libraryList(Local, {Local, ThirdDisk, SecondDisk}) + steamGame(SecondDisk)
                     + steamGame(ThirdDisk)

@@ -151,8 +151,7 @@ void TestGamePaths::locatesWhatTheLoadAnswerNames_data()
             << "<root>/GAME/data/PEDGRP.DAT" << true << "<root>/GAME/data/PEDGRP.DAT"
             << "<root>/GAME/";
     QTest::newRow("a file outside a data folder")
-            << "<root>/notes.txt" << true << "<root>/notes.txt"
-            << "";
+            << "<root>/notes.txt" << true << "<root>/notes.txt" << QString();
     QTest::newRow("a missing path is a game folder")
             << "<root>/gone" << false << "<root>/gone/data/pedgrp.dat"
             << "<root>/gone/";
@@ -190,14 +189,10 @@ void TestGamePaths::findsTheGameFolderAboveData_data()
                                   << "c:\\\\gta3\\";
     QTest::newRow("doubled separator before the file") << "c:\\gta3\\data\\\\pedgrp.dat"
                                                        << "c:\\gta3\\";
-    QTest::newRow("not in a data folder") << "c:\\gta3\\pedgrp.dat"
-                                          << "";
-    QTest::newRow("folder only ending in data") << "c:\\gta3\\olddata\\pedgrp.dat"
-                                                << "";
-    QTest::newRow("data with nothing typed above") << "data\\pedgrp.dat"
-                                                   << "";
-    QTest::newRow("a bare name") << "pedgrp.dat"
-                                 << "";
+    QTest::newRow("not in a data folder") << "c:\\gta3\\pedgrp.dat" << QString();
+    QTest::newRow("folder only ending in data") << "c:\\gta3\\olddata\\pedgrp.dat" << QString();
+    QTest::newRow("data with nothing typed above") << "data\\pedgrp.dat" << QString();
+    QTest::newRow("a bare name") << "pedgrp.dat" << QString();
     if (QDir::separator() == u'/')
         QTest::newRow("the root above data") << "/data/pedgrp.dat"
                                              << "/";
