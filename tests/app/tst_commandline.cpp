@@ -13,7 +13,7 @@ private slots:
     void startsTheWindowWithThePathGiven();
     void printsAndExits_data();
     void printsAndExits();
-    void namesTheProgramAsItWasStarted();
+    void listsThePathInTheHelp();
 };
 
 void TestCommandLine::startsTheWindowWithThePathGiven_data()
@@ -21,13 +21,7 @@ void TestCommandLine::startsTheWindowWithThePathGiven_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("gamePath");
     QTest::newRow("nothing to load") << QStringList{"varnel"} << "";
-    QTest::newRow("a game folder")
-            << QStringList{"varnel", "/home/me/games/gta3"} << "/home/me/games/gta3";
-    QTest::newRow("a file") << QStringList{"varnel", "/home/me/games/gta3/data/pedgrp.dat"}
-                            << "/home/me/games/gta3/data/pedgrp.dat";
-    QTest::newRow("a missing path is the window's to report")
-            << QStringList{"varnel", "/nowhere/gta3"} << "/nowhere/gta3";
-    QTest::newRow("blanks and a Windows path kept as given")
+    QTest::newRow("a path kept as given, blanks and all, whether it exists or not")
             << QStringList{"varnel", "c:\\program files\\rockstar games\\gtaiii\\ "}
             << "c:\\program files\\rockstar games\\gtaiii\\ ";
     QTest::newRow("a name like an option after --")
@@ -55,7 +49,8 @@ void TestCommandLine::printsAndExits_data()
     const QString version = QStringLiteral("Varnel " VARNEL_PROJECT_VERSION "\n");
     QTest::newRow("--version") << QStringList{"varnel", "--version"} << 0 << false << version;
     QTest::newRow("-v") << QStringList{"varnel", "-v"} << 0 << false << version;
-    QTest::newRow("--help") << QStringList{"varnel", "--help"} << 0 << false << usage;
+    QTest::newRow("--help names the program as it was started") << QStringList{
+            "/usr/bin/varnel", "--help"} << 0 << false << usage + "Edits the pedestrian groups";
     QTest::newRow("-h with a path")
             << QStringList{"varnel", "-h", "/games/gta3"} << 0 << false << usage;
     QTest::newRow("unknown option") << QStringList{"varnel", "--bogus"} << 2 << true
@@ -78,14 +73,9 @@ void TestCommandLine::printsAndExits()
     QCOMPARE(commandLine.gamePath, QString());
 }
 
-void TestCommandLine::namesTheProgramAsItWasStarted()
+void TestCommandLine::listsThePathInTheHelp()
 {
-    const QString help = parseCommandLine({"/usr/bin/varnel", "--help"}).message;
-    QVERIFY2(help.startsWith("Usage: varnel [options] [path]\nEdits the pedestrian groups"),
-            qPrintable(help));
-    QVERIFY(help.contains("-v, --version"));
-    QVERIFY(help.contains("\n  path "));
-    QVERIFY(!help.contains("<executable_name>"));
+    QVERIFY(parseCommandLine({"varnel", "--help"}).message.contains("\n  path "));
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

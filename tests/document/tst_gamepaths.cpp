@@ -15,10 +15,8 @@ private slots:
     void namesTheGameFileTheWayTheFolderWasTyped();
     void findsFilesWhateverTheirCase_data();
     void findsFilesWhateverTheirCase();
-    void takesOnlyFoldersWhereThePathGoesOn_data();
-    void takesOnlyFoldersWhereThePathGoesOn();
-    void startsAtTheHomeFolder_data();
-    void startsAtTheHomeFolder();
+    void resolvesFoldersAndTheHomeFolder_data();
+    void resolvesFoldersAndTheHomeFolder();
     void locatesWhatTheLoadAnswerNames_data();
     void locatesWhatTheLoadAnswerNames();
     void findsTheGameFolderAboveData_data();
@@ -83,69 +81,51 @@ void TestGamePaths::findsFilesWhateverTheirCase()
     QCOMPARE(resolvePath(dir.path() + u'/' + typed), dir.filePath(onDisk));
 }
 
-// A name that exists only in other capitals, and as a file, must not hide the
-// folder the path goes on in.
-void TestGamePaths::takesOnlyFoldersWhereThePathGoesOn_data()
+// "<root>" stands for a temporary folder holding the files onDisk, "<home>" for
+// its folder home.
+void TestGamePaths::resolvesFoldersAndTheHomeFolder_data()
 {
     QTest::addColumn<QStringList>("onDisk");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("found");
+    // A name that exists only in other capitals, and as a file, must not hide
+    // the folder the path goes on in.
+    const QStringList fileBesideFolder{"game/DATA", "game/Data/pedgrp.dat"};
     QTest::newRow("file DATA beside folder Data")
-            << QStringList{"game/DATA", "game/Data/pedgrp.dat"} << "game/data/pedgrp.dat"
-            << "game/Data/pedgrp.dat";
+            << fileBesideFolder << "<root>/game/data/pedgrp.dat"
+            << "<root>/game/Data/pedgrp.dat";
     QTest::newRow("file typed exactly, folder in other capitals")
-            << QStringList{"game/DATA", "game/Data/pedgrp.dat"} << "game/DATA/pedgrp.dat"
-            << "game/Data/pedgrp.dat";
-    QTest::newRow("the last part may be a file")
-            << QStringList{"game/data/PEDGRP.DAT"} << "game/data/pedgrp.dat"
-            << "game/data/PEDGRP.DAT";
+            << fileBesideFolder << "<root>/game/DATA/pedgrp.dat"
+            << "<root>/game/Data/pedgrp.dat";
     QTest::newRow("a final separator asks for a folder")
-            << QStringList{"GAME", "Game/data/pedgrp.dat"} << "game/"
-            << "Game";
+            << QStringList{"GAME", "Game/data/pedgrp.dat"} << "<root>/game/"
+            << "<root>/Game";
+
+    const QStringList home{"home/games/gta3/data/pedgrp.dat"};
+    QTest::newRow("home alone") << home << "~"
+                                << "<home>";
+    QTest::newRow("backslashes and other capitals below ~") << home << "~\\\\Games\\GTA3"
+                                                            << "<home>/games/gta3";
+    QTest::newRow("another user's home is not expanded") << home << "~games"
+                                                         << "~games";
+    QTest::newRow("~ inside a path is a name") << home << "<root>/~/x"
+                                               << "<root>/~/x";
+    QTest::newRow("a Windows path after ~ is a name") << home << "~/c:/gta3"
+                                                      << "<home>/c:/gta3";
 }
 
-void TestGamePaths::takesOnlyFoldersWhereThePathGoesOn()
+void TestGamePaths::resolvesFoldersAndTheHomeFolder()
 {
 #ifdef Q_OS_WIN
-    QSKIP("Windows finds files without regard to case itself");
+    QSKIP("Windows finds files without regard to case itself, and ~ is a shell's");
 #endif
     QFETCH(QStringList, onDisk);
     QFETCH(QString, typed);
     QFETCH(QString, found);
-    QTemporaryDir dir;
-    for (const QString &file : onDisk)
-        writeFile(dir.filePath(file), "x");
-    QCOMPARE(resolvePath(dir.path() + u'/' + typed), dir.filePath(found));
-}
-
-void TestGamePaths::startsAtTheHomeFolder_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("found");
-    QTest::newRow("home alone") << "~"
-                                << "<home>";
-    QTest::newRow("below home, other capitals") << "~/games/GTA3/data/pedgrp.dat"
-                                                << "<home>/games/gta3/data/pedgrp.dat";
-    QTest::newRow("backslash after ~") << "~\\\\games\\gta3"
-                                       << "<home>/games/gta3";
-    QTest::newRow("another user's home is not expanded") << "~games"
-                                                         << "~games";
-    QTest::newRow("~ inside a path is a name") << "<root>/~/x"
-                                               << "<root>/~/x";
-    QTest::newRow("a Windows path after ~ is a name") << "~/c:/gta3"
-                                                      << "<home>/c:/gta3";
-}
-
-void TestGamePaths::startsAtTheHomeFolder()
-{
-#ifdef Q_OS_WIN
-    QSKIP("~ is a shell's way of writing the home folder, not Windows'");
-#endif
-    QFETCH(QString, typed);
-    QFETCH(QString, found);
     QTemporaryDir root;
+    for (const QString &file : onDisk)
+        writeFile(root.filePath(file), "x");
     const QString home = root.filePath(QStringLiteral("home"));
-    writeFile(home + QStringLiteral("/games/gta3/data/pedgrp.dat"), "x");
     const auto place = [&](QString path) {
         return path.replace(QLatin1String("<home>"), home)
                 .replace(QLatin1String("<root>"), root.path());
@@ -154,47 +134,29 @@ void TestGamePaths::startsAtTheHomeFolder()
 }
 
 // "<root>" stands for a temporary folder holding game/Data/pedgrp.dat and
-// notes.txt; paths in the columns are below it.
+// notes.txt.
 void TestGamePaths::locatesWhatTheLoadAnswerNames_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("shownPath");
     QTest::addColumn<bool>("direct");
+    QTest::addColumn<QString>("shownPath");
     QTest::addColumn<QString>("gameDirectory");
-    QTest::addColumn<QString>("remembered");
 
-    QTest::newRow("game folder") << "<root>/game"
-                                 << "game/Data/pedgrp.dat"
-                                 << "<root>/game/data/pedgrp.dat" << false << "<root>/game/"
+    QTest::newRow("game folder") << "<root>/game" << false << "<root>/game/data/pedgrp.dat"
                                  << "<root>/game/";
     QTest::newRow("game folder with separator")
-            << "<root>/game/"
-            << "game/Data/pedgrp.dat"
-            << "<root>/game/data/pedgrp.dat" << false << "<root>/game/"
+            << "<root>/game/" << false << "<root>/game/data/pedgrp.dat"
             << "<root>/game/";
-    QTest::newRow("the file itself") << "<root>/game/Data/pedgrp.dat"
-                                     << "game/Data/pedgrp.dat"
-                                     << "<root>/game/Data/pedgrp.dat" << true << "<root>/game/"
-                                     << "<root>/game/Data/pedgrp.dat";
-    QTest::newRow("the file in other capitals")
-            << "<root>/GAME/data/PEDGRP.DAT"
-            << "game/Data/pedgrp.dat"
-            << "<root>/GAME/data/PEDGRP.DAT" << true << "<root>/GAME/"
-            << "<root>/GAME/data/PEDGRP.DAT";
-    QTest::newRow("a file outside a data folder") << "<root>/notes.txt"
-                                                  << "notes.txt"
-                                                  << "<root>/notes.txt" << true << ""
-                                                  << "<root>/notes.txt";
+    QTest::newRow("the file itself, in other capitals")
+            << "<root>/GAME/data/PEDGRP.DAT" << true << "<root>/GAME/data/PEDGRP.DAT"
+            << "<root>/GAME/";
+    QTest::newRow("a file outside a data folder")
+            << "<root>/notes.txt" << true << "<root>/notes.txt" << QString();
     QTest::newRow("a missing path is a game folder")
-            << "<root>/gone"
-            << "gone/data/pedgrp.dat"
-            << "<root>/gone/data/pedgrp.dat" << false << "<root>/gone/"
+            << "<root>/gone" << false << "<root>/gone/data/pedgrp.dat"
             << "<root>/gone/";
     QTest::newRow("a file typed as a folder")
-            << "<root>/notes.txt/"
-            << "notes.txt/data/pedgrp.dat"
-            << "<root>/notes.txt/data/pedgrp.dat" << false << "<root>/notes.txt/"
+            << "<root>/notes.txt/" << false << "<root>/notes.txt/data/pedgrp.dat"
             << "<root>/notes.txt/";
 }
 
@@ -209,18 +171,14 @@ void TestGamePaths::locatesWhatTheLoadAnswerNames()
     const auto place
             = [&](QString path) { return path.replace(QLatin1String("<root>"), root.path()); };
     QFETCH(QString, typed);
-    QFETCH(QString, path);
     QFETCH(QString, shownPath);
-    QFETCH(bool, direct);
     QFETCH(QString, gameDirectory);
-    QFETCH(QString, remembered);
 
     const GameFileLocation file = locateGameFile(place(typed));
-    QCOMPARE(file.path, root.filePath(path));
+    QTEST(file.direct, "direct");
     QCOMPARE(file.shownPath, place(shownPath));
-    QCOMPARE(file.direct, direct);
+    QCOMPARE(file.path, resolvePath(file.shownPath));
     QCOMPARE(file.gameDirectory, place(gameDirectory));
-    QCOMPARE(file.rememberedText(), place(remembered));
 }
 
 void TestGamePaths::findsTheGameFolderAboveData_data()
@@ -231,20 +189,13 @@ void TestGamePaths::findsTheGameFolderAboveData_data()
                                   << "c:\\\\gta3\\";
     QTest::newRow("doubled separator before the file") << "c:\\gta3\\data\\\\pedgrp.dat"
                                                        << "c:\\gta3\\";
-    QTest::newRow("not in a data folder") << "c:\\gta3\\pedgrp.dat"
-                                          << "";
-    QTest::newRow("folder only ending in data") << "c:\\gta3\\olddata\\pedgrp.dat"
-                                                << "";
-    QTest::newRow("data with nothing typed above") << "data\\pedgrp.dat"
-                                                   << "";
-    QTest::newRow("a bare name") << "pedgrp.dat"
-                                 << "";
-    if (QDir::separator() == u'/') {
-        QTest::newRow("home path") << "~/gta3/Data/pedgrp.dat"
-                                   << "~/gta3/";
+    QTest::newRow("not in a data folder") << "c:\\gta3\\pedgrp.dat" << QString();
+    QTest::newRow("folder only ending in data") << "c:\\gta3\\olddata\\pedgrp.dat" << QString();
+    QTest::newRow("data with nothing typed above") << "data\\pedgrp.dat" << QString();
+    QTest::newRow("a bare name") << "pedgrp.dat" << QString();
+    if (QDir::separator() == u'/')
         QTest::newRow("the root above data") << "/data/pedgrp.dat"
                                              << "/";
-    }
 }
 
 void TestGamePaths::findsTheGameFolderAboveData()

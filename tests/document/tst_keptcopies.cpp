@@ -14,6 +14,7 @@ namespace {
 const QByteArray Before = QByteArrayLiteral("# before this run\r\n");
 const QByteArray First = QByteArrayLiteral("# first save\r\n");
 const QByteArray Second = QByteArrayLiteral("# second save\r\n");
+const QByteArray Checked = QByteArrayLiteral("# as the check read it\r\n");
 
 QStringList entries(const QString &folder)
 {
@@ -29,21 +30,21 @@ class TestKeptCopies : public QObject
 private slots:
     void init();
 
-    void firstReplacementKeepsTheFileAsItWas_data();
-    void firstReplacementKeepsTheFileAsItWas();
-    void bytesGivenByTheCallerAreTheOnesKept();
-    void twoSpellingsOfOneFileKeepOneCopy();
-    void aFileMadeInThisRunGetsNoCopy();
+    void keepsTheFileAsItWasBeforeTheRun_data();
+    void keepsTheFileAsItWasBeforeTheRun();
     void copyThatCannotBeMadeLeavesTheFile_data();
     void copyThatCannotBeMadeLeavesTheFile();
 
 private:
-    // One replacement as Save (replaceFile) or Restore BackUp (copyFile) makes it.
-    QString replace(const QString &how, const QByteArray &bytes);
+    // One replacement of target as Save (replaceFile, with the bytes its check
+    // read when "checked") or Restore BackUp (copyFile) makes it.
+    QString replace(const QString &how, const QByteArray &bytes, const QString &target);
 
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_data;
     QString m_target;
+    QString m_copy;
+    QString m_link; // another spelling of the target
     KeptCopies m_kept;
 };
 
@@ -54,77 +55,56 @@ void TestKeptCopies::init()
     m_data = m_tmp->filePath(QStringLiteral("game/data"));
     QVERIFY(QDir().mkpath(m_data));
     m_target = m_data + QStringLiteral("/pedgrp.dat");
+    m_copy = m_target + QStringLiteral(".bak");
+    m_link = m_tmp->filePath(QStringLiteral("link.dat"));
+    QVERIFY(QFile::link(m_target, m_link));
     m_kept = KeptCopies();
 }
 
-QString TestKeptCopies::replace(const QString &how, const QByteArray &bytes)
+QString TestKeptCopies::replace(const QString &how, const QByteArray &bytes, const QString &target)
 {
     if (how == QLatin1String("restore")) {
         const QString backup = m_tmp->filePath(QStringLiteral("backup.file"));
         writeFile(backup, bytes);
-        return m_kept.copyFile(backup, m_target);
+        return m_kept.copyFile(backup, target);
     }
-    return m_kept.replaceFile(m_target, bytes);
+    return m_kept.replaceFile(target, bytes, how == QLatin1String("checked") ? &Checked : nullptr);
 }
 
-void TestKeptCopies::firstReplacementKeepsTheFileAsItWas_data()
+// The file there before the run (none when null), a copy left by an earlier
+// run, and what the copy holds after two replacements, the second through
+// another spelling of the path (no copy when null).
+void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("oldCopyThere");
-    QTest::newRow("save") << "save" << false;
-    QTest::newRow("restore") << "restore" << false;
-    QTest::newRow("a copy from an earlier run is replaced") << "save" << true;
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("earlierCopy");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("save") << "save" << Before << false << Before;
+    QTest::newRow("restore") << "restore" << Before << false << Before;
+    QTest::newRow("a copy from an earlier run is replaced") << "save" << Before << true << Before;
+    QTest::newRow("the bytes the check read are kept") << "checked" << Before << false << Checked;
+    QTest::newRow("a file made in this run gets no copy")
+            << "save" << QByteArray() << false << QByteArray();
 }
 
-void TestKeptCopies::firstReplacementKeepsTheFileAsItWas()
+void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
 {
     QFETCH(QString, how);
-    QFETCH(bool, oldCopyThere);
-    const QString copy = m_target + QStringLiteral(".bak");
-    QCOMPARE(KeptCopies::copyPath(m_target), copy);
-    writeFile(m_target, Before);
-    if (oldCopyThere)
-        writeFile(copy, "# an earlier run\r\n");
+    QFETCH(QByteArray, before);
+    QFETCH(bool, earlierCopy);
+    QFETCH(QByteArray, kept);
+    if (!before.isNull())
+        writeFile(m_target, before);
+    if (earlierCopy)
+        writeFile(m_copy, "# an earlier run\r\n");
 
-    QCOMPARE(replace(how, First), QString());
-    QCOMPARE(readFile(m_target), First);
-    QCOMPARE(readFile(copy), Before);
-
-    QCOMPARE(replace(how, Second), QString());
+    QCOMPARE(replace(how, First, m_target), QString());
+    QCOMPARE(replace(how, Second, m_link), QString());
     QCOMPARE(readFile(m_target), Second);
-    QCOMPARE(readFile(copy), Before);
-    QCOMPARE(entries(m_data), (QStringList{"pedgrp.dat", "pedgrp.dat.bak"}));
-}
-
-void TestKeptCopies::bytesGivenByTheCallerAreTheOnesKept()
-{
-    writeFile(m_target, Before);
-    const QByteArray checked = QByteArrayLiteral("# as the check read it\r\n");
-    QCOMPARE(m_kept.replaceFile(m_target, First, &checked), QString());
-    QCOMPARE(readFile(m_target + QStringLiteral(".bak")), checked);
-}
-
-void TestKeptCopies::twoSpellingsOfOneFileKeepOneCopy()
-{
-    writeFile(m_target, Before);
-    QCOMPARE(m_kept.replaceFile(m_target, First), QString());
-    const QString link = m_tmp->filePath(QStringLiteral("link.dat"));
-    QVERIFY(QFile::link(m_target, link));
-
-    QCOMPARE(m_kept.replaceFile(m_data + QStringLiteral("/../data/./pedgrp.dat"), Second),
-            QString());
-    QCOMPARE(m_kept.replaceFile(link, Second), QString());
-    QCOMPARE(readFile(m_target + QStringLiteral(".bak")), Before);
-    QCOMPARE(entries(m_data), (QStringList{"pedgrp.dat", "pedgrp.dat.bak"}));
-    QVERIFY(!QFileInfo::exists(link + QStringLiteral(".bak")));
-}
-
-void TestKeptCopies::aFileMadeInThisRunGetsNoCopy()
-{
-    QCOMPARE(m_kept.replaceFile(m_target, First), QString());
-    QCOMPARE(m_kept.replaceFile(m_target, Second), QString());
-    QCOMPARE(readFile(m_target), Second);
-    QCOMPARE(entries(m_data), QStringList{"pedgrp.dat"});
+    QCOMPARE(readFile(m_copy), kept);
+    QCOMPARE(entries(m_data).size(), kept.isNull() ? 1 : 2);
+    QVERIFY(!QFileInfo::exists(m_link + QStringLiteral(".bak")));
 }
 
 void TestKeptCopies::copyThatCannotBeMadeLeavesTheFile_data()
@@ -139,22 +119,19 @@ void TestKeptCopies::copyThatCannotBeMadeLeavesTheFile()
     QFETCH(QString, how);
     writeFile(m_target, Before);
     // A folder in the place of the copy stops its writing, for root too.
-    const QString copy = KeptCopies::copyPath(m_target);
-    QVERIFY(QDir().mkpath(copy));
+    QVERIFY(QDir().mkpath(m_copy));
 
-    const QString error = replace(how, First);
+    const QString error = replace(how, First, m_target);
     QVERIFY2(error.startsWith(
                      QStringLiteral("the old file could not be kept as 'pedgrp.dat.bak' (")),
             qPrintable(error));
     QCOMPARE(readFile(m_target), Before);
-    QVERIFY(QFileInfo(copy).isDir());
     QCOMPARE(entries(m_data), (QStringList{"pedgrp.dat", "pedgrp.dat.bak"}));
 
     // Nothing was replaced, so the copy is still due once it can be made.
-    QVERIFY(QDir(copy).removeRecursively());
-    QCOMPARE(replace(how, First), QString());
-    QCOMPARE(readFile(copy), Before);
-    QCOMPARE(readFile(m_target), First);
+    QVERIFY(QDir(m_copy).removeRecursively());
+    QCOMPARE(replace(how, First, m_target), QString());
+    QCOMPARE(readFile(m_copy), Before);
 }
 
 QTEST_GUILESS_MAIN(TestKeptCopies)

@@ -219,7 +219,6 @@ void TestWinePaths::keepsADriveLinkThatPointsNowhere_data()
     QTest::addColumn<QString>("typed");
     QTest::newRow("c: with the game in drive_c") << DefaultGameFile;
     QTest::newRow("z:") << "z:\\gta3\\data\\pedgrp.dat";
-    QTest::newRow("another drive") << "d:\\gta3\\data\\pedgrp.dat";
 }
 
 void TestWinePaths::keepsADriveLinkThatPointsNowhere()

@@ -11,11 +11,8 @@ class TestSettings : public QObject
 
 private slots:
     void init();
-
-    void remembersNothingAtFirst();
     void remembersTheGameAcrossRuns_data();
     void remembersTheGameAcrossRuns();
-    void writesAtOnce();
 
 private:
     QTemporaryDir m_config;
@@ -28,35 +25,24 @@ void TestSettings::init()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
 }
 
-void TestSettings::remembersNothingAtFirst()
-{
-    QCOMPARE(QtSettings().rememberedGame(), QString());
-}
-
 void TestSettings::remembersTheGameAcrossRuns_data()
 {
     QTest::addColumn<QString>("game");
-    QTest::newRow("linux folder") << "/home/me/games/gta3/";
     QTest::newRow("windows folder") << "c:\\program files\\rockstar games\\gtaiii\\";
-    QTest::newRow("file opened directly") << "~/GTA 3/data/pedgrp.dat";
-    QTest::newRow("letters beyond ASCII, = and ;") << "/home/jürgen/spiele/gta=3;ä/";
+    QTest::newRow("a file, letters beyond ASCII, = and ;") << "~/GTA 3/jürgen=;ä/pedgrp.dat";
 }
 
 void TestSettings::remembersTheGameAcrossRuns()
 {
     QFETCH(QString, game);
-    QtSettings().setRememberedGame(game);
-    QCOMPARE(QtSettings().rememberedGame(), game);
-}
-
-void TestSettings::writesAtOnce()
-{
-    QtSettings settings;
-    settings.setRememberedGame(QStringLiteral("/games/gta3/"));
+    QtSettings run;
+    QCOMPARE(run.rememberedGame(), QString());
+    run.setRememberedGame(game);
 #ifndef Q_OS_WIN
+    // Written at once, while the run goes on.
     QVERIFY(QFileInfo(m_config.filePath(QStringLiteral("Varnel/Varnel.conf"))).size() > 0);
 #endif
-    QCOMPARE(QtSettings().rememberedGame(), QStringLiteral("/games/gta3/"));
+    QCOMPARE(QtSettings().rememberedGame(), game);
 }
 
 QTEST_APPLESS_MAIN(TestSettings)
