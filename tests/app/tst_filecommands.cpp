@@ -1,6 +1,5 @@
 #include "app/frmmain.h"
 #include "document/gamecheck.h"
-#include "document/gamereader.h"
 #include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
@@ -55,11 +54,9 @@ private slots:
 
     void saveAsksWhenTheFileChangedOnDisk_data();
     void saveAsksWhenTheFileChangedOnDisk();
-    void theFirstReplacementKeepsACopy_data();
-    void theFirstReplacementKeepsACopy();
-    void savedGameFileGivesTheGameItsGroups();
-    void gameCheckAsksBeforeWriting_data();
-    void gameCheckAsksBeforeWriting();
+    void theFirstSaveKeepsACopyAndLaterSavesLeaveIt();
+    void gameCheckNoWritesNothing_data();
+    void gameCheckNoWritesNothing();
 
     void restoreOffersTheLastGameFolder();
     void restoreCopiesTheBackupAndLeavesTheDocument_data();
@@ -341,6 +338,8 @@ void TestFileCommands::saveAsAsksBeforeReplacingAFile()
     QCOMPARE(m_fake->dialogs.messages.size(), answer == Answer::Yes ? 2 : 1);
     QCOMPARE(readFile(path(QStringLiteral("out/old.dat"))),
             answer == Answer::Yes ? testData("roundtrip.ref") : OtherBytes);
+    QCOMPARE(readFile(path(QStringLiteral("out/old.dat.bak"))),
+            answer == Answer::Yes ? OtherBytes : QByteArray());
     QCOMPARE(m_window->editor().isModified(), answer == Answer::No);
     QCOMPARE(m_window->menu().mnusave->isEnabled(), answer == Answer::No);
 }
@@ -544,132 +543,73 @@ void TestFileCommands::restoreFailureLeavesTheGameFile()
 
 void TestFileCommands::saveAsksWhenTheFileChangedOnDisk_data()
 {
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<Answer>("answer");
-    QTest::newRow("unchanged") << QString() << Answer::No;
-    QTest::newRow("rewritten, no") << QStringLiteral("rewritten") << Answer::No;
-    QTest::newRow("rewritten, yes") << QStringLiteral("rewritten") << Answer::Yes;
-    QTest::newRow("deleted, yes") << QStringLiteral("deleted") << Answer::Yes;
-    QTest::newRow("backup restored, no") << QStringLiteral("restored") << Answer::No;
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("rewritten by another program") << false;
+    QTest::newRow("restored from the backup") << true;
 }
 
 void TestFileCommands::saveAsksWhenTheFileChangedOnDisk()
 {
-    QFETCH(QString, change);
-    QFETCH(Answer, answer);
+    QFETCH(bool, restored);
     const QString game = loadGame(testData("roundtrip.txt"));
     const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
     editFirstSlot(QStringLiteral("pimp"));
-    if (change == QLatin1String("rewritten"))
-        writeFile(gameFile, OtherBytes);
-    if (change == QLatin1String("deleted"))
-        QVERIFY(QFile::remove(gameFile));
-    if (change == QLatin1String("restored")) {
+    if (restored) {
         m_fake->dialogs.inputAnswers << game;
         restoreBackupCommand(m_window->editor(), m_fake->platform());
         forgetDialogs();
+    } else {
+        writeFile(gameFile, OtherBytes);
     }
     const QByteArray onDisk = readFile(gameFile);
-    m_fake->dialogs.messageAnswers << answer;
+    m_fake->dialogs.messageAnswers << Answer::No;
 
     saveCommand(m_window->editor(), m_fake->platform());
 
-    const bool asked = !change.isEmpty();
-    const bool written = !asked || answer == Answer::Yes;
-    if (asked)
-        QCOMPARE(m_fake->dialogs.messages.takeFirst(), changedOnDisk(gameFile));
-    QCOMPARE(m_fake->dialogs.messages.size(), written ? 1 : 0);
-    QCOMPARE(readFile(gameFile) == onDisk, !written);
-    QCOMPARE(m_window->editor().isModified(), !written);
+    QCOMPARE(m_fake->dialogs.messages, QList{changedOnDisk(gameFile)});
+    QCOMPARE(readFile(gameFile), onDisk);
+    QVERIFY(m_window->editor().isModified());
 }
 
-void TestFileCommands::theFirstReplacementKeepsACopy_data()
+void TestFileCommands::theFirstSaveKeepsACopyAndLaterSavesLeaveIt()
+{
+    const QString game = loadGame(testData("roundtrip.txt"));
+    const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
+    const QString copy = gameFile + QStringLiteral(".bak");
+    const QByteArray original = readFile(gameFile);
+
+    editFirstSlot(QStringLiteral("pimp"));
+    saveCommand(m_window->editor(), m_fake->platform());
+    QCOMPARE(readFile(copy), original);
+
+    loadFolder(game);
+    editFirstSlot(QStringLiteral("cas_man"));
+    saveCommand(m_window->editor(), m_fake->platform());
+    QCOMPARE(readFile(copy), original);
+    QVERIFY(readFile(gameFile).contains("cas_man"));
+}
+
+void TestFileCommands::gameCheckNoWritesNothing_data()
 {
     QTest::addColumn<QString>("saveAsName");
-    QTest::addColumn<bool>("copyWritable");
-    QTest::newRow("save") << QString() << true;
-    QTest::newRow("save as over a file") << QStringLiteral("out/old.dat") << true;
-    QTest::newRow("copy cannot be written") << QString() << false;
+    QTest::newRow("save") << QString();
+    QTest::newRow("save as") << QStringLiteral("other.dat");
 }
 
-void TestFileCommands::theFirstReplacementKeepsACopy()
+void TestFileCommands::gameCheckNoWritesNothing()
 {
     QFETCH(QString, saveAsName);
-    QFETCH(bool, copyWritable);
-    const QString game = loadGame(testData("roundtrip.txt"));
-    writeFile(path(QStringLiteral("out/old.dat")), OtherBytes);
+    // One group of seven names; upper-case names are fine for the game.
+    const QString game = loadGame(
+            areaLine("MALE01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1", "Short"));
     const QString target
             = saveAsName.isEmpty() ? game + QStringLiteral("/data/pedgrp.dat") : path(saveAsName);
-    const QByteArray original = readFile(target);
-    const QString copy = target + QStringLiteral(".bak");
-    if (!copyWritable)
-        QVERIFY(QDir().mkpath(copy));
-    auto save = [&](const QString &slotText) {
-        editFirstSlot(slotText);
-        if (!saveAsName.isEmpty())
-            m_fake->dialogs.inputAnswers << target;
-        (saveAsName.isEmpty() ? saveCommand : saveAsCommand)(
-                m_window->editor(), m_fake->platform());
-    };
-
-    save(QStringLiteral("pimp"));
-    if (!copyWritable) {
-        verifyOnlyMessage(SavingFailed.arg(target)
-                        + QStringLiteral("the old file could not be kept as 'pedgrp.dat.bak' "
-                                         "(Filename refers to a directory)."),
-                QStringLiteral("Error"), MessageIcon::Warning);
-        QCOMPARE(readFile(target), original);
-        QVERIFY(m_window->editor().isModified());
-        return;
-    }
-    QCOMPARE(readFile(copy), original);
-    loadFolder(game);
-    save(QStringLiteral("cas_man"));
-    QCOMPARE(readFile(copy), original);
-    QVERIFY(readFile(target).contains("cas_man"));
-}
-
-// The game's own file leaves commas out; saved, it still gives the same groups.
-void TestFileCommands::savedGameFileGivesTheGameItsGroups()
-{
-    const QByteArray original = testData("gameshape.txt");
-    const QString gameFile = loadGame(original) + QStringLiteral("/data/pedgrp.dat");
-    editAndUndo();
-
-    saveCommand(m_window->editor(), m_fake->platform());
-
-    QCOMPARE(m_fake->dialogs.messages.size(), 1);
-    QCOMPARE(gameGroups(QString::fromLatin1(readFile(gameFile))),
-            gameGroups(QString::fromLatin1(original)));
-}
-
-void TestFileCommands::gameCheckAsksBeforeWriting_data()
-{
-    QTest::addColumn<QString>("saveAsName");
-    QTest::addColumn<Answer>("answer");
-    QTest::newRow("save, no") << QString() << Answer::No;
-    QTest::newRow("save, yes") << QString() << Answer::Yes;
-    QTest::newRow("save as, no") << QStringLiteral("other.dat") << Answer::No;
-}
-
-void TestFileCommands::gameCheckAsksBeforeWriting()
-{
-    QFETCH(QString, saveAsName);
-    QFETCH(Answer, answer);
-    // One group of seven names; upper-case names are fine for the game.
-    const QByteArray bytes
-            = areaLine("MALE01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1", "Short");
-    const QString target = saveAsName.isEmpty()
-            ? loadGame(bytes) + QStringLiteral("/data/pedgrp.dat")
-            : path(saveAsName);
-    if (!saveAsName.isEmpty()) {
-        loadGame(bytes);
+    if (!saveAsName.isEmpty())
         m_fake->dialogs.inputAnswers << target;
-    }
     const QByteArray onDisk = readFile(target);
     editFirstSlot(QStringLiteral("male01"));
     m_fake->dialogs.passedQuestions.clear();
-    m_fake->dialogs.messageAnswers << answer;
+    m_fake->dialogs.messageAnswers << Answer::No;
 
     (saveAsName.isEmpty() ? saveCommand : saveAsCommand)(m_window->editor(), m_fake->platform());
 
@@ -679,10 +619,9 @@ void TestFileCommands::gameCheckAsksBeforeWriting()
                                                "p_man1), so no group; every later group moves up "
                                                "one.\r\n\r\nSave anyway?"),
             GameCheckTitle, MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
-    QCOMPARE(m_fake->dialogs.messages.value(0), question);
-    QCOMPARE(m_fake->dialogs.messages.size(), answer == Answer::Yes ? 2 : 1);
-    QCOMPARE(readFile(target) == onDisk, answer == Answer::No);
-    QCOMPARE(m_window->editor().isModified(), answer == Answer::No);
+    QCOMPARE(m_fake->dialogs.messages, QList{question});
+    QCOMPARE(readFile(target), onDisk);
+    QVERIFY(m_window->editor().isModified());
     QVERIFY(m_window->menu().mnusave->isEnabled());
 }
 
