@@ -43,9 +43,6 @@ void TestOpenGame::promptOpensAFolderOrAFile_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("restoreOffers");
-    QTest::newRow("game folder") << "<tmp>/game"
-                                 << "game/data/pedgrp.dat"
-                                 << "<tmp>/game/";
     QTest::newRow("the file itself") << "<tmp>/game/data/pedgrp.dat"
                                      << "game/data/pedgrp.dat"
                                      << "<tmp>/game/";
