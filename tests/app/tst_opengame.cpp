@@ -95,9 +95,6 @@ void TestOpenGame::promptsOfferTheRememberedOrDetectedGame()
     QFETCH(QString, offered);
     offered.replace(QLatin1String("<tmp>"), m_dir->path());
     const QString steam = path(QStringLiteral("home/.steam/steam/steamapps/"));
-    writeFile(steam + QStringLiteral("libraryfolders.vdf"),
-            "\"libraryfolders\" { \"0\" { \"path\" \"" + path("home/.steam/steam").toUtf8()
-                    + "\" } }");
     writeFile(steam + QStringLiteral("appmanifest_12100.acf"),
             "\"AppState\" { \"installdir\" \"Grand Theft Auto 3\" }");
     writeFile(steam + QStringLiteral("common/Grand Theft Auto 3/data/pedgrp.dat"), threeAreas());

@@ -66,7 +66,6 @@ void TestUndo::undoKeysInASlotBoxUndoTheDocument()
 {
     box(0)->setFocus();
     QTest::keyClicks(box(0), QStringLiteral("zz"));
-    QCOMPARE(box(0)->currentText(), QStringLiteral("male01zz"));
 
     QTest::keyClick(box(0), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(box(0)->currentText(), QStringLiteral("male01"));
