@@ -314,7 +314,6 @@ void TestFileCommands::saveAsAsksBeforeReplacingAFile_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<Answer>("answer");
     QTest::newRow("yes replaces it") << QStringLiteral("out/old.dat") << Answer::Yes;
-    QTest::newRow("no keeps it") << QStringLiteral("out/old.dat") << Answer::No;
     QTest::newRow("named as it lies on disk") << QStringLiteral("<tmp>/OUT/Old.Dat") << Answer::No;
 }
 
