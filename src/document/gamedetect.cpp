@@ -63,7 +63,7 @@ bool isPlainName(const QString &name)
 
 bool holdsTheGame(const QString &gameFolder, const UserFolders &folders)
 {
-    return QFileInfo(resolvePath(gameFilePath(withSeparator(gameFolder)), folders)).isFile();
+    return QFileInfo(gameFileIn(gameFolder, folders).path).isFile();
 }
 
 std::optional<QString> gameInLibrary(const QString &library, const UserFolders &folders)

@@ -47,6 +47,15 @@ bool isLine(const QString &line, QLatin1String word)
     return line.trimmed().compare(word, Qt::CaseInsensitive) == 0;
 }
 
+// The default.ide in the folder of a pedgrp.dat (both paths on this system),
+// its name matched without regard to case; empty when that folder has none.
+QString defaultIdeBeside(const QString &pedgrpPath)
+{
+    const QDir folder = QFileInfo(pedgrpPath).dir();
+    const QStringList found = folder.entryList({QStringLiteral("default.ide")}, QDir::Files);
+    return found.isEmpty() ? QString() : folder.filePath(found.first());
+}
+
 } // namespace
 
 QStringList idePedNames(const QString &path)
@@ -68,13 +77,6 @@ QStringList idePedNames(const QString &path)
             names.append(fields.at(1));
     }
     return names;
-}
-
-QString defaultIdeBeside(const QString &pedgrpPath)
-{
-    const QDir folder = QFileInfo(pedgrpPath).dir();
-    const QStringList found = folder.entryList({QStringLiteral("default.ide")}, QDir::Files);
-    return found.isEmpty() ? QString() : folder.filePath(found.first());
 }
 
 GameModels::GameModels() : m_folded(foldedCatalogue()) { }

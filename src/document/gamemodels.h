@@ -9,10 +9,6 @@
 // cannot be read.
 QStringList idePedNames(const QString &path);
 
-// The default.ide in the folder of a pedgrp.dat (both paths on this system),
-// its name matched without regard to case; empty when that folder has none.
-QString defaultIdeBeside(const QString &pedgrpPath);
-
 // The models the game will find: the catalogue and any further names (a modded
 // game's own peds), matched without regard to case as the game does.
 class GameModels

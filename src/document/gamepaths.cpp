@@ -12,11 +12,6 @@ bool isSeparator(QChar c)
     return c == u'\\' || (QDir::separator() == u'/' && c == u'/');
 }
 
-bool endsInSeparator(const QString &path)
-{
-    return !path.isEmpty() && isSeparator(path.back());
-}
-
 qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
 {
     for (qsizetype i = end - 1; i >= 0; --i) {
@@ -100,6 +95,11 @@ QString withHomeExpanded(const QString &path, const QString &home)
 }
 
 } // namespace
+
+bool endsInSeparator(const QString &typedPath)
+{
+    return !typedPath.isEmpty() && isSeparator(typedPath.back());
+}
 
 UserFolders userFolders()
 {

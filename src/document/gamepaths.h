@@ -19,6 +19,10 @@ struct UserFolders
 // This user's: the home folder, and $WINEPREFIX, else ~/.wine.
 UserFolders userFolders();
 
+// Whether a typed path ends in a separator, and so names a folder ("\" always
+// counts; "/" too where it is the system's).
+bool endsInSeparator(const QString &typedPath);
+
 // The typed game directory with a separator at its end: nothing is added when
 // it already ends in one ("\" always counts; "/" too where it is the system's).
 QString withSeparator(const QString &typedDirectory);
@@ -53,9 +57,6 @@ struct GameFileLocation
 
     // What to offer the next time: the game folder, or the file opened directly.
     QString rememberedText() const { return direct ? shownPath : gameDirectory; }
-    // Whether a message should name path besides shownPath, the path tried
-    // being another than the typed one (a Windows path, "~", other capitals).
-    bool resolvedElsewhere() const { return path != shownPath; }
 };
 
 // The game's data/pedgrp.dat below a typed game folder.

@@ -1,6 +1,5 @@
 #include "document/savefile.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -36,15 +35,4 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return file.errorString();
     return QString();
-}
-
-QString copyFileSafely(const QString &source, const QString &target)
-{
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return writeFileSafely(target, bytes);
 }

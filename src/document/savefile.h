@@ -7,7 +7,3 @@
 // written; on any failure the old file stays as it was. Returns the failure's
 // description, or the empty text on success.
 QString writeFileSafely(const QString &path, const QByteArray &bytes);
-
-// Copies source over target the same way: the copy is written beside target
-// and replaces it only when complete.
-QString copyFileSafely(const QString &source, const QString &target);

@@ -34,13 +34,10 @@ public:
     // The eight texts the slot boxes show.
     const PedSlots &shownSlots() const { return m_shown; }
     QUndoStack &history() { return m_history; }
-    // False after Save As, until the next Load.
-    bool saveAvailable() const { return m_saveAvailable; }
 
     // Replaces the document with a table just read: an empty history that
     // counts as saved, and the first area selected.
     void openDocument(AreaTable table, DocumentFile file = {});
-    void setGameDirectory(const QString &directory) { m_table.gameDirectory = directory; }
     // The document as it stands is what lies on disk now, as stamp says.
     void markSaved(const FileStamp &stamp);
     // The document was written elsewhere: its own file is as it was.

@@ -71,8 +71,7 @@ void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString 
 
 void showSaved(Dialogs &dialogs, const QString &shownPath)
 {
-    dialogs.message(
-            QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
+    dialogs.message(QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
             QStringLiteral("Saved"), MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -109,11 +108,6 @@ bool mayOverwrite(const DocumentFile &file, const FileCheck &check, Dialogs &dia
                     QStringLiteral("Save"));
 }
 
-bool endsInSeparator(const QString &typedPath)
-{
-    return typedPath.endsWith(u'/') || typedPath.endsWith(u'\\');
-}
-
 // True unless a file lies at path and the user would rather keep it. The
 // question names the file as it lies on disk, since the typed name may differ
 // from it in case.
@@ -145,9 +139,9 @@ void loadCommand(Editor &editor, const Platform &platform)
 {
     if (!mayDropChanges(editor, *platform.dialogs))
         return;
-    const QString typed = platform.dialogs->input(
-            QStringLiteral("Enter the location of your GTA 3 Directory:"),
-            QStringLiteral("Enter Directory"), offeredGame(platform), Completion::Paths);
+    const QString typed
+            = platform.dialogs->input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
+                    QStringLiteral("Enter Directory"), offeredGame(platform), Completion::Paths);
     if (!typed.isEmpty())
         load(editor, platform, typed);
 }
@@ -213,10 +207,10 @@ void saveAsCommand(Editor &editor, const Platform &platform)
 
 void restoreBackupCommand(Editor &editor, const Platform &platform)
 {
-    const QString typed = platform.dialogs->input(
-            QStringLiteral("Enter your GTA3 directory or press cancel."),
-            QStringLiteral("Restore BackUp"), offeredRestoreFolder(editor, platform),
-            Completion::Paths);
+    const QString typed
+            = platform.dialogs->input(QStringLiteral("Enter your GTA3 directory or press cancel."),
+                    QStringLiteral("Restore BackUp"), offeredRestoreFolder(editor, platform),
+                    Completion::Paths);
     if (typed.isEmpty())
         return;
     const GameFileLocation target = gameFileIn(typed, platform.folders);

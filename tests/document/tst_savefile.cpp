@@ -1,3 +1,4 @@
+#include "document/keptcopies.h"
 #include "document/savefile.h"
 #include "support/testfiles.h"
 
@@ -220,7 +221,7 @@ void TestSaveFile::readOnlyFolderKeepsTheOldFile()
         const QString target = folder + QStringLiteral("/pedgrp.dat");
         QString failure = checkOldFileKept(folder, writeFileSafely(target, NewBytes));
         if (failure.isEmpty())
-            failure = checkOldFileKept(folder, copyFileSafely(backup, target));
+            failure = checkOldFileKept(folder, KeptCopies().copyFile(backup, target));
         return failure;
     }));
 }
@@ -233,11 +234,11 @@ void TestSaveFile::copiesOverTheTarget()
     writeFile(source, NewBytes);
     writeFile(target, OldBytes);
 
-    QCOMPARE(copyFileSafely(source, target), QString());
+    QCOMPARE(KeptCopies().copyFile(source, target), QString());
     QCOMPARE(readFile(target), NewBytes);
     QCOMPARE(readFile(source), NewBytes);
     QCOMPARE(QDir(tmp.filePath(QStringLiteral("game/data"))).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("pedgrp.dat")});
+            (QStringList{QStringLiteral("pedgrp.dat"), QStringLiteral("pedgrp.dat.bak")}));
 }
 
 void TestSaveFile::copyFailureLeavesTheTarget_data()
@@ -262,7 +263,7 @@ void TestSaveFile::copyFailureLeavesTheTarget()
     writeFile(tmp.filePath(QStringLiteral("backup.file")), NewBytes);
     writeFile(tmp.filePath(QStringLiteral("data/pedgrp.dat")), OldBytes);
 
-    QVERIFY(!copyFileSafely(tmp.filePath(source), tmp.filePath(target)).isEmpty());
+    QVERIFY(!KeptCopies().copyFile(tmp.filePath(source), tmp.filePath(target)).isEmpty());
     QCOMPARE(checkOldFileKept(tmp.filePath(QStringLiteral("data")), QStringLiteral("failed")),
             QString());
     QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("nodata"))));
