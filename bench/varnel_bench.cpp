@@ -7,11 +7,11 @@
 #include "app/frmmain.h"
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
-#include "document/filestamp.h"
-#include "document/gamecheck.h"
-#include "document/keptcopies.h"
-#include "document/pedcatalogue.h"
-#include "document/pedgrpfile.h"
+#include "storage/filestamp.h"
+#include "gamereading/gamecheck.h"
+#include "storage/keptcopies.h"
+#include "format/pedcatalogue.h"
+#include "format/pedgrpfile.h"
 #include "file/filecommands.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // relies on: nothing the reader keeps is lost or changed by writing it and
 // reading it again, and nothing lies outside the listed areas.
 
-#include "document/areatable.h"
-#include "document/pedgrpfile.h"
+#include "format/areatable.h"
+#include "format/pedgrpfile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "file/filecommands.h"
 #include "help/helpcommands.h"
 

@@ -1,7 +1,7 @@
 #include "bulk/randomize.h"
 
 #include "bulk/areas.h"
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "platform/randomsource.h"
 
 #include <cmath>

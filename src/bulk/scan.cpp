@@ -1,6 +1,6 @@
 #include "bulk/scan.h"
 
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "editor/editor.h"
 #include "platform/dialogs.h"
 

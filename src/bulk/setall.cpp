@@ -1,7 +1,7 @@
 #include "bulk/setall.h"
 
 #include "bulk/areas.h"
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "editor/editor.h"
 #include "platform/dialogs.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/filestamp.h"
-#include "document/gamemodels.h"
+#include "storage/filestamp.h"
+#include "gamereading/gamemodels.h"
 
 #include <QString>
 

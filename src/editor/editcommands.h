@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/areatable.h"
+#include "format/areatable.h"
 
 #include <QList>
 #include <QPair>

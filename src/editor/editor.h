@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/areatable.h"
-#include "document/keptcopies.h"
+#include "format/areatable.h"
+#include "storage/keptcopies.h"
 #include "editor/documentfile.h"
 #include "editor/editcommands.h"
 

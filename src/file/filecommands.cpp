@@ -1,9 +1,9 @@
 #include "file/filecommands.h"
 
-#include "document/gamecheck.h"
-#include "document/gamedetect.h"
-#include "document/gamepaths.h"
-#include "document/pedgrpfile.h"
+#include "gamereading/gamecheck.h"
+#include "gamefolders/gamedetect.h"
+#include "gamefolders/gamepaths.h"
+#include "format/pedgrpfile.h"
 #include "editor/editor.h"
 #include "platform/platform.h"
 

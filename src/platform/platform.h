@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/gamepaths.h"
+#include "gamefolders/gamepaths.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/randomsource.h"

@@ -3,7 +3,7 @@
 // none may hang. The outcomes are listed in tests/README.md.
 
 #include "app/frmmain.h"
-#include "document/pedgrpfile.h"
+#include "format/pedgrpfile.h"
 #include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"

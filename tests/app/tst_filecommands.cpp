@@ -1,5 +1,5 @@
 #include "app/frmmain.h"
-#include "document/gamecheck.h"
+#include "gamereading/gamecheck.h"
 #include "file/filecommands.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"

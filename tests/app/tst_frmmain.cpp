@@ -1,5 +1,5 @@
 #include "app/frmmain.h"
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "support/editortest.h"
 
 #include <QAction>

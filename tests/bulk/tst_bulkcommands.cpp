@@ -2,8 +2,8 @@
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
-#include "document/pedcatalogue.h"
-#include "document/pedgrpfile.h"
+#include "format/pedcatalogue.h"
+#include "format/pedgrpfile.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 

@@ -1,6 +1,6 @@
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
-#include "document/pedgrpfile.h"
+#include "format/pedgrpfile.h"
 #include "editor/editor.h"
 #include "support/fakeplatform.h"
 #include "support/testfiles.h"

@@ -1,6 +1,6 @@
 #include "support/editortest.h"
 
-#include "document/gamecheck.h"
+#include "gamereading/gamecheck.h"
 #include "support/testfiles.h"
 
 #include <QComboBox>
