@@ -7,7 +7,8 @@
 
 namespace {
 
-bool isSeparator(QChar c)
+// "\\" always separates folders in a typed path; "/" where it is the system's.
+bool isTypedSeparator(QChar c)
 {
     return c == u'\\' || (QDir::separator() == u'/' && c == u'/');
 }
@@ -15,7 +16,7 @@ bool isSeparator(QChar c)
 qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
 {
     for (qsizetype i = end - 1; i >= 0; --i) {
-        if (isSeparator(path[i]))
+        if (isTypedSeparator(path[i]))
             return i;
     }
     return -1;
@@ -98,14 +99,7 @@ QString withHomeExpanded(const QString &path, const QString &home)
 
 bool endsInSeparator(const QString &typedPath)
 {
-    return !typedPath.isEmpty() && isSeparator(typedPath.back());
-}
-
-UserFolders userFolders()
-{
-    const QString home = QDir::homePath();
-    const QString prefix = qEnvironmentVariable("WINEPREFIX");
-    return {home, prefix.isEmpty() ? home + QLatin1String("/.wine") : prefix};
+    return !typedPath.isEmpty() && isTypedSeparator(typedPath.back());
 }
 
 QString withSeparator(const QString &typedDirectory)
@@ -155,7 +149,7 @@ GameFileLocation locateGameFile(const QString &typed, const UserFolders &folders
 std::optional<QString> gameFolderAboveData(const QString &typedFile)
 {
     qsizetype folderEnd = lastSeparatorBefore(typedFile, typedFile.size());
-    while (folderEnd > 0 && isSeparator(typedFile[folderEnd - 1]))
+    while (folderEnd > 0 && isTypedSeparator(typedFile[folderEnd - 1]))
         --folderEnd;
     const qsizetype folderStart = lastSeparatorBefore(typedFile, folderEnd) + 1;
     if (folderStart <= 0

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/userfolders.h"
+
 #include <QString>
 
 #include <optional>
@@ -7,17 +9,6 @@
 // Where the game installs itself on Windows; the prompts offer it.
 inline const QString DefaultGameDirectory
         = QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\");
-
-// The folders a typed path may start from: the home folder ("~") and the Wine
-// prefix that Windows paths are looked up in.
-struct UserFolders
-{
-    QString home;
-    QString winePrefix;
-};
-
-// This user's: the home folder, and $WINEPREFIX, else ~/.wine.
-UserFolders userFolders();
 
 // Whether a typed path ends in a separator, and so names a folder ("\" always
 // counts; "/" too where it is the system's).

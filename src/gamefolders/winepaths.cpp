@@ -4,7 +4,7 @@
 
 namespace {
 
-bool isSeparator(QChar c)
+bool isWindowsSeparator(QChar c)
 {
     return c == u'\\' || c == u'/';
 }
@@ -12,7 +12,7 @@ bool isSeparator(QChar c)
 bool startsWithDrive(const QString &path)
 {
     return path.size() >= 2 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == u':'
-            && (path.size() == 2 || isSeparator(path[2]));
+            && (path.size() == 2 || isWindowsSeparator(path[2]));
 }
 
 // Wine keeps a link per drive in dosdevices, and uses it even where it points
@@ -66,7 +66,7 @@ std::optional<WineLocation> wineLocation(const QString &typedPath, const QString
         return std::nullopt;
     const QChar letter = typedPath[0].toLower();
     const QString below = typedPath.mid(2);
-    const bool endsInSeparator = !below.isEmpty() && isSeparator(below.back());
+    const bool endsInSeparator = !below.isEmpty() && isWindowsSeparator(below.back());
     WineLocation location{driveFolder(letter, winePrefix), {}};
     for (const QStringList &folders : alternativesBelowDrive(letter, foldersBelowDrive(below))) {
         const QString path = folders.join(u'/');

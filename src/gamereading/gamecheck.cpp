@@ -4,9 +4,6 @@
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
-
-constexpr int GroupSize = 8;
 constexpr int MaxShownFindings = 10;
 
 using Names = QList<QStringView>;
@@ -44,7 +41,8 @@ QString joined(const Names &names)
 
 QString areaLabel(const AreaTable &table, int area)
 {
-    return QStringLiteral("%1 (area %2): ").arg(table.areaName(area), QString::number(area));
+    return QStringLiteral("%1 (area %2): ")
+            .arg(table.areas[area - 1].areaName, QString::number(area));
 }
 
 QString countFinding(const Names &names)
@@ -52,7 +50,7 @@ QString countFinding(const Names &names)
     const QString count = names.size() == 1 ? QStringLiteral("1 name")
                                             : QStringLiteral("%1 names").arg(names.size());
     const QString seen = QStringLiteral("the game sees %1 (%2)").arg(count, joined(names));
-    if (names.size() > GroupSize)
+    if (names.size() > SlotCount)
         return seen + QStringLiteral(" and ignores those after the eighth.");
     return seen + QStringLiteral(", so no group; every later group moves up one.");
 }
@@ -66,7 +64,7 @@ QString lineFinding(const QList<Names> &lines)
     if (lines.size() > 1)
         return QStringLiteral("a line break in its list makes the game see %1 lines.")
                 .arg(lines.size());
-    if (lines.first().size() != GroupSize)
+    if (lines.first().size() != SlotCount)
         return countFinding(lines.first());
     return QString();
 }
@@ -76,7 +74,7 @@ Names namesNotFound(const QList<Names> &lines, const GameModels &models)
 {
     Names unknown;
     for (const Names &names : lines) {
-        for (const QStringView name : names.first(qMin(names.size(), qsizetype(GroupSize)))) {
+        for (const QStringView name : names.first(qMin(names.size(), qsizetype(SlotCount)))) {
             if (!models.knows(name) && !unknown.contains(name))
                 unknown.append(name);
         }
@@ -88,7 +86,7 @@ int groupCount(const QList<Names> &lines)
 {
     int groups = 0;
     for (const Names &names : lines)
-        groups += names.size() >= GroupSize ? 1 : 0;
+        groups += names.size() >= SlotCount ? 1 : 0;
     return groups;
 }
 
@@ -97,7 +95,7 @@ QString tooManyGroups(const AreaTable &table, int groups, int firstAreaPast)
     return QStringLiteral("%1 groups, but the game holds %2: the groups from %3 (area %4) on "
                           "write past its table.")
             .arg(QString::number(groups), QString::number(GameGroupCapacity),
-                    table.areaName(firstAreaPast), QString::number(firstAreaPast));
+                    table.areas[firstAreaPast - 1].areaName, QString::number(firstAreaPast));
 }
 
 } // namespace
@@ -107,11 +105,8 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
     QStringList findings;
     int groups = 0;
     int firstAreaPast = 0;
-    for (int area = 1; area <= AreaCapacity; ++area) {
-        const QString list = table.areaPeds(area);
-        if (list.isEmpty())
-            continue;
-        const QList<Names> lines = namedLines(list);
+    for (const int area : writtenAreas(table)) {
+        const QList<Names> lines = namedLines(table.areas[area - 1].areaPeds);
         groups += groupCount(lines);
         if (groups > GameGroupCapacity && firstAreaPast == 0)
             firstAreaPast = area;

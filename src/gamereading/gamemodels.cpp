@@ -1,9 +1,9 @@
 #include "gamereading/gamemodels.h"
 
-#include "storage/filestamp.h"
-#include "gamereading/gamereader.h"
+#include "format/areareader.h"
 #include "format/pedcatalogue.h"
-#include "format/pedgrpfile.h"
+#include "gamereading/gamereader.h"
+#include "storage/filestamp.h"
 
 #include <QDir>
 #include <QFileInfo>

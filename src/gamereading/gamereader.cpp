@@ -1,5 +1,7 @@
 #include "gamereading/gamereader.h"
 
+#include "format/slots.h"
+
 namespace {
 
 bool separatesNames(QChar c)
@@ -7,14 +9,12 @@ bool separatesNames(QChar c)
     return c == u',' || c.unicode() <= u' ';
 }
 
-constexpr qsizetype GroupSize = 8;
-
 } // namespace
 
 QList<QStringView> gameLineNameViews(QStringView line)
 {
     QList<QStringView> names;
-    names.reserve(GroupSize);
+    names.reserve(SlotCount);
     qsizetype start = -1;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         const bool separator = i == line.size() || separatesNames(line.at(i));
@@ -46,8 +46,8 @@ QList<QStringList> gameGroups(const QString &fileText)
     QList<QStringList> groups;
     for (const QString &line : fileText.split(u'\n')) {
         const QStringList names = gameLineNames(line);
-        if (names.size() >= GroupSize)
-            groups.append(names.first(GroupSize));
+        if (names.size() >= SlotCount)
+            groups.append(names.first(SlotCount));
     }
     return groups;
 }

@@ -1,7 +1,30 @@
-#include "format/areatable.h"
+#include "format/areareader.h"
+#include "format/areawriter.h"
 #include "format/pedcatalogue.h"
 
 #include <QTest>
+
+namespace {
+
+// The lines as a file, each ending in CR LF.
+ReadResult readLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + CrLf;
+    return readAreaTable(text.toLatin1());
+}
+
+// A table of areas named by names, every list "x".
+AreaTable namedAreas(const QStringList &names)
+{
+    AreaTable table;
+    for (const QString &name : names)
+        table.areas.append({name, QStringLiteral("x")});
+    return table;
+}
+
+} // namespace
 
 class TestAreaTable : public QObject
 {
@@ -137,28 +160,23 @@ void TestAreaTable::readsOneLine()
 {
     QFETCH(QString, line);
     QFETCH(int, areas);
-    AreaTable table;
-    int counter = 0;
-    QString error;
-    QVERIFY(table.takeLine(line, counter, &error));
-    QCOMPARE(counter, areas);
-    QCOMPARE(table.areaCount(), areas);
+    const ReadResult read = readLines({line});
+    QVERIFY(read.ok());
+    const AreaTable &table = read.table;
+    QCOMPARE(table.areas.size(), areas);
     QTEST(table.headerText, "header");
     if (areas == 1) {
-        QTEST(table.areaPeds(1), "peds");
-        QTEST(table.areaName(1), "name");
+        QTEST(table.areas.at(1 - 1).areaPeds, "peds");
+        QTEST(table.areas.at(1 - 1).areaName, "name");
     }
 }
 
 void TestAreaTable::commentLinesGatherInOrderWhereverTheyStand()
 {
-    AreaTable table;
-    int counter = 0;
-    QString error;
-    for (const char *line : {"# first", "a,b,c,d,e,f,g,h # One", "# second", "", "# third"})
-        QVERIFY(table.takeLine(QString::fromLatin1(line), counter, &error));
-    QCOMPARE(table.headerText, QStringLiteral("# first\r\n# second\r\n# third\r\n"));
-    QCOMPARE(counter, 1);
+    const ReadResult read
+            = readLines({"# first", "a,b,c,d,e,f,g,h # One", "# second", "", "# third"});
+    QCOMPARE(read.table.headerText, QStringLiteral("# first\r\n# second\r\n# third\r\n"));
+    QCOMPARE(read.table.areas.size(), 1);
 }
 
 void TestAreaTable::theHundredFirstAreaFails_data()
@@ -171,16 +189,14 @@ void TestAreaTable::theHundredFirstAreaFails_data()
 void TestAreaTable::theHundredFirstAreaFails()
 {
     QFETCH(QString, lastLine);
-    AreaTable table;
-    int counter = 0;
-    QString error;
+    QStringList lines;
     for (int area = 1; area <= 99; ++area)
-        QVERIFY(table.takeLine(QStringLiteral("a,b # Area %1").arg(area), counter, &error));
-    QVERIFY(table.takeLine(QStringLiteral("c d"), counter, &error));
-    QCOMPARE(table.areaPeds(100), QStringLiteral("c,d"));
-    QVERIFY(!table.takeLine(lastLine, counter, &error));
-    QVERIFY2(error.startsWith(QStringLiteral("Index out of range")), qPrintable(error));
-    QCOMPARE(table.areaCount(), 100);
+        lines << QStringLiteral("a,b # Area %1").arg(area);
+    lines << QStringLiteral("c d") << lastLine;
+    const ReadResult read = readLines(lines);
+    QCOMPARE(read.table.areas.at(100 - 1).areaPeds, QStringLiteral("c,d"));
+    QVERIFY2(read.error.startsWith(QStringLiteral("Index out of range")), qPrintable(read.error));
+    QCOMPARE(read.table.areas.size(), 100);
 }
 
 void TestAreaTable::positionsBeyond16BitsFail_data()
@@ -207,12 +223,10 @@ void TestAreaTable::positionsBeyond16BitsFail()
 {
     QFETCH(QString, line);
     QFETCH(bool, ok);
-    AreaTable table;
-    int counter = 0;
-    QString error;
-    QCOMPARE(table.takeLine(line, counter, &error), ok);
+    const ReadResult read = readLines({line});
+    QCOMPARE(read.ok(), ok);
     if (!ok)
-        QVERIFY2(error.startsWith(QStringLiteral("Overflow")), qPrintable(error));
+        QVERIFY2(read.error.startsWith(QStringLiteral("Overflow")), qPrintable(read.error));
 }
 
 void TestAreaTable::splitsSlots_data()
@@ -275,44 +289,30 @@ void TestAreaTable::writesAreaLines_data()
 void TestAreaTable::writesAreaLines()
 {
     QFETCH(QString, list);
-    AreaTable table;
-    int counter = 0;
-    QString error;
-    QVERIFY(table.takeLine(QStringLiteral("x # N"), counter, &error));
-    table.setAreaPeds(1, list);
-    QTEST(table.composeAreaLine(1), "line");
+    const AreaTable table{QString(), {{QStringLiteral("N"), list}}};
+    const QString written = composeFile(table);
+    QTEST(written.mid(2), "line");
 
     // What is written reads back as it was, blanks inside names aside.
     if (!list.contains(u' ')) {
-        AreaTable reread;
-        int rereadCounter = 0;
-        QString line = table.composeAreaLine(1);
-        line.chop(2);
-        QVERIFY(reread.takeLine(line, rereadCounter, &error));
-        QCOMPARE(reread.areaPeds(1), list);
-        QCOMPARE(reread.areaName(1), QStringLiteral("N"));
+        const ReadResult reread = readAreaTable(written.toLatin1());
+        QVERIFY(reread.ok());
+        QCOMPARE(reread.table.areas, table.areas);
     }
 }
 
 void TestAreaTable::writesHeaderBlankLineAndOnlyFilledAreas()
 {
     AreaTable table;
-    QCOMPARE(table.composeFile(), QStringLiteral("\r\n"));
+    QCOMPARE(composeFile(table), QStringLiteral("\r\n"));
 
-    int counter = 0;
-    QString error;
-    for (const char *line :
-            {"# head", "a,b,c,d,e,f,g,h # One", " # Empty", "i,j,k,l,m,n,o,p # Three"})
-        QVERIFY(table.takeLine(QString::fromLatin1(line), counter, &error));
-    QCOMPARE(table.composeFile(),
+    table = readLines({"# head", "a,b,c,d,e,f,g,h # One", " # Empty", "i,j,k,l,m,n,o,p # Three"})
+                    .table;
+    QCOMPARE(table.areas.size(), 3);
+    QCOMPARE(composeFile(table),
             QStringLiteral("# head\r\n\r\n"
                            "a,\t\tb,\t\tc,\t\td,\t\te,\t\tf,\t\tg,\t\th\t\t# One\r\n"
                            "i,\t\tj,\t\tk,\t\tl,\t\tm,\t\tn,\t\to,\t\tp\t\t# Three\r\n"));
-
-    table.reset();
-    QCOMPARE(table.areaCount(), 0);
-    QCOMPARE(table.headerText, QString());
-    QCOMPARE(table.areaPeds(1), QString());
 }
 
 void TestAreaTable::findsTheFirstCharacterALineCannotCarry_data()
@@ -348,15 +348,12 @@ void TestAreaTable::findsTheFirstCharacterALineCannotCarry()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
-    AreaTable table;
-    int counter = 0;
-    QString error;
     // Names may hold what lists may not: only lists are typed.
-    for (const char *line : {"x # Downtown", "x # Harbour", "x # Docks #\xe9"})
-        QVERIFY(table.takeLine(QString::fromLatin1(line), counter, &error));
-    table.setAreaPeds(1, first);
-    table.setAreaPeds(2, second);
-    QTEST(table.describeUnwritableCharacter(), "description");
+    AreaTable table = namedAreas({QStringLiteral("Downtown"), QStringLiteral("Harbour"),
+            QString::fromLatin1("Docks #\xe9")});
+    table.areas[0].areaPeds = first;
+    table.areas[1].areaPeds = second;
+    QTEST(describeUnwritableCharacter(table), "description");
 }
 
 QTEST_APPLESS_MAIN(TestAreaTable)

@@ -1,5 +1,6 @@
+#include "file/pedgrpfile.h"
+#include "format/areawriter.h"
 #include "gamereading/gamereader.h"
-#include "format/pedgrpfile.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -77,7 +78,7 @@ void TestPedgrpFile::readingAndWritingMatchesTheGoldenFile()
 
     const ReadResult read = readPedgrpFile(inPath);
     QVERIFY2(read.ok(), qPrintable(read.error));
-    const auto written = encodeLatin1(read.table.composeFile());
+    const auto written = encodeLatin1(composeFile(read.table));
     QVERIFY(written);
     QCOMPARE(*written, readFile(refPath));
 }
@@ -86,11 +87,11 @@ void TestPedgrpFile::writtenFilesReadBackToTheSameBytes()
 {
     const ReadResult first = readPedgrpFile(QStringLiteral(VARNEL_TEST_DATA "/mixed.txt"));
     QVERIFY(first.ok());
-    const QByteArray written = first.table.composeFile().toLatin1();
-    const ReadResult second = readTable(written);
+    const QByteArray written = composeFile(first.table).toLatin1();
+    const ReadResult second = readAreaTable(written);
     QVERIFY(second.ok());
-    QCOMPARE(second.table.composeFile().toLatin1(), written);
-    QCOMPARE(second.table.areaPeds(4),
+    QCOMPARE(composeFile(second.table).toLatin1(), written);
+    QCOMPARE(second.table.areas.at(4 - 1).areaPeds,
             QStringLiteral("b_man1,b_man2,b_man3,b_wom1,b_wom2,b_wom3,mod_man,mod_wom,const1"));
 }
 
@@ -110,7 +111,7 @@ void TestPedgrpFile::theGameReadsTheSameGroupsFromTheWrittenFile()
 
     const ReadResult read = readPedgrpFile(input);
     QVERIFY2(read.ok(), qPrintable(read.error));
-    QCOMPARE(gameGroups(read.table.composeFile()), original);
+    QCOMPARE(gameGroups(composeFile(read.table)), original);
 }
 
 void TestPedgrpFile::dropsAByteOrderMarkAtTheStart_data()
@@ -128,18 +129,18 @@ void TestPedgrpFile::dropsAByteOrderMarkAtTheStart_data()
 void TestPedgrpFile::dropsAByteOrderMarkAtTheStart()
 {
     QFETCH(QByteArray, bytes);
-    const ReadResult read = readTable(bytes);
+    const ReadResult read = readAreaTable(bytes);
     QVERIFY(read.ok());
-    QTEST(read.table.areaPeds(1), "list");
+    QTEST(read.table.areas.at(1 - 1).areaPeds, "list");
 }
 
 void TestPedgrpFile::stopsAtTheFirstFailingLine()
 {
-    const ReadResult read
-            = readTable("a,b # One\r\n" + QByteArray(32767, 'a') + "\t# Two\r\nc,d # Three\r\n");
+    const ReadResult read = readAreaTable(
+            "a,b # One\r\n" + QByteArray(32767, 'a') + "\t# Two\r\nc,d # Three\r\n");
     QVERIFY(!read.ok());
     QVERIFY2(read.error.contains(QStringLiteral("area line 2")), qPrintable(read.error));
-    QCOMPARE(read.table.areaPeds(3), QString());
+    QCOMPARE(read.table.areas.size(), 1);
 }
 
 void TestPedgrpFile::reportsFilesThatCannotBeRead_data()

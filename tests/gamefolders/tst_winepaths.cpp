@@ -243,16 +243,17 @@ void TestWinePaths::defaultTextLoadsTheGameFromThePrefix()
     writeFile(root(QStringLiteral("prefix/drive_c/") + GameFile),
             areaLine("MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01", "Harbour"));
     FakePlatform fake;
-    FrmMain window(fake.platform());
+    Editor editor;
+    FileCommands files(editor, fake.platform());
     fake.dialogs.inputAnswers = {defaultText};
 
-    window.menu().mnuload->trigger();
+    files.load();
 
     QCOMPARE(fake.dialogs.inputs.first().defaultText, defaultText);
     QVERIFY(fake.dialogs.messages.isEmpty());
-    QVERIFY(window.editor().hasDocument());
-    QCOMPARE(window.editor().table().gameDirectory, defaultText);
-    QCOMPARE(window.cmbped(0)->currentText(), QStringLiteral("MALE01"));
+    QVERIFY(editor.hasDocument());
+    QCOMPARE(files.file().gameDirectory, defaultText);
+    QCOMPARE(editor.shownSlots()[0], QStringLiteral("MALE01"));
 }
 
 QTEST_MAIN(TestWinePaths)

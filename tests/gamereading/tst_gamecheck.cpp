@@ -1,5 +1,5 @@
+#include "format/areareader.h"
 #include "gamereading/gamecheck.h"
-#include "format/pedgrpfile.h"
 #include "support/testfiles.h"
 
 #include <QTest>
@@ -16,7 +16,7 @@ AreaTable areas(int count, const QList<int> &shortAreas = {})
     for (int area = 1; area <= count; ++area)
         file += areaLine(shortAreas.contains(area) ? SevenNames : EightNames,
                 "Area " + QByteArray::number(area));
-    return readTable(file).table;
+    return readAreaTable(file).table;
 }
 
 QStringList numbered(int count)
@@ -85,7 +85,7 @@ void TestGameCheck::checksHowTheGameReadsAnArea()
 {
     QFETCH(QString, list);
     AreaTable table = areas(3);
-    table.setAreaPeds(2, list);
+    table.areas[1].areaPeds = list;
     QTEST(gameCheckFindings(table, GameModels({QStringLiteral("newped")})), "findings");
 }
 

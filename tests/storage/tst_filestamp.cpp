@@ -1,5 +1,4 @@
 #include "storage/filestamp.h"
-#include "format/pedgrpfile.h"
 #include "storage/savefile.h"
 #include "support/testfiles.h"
 
@@ -58,8 +57,8 @@ void TestFileStamp::readStampTellsAnotherProgramsChange()
     QTemporaryDir tmp;
     const QString path = tmp.filePath(QStringLiteral("pedgrp.dat"));
     writeFile(path, ReadBytes);
-    const ReadResult read = readPedgrpFile(path);
-    QVERIFY(read.ok() && read.stamp.exists);
+    const FileContents read = readFileWhole(path);
+    QVERIFY(read.error.isEmpty() && read.stamp.exists);
     const QDateTime readTime = QFileInfo(path).lastModified();
 
     if (!now.isNull())

@@ -5,6 +5,10 @@
 
 #include <QTemporaryDir>
 
+class QAction;
+class QComboBox;
+class QGroupBox;
+
 #include <memory>
 
 // What the window tests share, made anew for each test function: a temporary
@@ -29,6 +33,11 @@ protected:
     // Forgets the questions and messages shown so far.
     void forgetDialogs();
     QStringList slotTexts() const;
+    // The window's controls and menu entries, found by name.
+    QAction *action(const char *name) const;
+    QComboBox *cmbareas() const;
+    QComboBox *cmbped(int slot) const;
+    QGroupBox *frameeditor() const;
 
     static const ShownMessage ReallyLoad;
     // What Save asks when its file was changed since it was read.
@@ -36,5 +45,7 @@ protected:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<Editor> m_editor;
+    std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<FrmMain> m_window;
 };
