@@ -221,7 +221,9 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 struct Varnel
 {
     explicit Varnel(const Platform &platform)
-        : files(editor, platform), window(editor, files, platform)
+        : versions(dataFolder.path()),
+          files(editor, platform, versions),
+          window(editor, files, platform)
     { }
 
     QAction *action(const char *name) const
@@ -230,6 +232,9 @@ struct Varnel
     }
     QComboBox *box(const QString &name) const { return window.findChild<QComboBox *>(name); }
 
+    // The versions it keeps go to a folder of their own, not the user's.
+    QTemporaryDir dataFolder;
+    VersionHistory versions;
     Editor editor;
     FileCommands files;
     FrmMain window;

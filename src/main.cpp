@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/earlierversions.h"
 #include "app/frmmain.h"
 #include "platform/programfolder.h"
 
@@ -22,13 +23,15 @@ int main(int argc, char *argv[])
     const Platform platform{&dialogs, &random, &launcher, &settings,
             shippedFilesFolder(programFolder()), userFolders()};
 
+    VersionHistory versions;
     Editor editor;
-    FileCommands fileCommands(editor, platform);
+    FileCommands fileCommands(editor, platform, versions);
     FrmMain window(editor, fileCommands, platform);
     dialogs.setParent(&window);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
+    tellOfEndedRuns(versions, dialogs);
     if (!commandLine.gamePath.isEmpty())
         fileCommands.openPath(commandLine.gamePath);
     return app.exec();

@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/boxes.h"
+#include "app/earlierversions.h"
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
@@ -144,11 +145,11 @@ SlotBox *FrmMain::createSlotBox(int slot, const QRect &place)
 }
 
 QAction *FrmMain::createAction(
-        const char *name, const QString &caption, QKeyCombination shortcut, bool enabled)
+        const char *name, const QString &caption, const QKeySequence &shortcut, bool enabled)
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
-    action->setShortcut(QKeySequence(shortcut));
+    action->setShortcut(shortcut);
     action->setEnabled(enabled);
     return action;
 }
@@ -159,6 +160,7 @@ void FrmMain::createActions()
     m_mnusave = createAction("mnusave", tr("Save"), Qt::CTRL | Qt::Key_S, false);
     m_mnusaveas = createAction("mnusaveas", tr("Save As..."), Qt::CTRL | Qt::Key_A, false);
     m_mnurestore = createAction("mnurestore", tr("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
+    m_mnuversions = createAction("mnuversions", tr("Earlier Versions..."), QKeySequence(), true);
     m_mnuclose = createAction("mnuclose", tr("Exit"), Qt::CTRL | Qt::Key_E, true);
     m_mnuundo = m_editor.history().createUndoAction(this, tr("&Undo"));
     m_mnuundo->setObjectName(QStringLiteral("mnuundo"));
@@ -187,6 +189,7 @@ void FrmMain::createActions()
     on(m_mnusave, [this] { m_fileCommands.save(); });
     on(m_mnusaveas, [this] { m_fileCommands.saveAs(); });
     on(m_mnurestore, [this] { m_fileCommands.restoreBackup(); });
+    on(m_mnuversions, [this] { showEarlierVersions(); });
     on(m_mnuclose, [this] { close(); });
     on(m_mnusetarea, [this] { setAllInAreaCommand(m_editor, *m_platform.dialogs); });
     on(m_mnusetliberty, [this] { setAllInLibertyCityCommand(m_editor, *m_platform.dialogs); });
@@ -207,6 +210,7 @@ void FrmMain::createMenus()
     file->addAction(m_mnusaveas);
     file->addSeparator();
     file->addAction(m_mnurestore);
+    file->addAction(m_mnuversions);
     file->addSeparator();
     file->addAction(m_mnuclose);
 
@@ -293,6 +297,18 @@ void FrmMain::enableEditing()
         action->setEnabled(true);
 }
 
+// Open loads the chosen version once the list is closed, asking first as Load does.
+void FrmMain::showEarlierVersions()
+{
+    auto *dialog = new EarlierVersionsDialog(m_fileCommands.versions().versions(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (const std::optional<KeptVersion> version = dialog->chosen())
+            m_fileCommands.openVersion(*version);
+    });
+    dialog->open();
+}
+
 bool FrmMain::mayQuit()
 {
     if (!m_editor.isModified())
@@ -319,8 +335,9 @@ void FrmMain::dropEvent(QDropEvent *event)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    if (mayQuit())
+    if (mayQuit()) {
+        m_fileCommands.letGo(VersionReason::LetGoByExit);
         event->accept();
-    else
+    } else
         event->ignore();
 }

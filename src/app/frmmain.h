@@ -33,7 +33,7 @@ private:
     void createControls();
     SlotBox *createSlotBox(int slot, const QRect &place);
     QAction *createAction(
-            const char *name, const QString &caption, QKeyCombination shortcut, bool enabled);
+            const char *name, const QString &caption, const QKeySequence &shortcut, bool enabled);
     void createActions();
     void createMenus();
     void followEditor();
@@ -44,6 +44,7 @@ private:
     void showSlots(const PedSlots &texts);
     void markUnknownModel(SlotBox *box);
     void enableEditing();
+    void showEarlierVersions();
     bool mayQuit();
 
     Editor &m_editor;
@@ -58,6 +59,7 @@ private:
     QAction *m_mnusave = nullptr;
     QAction *m_mnusaveas = nullptr;
     QAction *m_mnurestore = nullptr;
+    QAction *m_mnuversions = nullptr;
     QAction *m_mnuclose = nullptr;
     QAction *m_mnuundo = nullptr;
     QAction *m_mnuredo = nullptr;

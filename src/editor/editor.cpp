@@ -18,6 +18,7 @@ Editor::Editor(QObject *parent) : QObject(parent)
 {
     connect(&m_history, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit modifiedChanged(!clean); });
+    connect(&m_history, &QUndoStack::indexChanged, this, &Editor::documentChanged);
 }
 
 Editor::~Editor()
@@ -48,6 +49,11 @@ void Editor::openDocument(AreaTable table, GameModels models)
 void Editor::markSaved()
 {
     m_history.setClean();
+}
+
+void Editor::markUnsaved()
+{
+    m_history.resetClean();
 }
 
 void Editor::setSaveAvailable(bool available)

@@ -36,6 +36,8 @@ public:
     void openDocument(AreaTable table, GameModels models = {});
     // The document as it stands has been written.
     void markSaved();
+    // The document differs from its file, and no undo takes it back to it.
+    void markUnsaved();
     void setSaveAvailable(bool available);
 
     // Selects the area at a list position and shows it, also when it was
@@ -63,6 +65,8 @@ signals:
     void damagedArea(const QString &name, const QString &modelList);
     void slotsShown(const PedSlots &texts);
     void modifiedChanged(bool modified);
+    // A step of the history was done, undone or redone.
+    void documentChanged();
     void documentOpened();
     void saveAvailableChanged(bool available);
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -25,13 +26,6 @@ bool ask(Dialogs &dialogs, const QString &question, const QString &title)
 {
     return dialogs.message(question, title, MessageIcon::Warning, MessageButtons::YesNoDefaultNo)
             == Answer::Yes;
-}
-
-// Loading replaces the document: unsaved changes go only when the user says so.
-bool mayDropChanges(const Editor &editor, Dialogs &dialogs)
-{
-    return !editor.isModified()
-            || ask(dialogs, tr("Unsaved changes have been made. Really Load?"), tr("Really Load?"));
 }
 
 // A failure's description, naming the path tried when it is another than the
@@ -77,9 +71,9 @@ std::optional<QByteArray> writableBytes(
 
 // Another program (a mod installer, a text editor, Restore BackUp) may have
 // replaced the file since it was read; the user decides which version stays.
-bool mayOverwrite(const DocumentFile &file, const FileCheck &check, Dialogs &dialogs)
+bool mayOverwrite(const DocumentFile &file, bool changed, Dialogs &dialogs)
 {
-    return !check.changed
+    return !changed
             || ask(dialogs,
                     tr("'%1' has been changed by another program since Varnel read it. Overwrite "
                        "it?")
@@ -100,11 +94,54 @@ bool mayReplace(const QString &path, Dialogs &dialogs)
                     tr("Save As..."));
 }
 
+// A question may stand open for minutes. Right before the write the file at
+// path is looked at again; while it has changed since it was last seen, the
+// question about it comes again.
+bool stillMayWrite(const QString &path, FileStamp seen, const std::function<bool()> &askAgain)
+{
+    for (FileCheck look = checkFile(path, seen); look.changed; look = checkFile(path, seen)) {
+        if (!askAgain())
+            return false;
+        seen = look.now;
+    }
+    return true;
+}
+
+// Where an earlier version belongs: its file, opened as a file.
+GameFileLocation locationOf(const KeptVersion &version)
+{
+    const QString shown = QDir::toNativeSeparators(version.file);
+    return {version.file, shown, true, gameFolderAboveData(shown).value_or(QString())};
+}
+
 } // namespace
 
-FileCommands::FileCommands(Editor &editor, const Platform &platform)
-    : m_editor(editor), m_platform(platform)
+FileCommands::FileCommands(Editor &editor, const Platform &platform, VersionHistory &versions)
+    : m_editor(editor),
+      m_platform(platform),
+      m_versions(versions),
+      m_keptCopies(versions),
+      m_editingKeeper(editor, m_file, versions)
 { }
+
+// Loading replaces the document: unsaved changes go only when the user says
+// so, and are kept as a version then.
+bool FileCommands::mayLetGo()
+{
+    if (m_editor.isModified()
+            && !ask(*m_platform.dialogs, tr("Unsaved changes have been made. Really Load?"),
+                    tr("Really Load?")))
+        return false;
+    letGo(VersionReason::LetGoByLoad);
+    return true;
+}
+
+void FileCommands::letGo(VersionReason reason)
+{
+    // The user has said Yes already: a copy that cannot be kept stops nothing.
+    if (m_editor.isModified())
+        m_versions.keep(m_file.path, bytesToKeep(m_editor.table()), reason);
+}
 
 // What the prompts offer: the game of the last load, else the first install found.
 QString FileCommands::offeredGame() const
@@ -125,6 +162,21 @@ QString FileCommands::offeredRestoreFolder() const
     return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
+void FileCommands::showReadFailure(
+        const QString &error, const QString &shownPath, const QString &path)
+{
+    m_platform.dialogs->message(
+            tr("An error occured, the error was: %1.").arg(describeFailure(error, shownPath, path)),
+            ProgramTitle, MessageIcon::None, MessageButtons::Ok);
+}
+
+void FileCommands::open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp)
+{
+    m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
+    m_editor.openDocument(std::move(table), GameModels::beside(location.path));
+    m_platform.settings->setRememberedGame(location.rememberedText());
+}
+
 void FileCommands::read(const QString &typed)
 {
     const GameFileLocation location = locateGameFile(typed, m_platform.folders);
@@ -133,20 +185,15 @@ void FileCommands::read(const QString &typed)
     FileStamp stamp;
     ReadResult read = readPedgrpFile(location.path, &stamp);
     if (!read.ok()) {
-        m_platform.dialogs->message(
-                tr("An error occured, the error was: %1.")
-                        .arg(describeFailure(read.error, location.shownPath, location.path)),
-                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
+        showReadFailure(read.error, location.shownPath, location.path);
         return;
     }
-    m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
-    m_editor.openDocument(std::move(read.table), GameModels::beside(location.path));
-    m_platform.settings->setRememberedGame(location.rememberedText());
+    open(location, std::move(read.table), stamp);
 }
 
 void FileCommands::load()
 {
-    if (!mayDropChanges(m_editor, *m_platform.dialogs))
+    if (!mayLetGo())
         return;
     const QString typed
             = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
@@ -157,7 +204,7 @@ void FileCommands::load()
 
 void FileCommands::openPath(const QString &typed)
 {
-    if (mayDropChanges(m_editor, *m_platform.dialogs))
+    if (mayLetGo())
         read(typed);
 }
 
@@ -169,10 +216,13 @@ void FileCommands::save()
     const std::optional<QByteArray> bytes = writableBytes(m_editor, dialogs, m_file.shownPath);
     if (!bytes)
         return;
-    const FileCheck check = checkFile(m_file.path, m_file.stamp);
-    if (!mayOverwrite(m_file, check, dialogs) || !gameMayReadIt(m_editor, dialogs))
+    const FileCheck look = checkFile(m_file.path, m_file.stamp);
+    if (!mayOverwrite(m_file, look.changed, dialogs) || !gameMayReadIt(m_editor, dialogs)
+            || !stillMayWrite(
+                    m_file.path, look.now, [&] { return mayOverwrite(m_file, true, dialogs); }))
         return;
-    const QString error = m_keptCopies.replaceFile(m_file.path, *bytes, check.bytes());
+    const QString error
+            = m_keptCopies.replaceFile(m_file.path, *bytes, VersionReason::ReplacedBySave);
     if (!error.isEmpty()) {
         showSavingFailed(
                 dialogs, m_file.shownPath, describeFailure(error, m_file.shownPath, m_file.path));
@@ -201,9 +251,11 @@ void FileCommands::saveAs()
     if (!bytes)
         return;
     const QString path = resolvePath(typed, m_platform.folders);
-    if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs))
+    const FileStamp asked = readFileWhole(path).stamp;
+    if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs)
+            || !stillMayWrite(path, asked, [&] { return mayReplace(path, dialogs); }))
         return;
-    const QString error = m_keptCopies.replaceFile(path, *bytes);
+    const QString error = m_keptCopies.replaceFile(path, *bytes, VersionReason::ReplacedBySaveAs);
     if (!error.isEmpty()) {
         showSavingFailed(dialogs, typed, describeFailure(error, typed, path));
         return;
@@ -221,8 +273,9 @@ void FileCommands::restoreBackup()
     if (typed.isEmpty())
         return;
     const GameFileLocation target = gameFileIn(typed, m_platform.folders);
-    const QString error = m_keptCopies.copyFile(
-            m_platform.shippedFilesFolder + QStringLiteral("/backup.file"), target.path);
+    const QString error
+            = m_keptCopies.copyFile(m_platform.shippedFilesFolder + QStringLiteral("/backup.file"),
+                    target.path, VersionReason::ReplacedByRestoreBackup);
     if (!error.isEmpty()) {
         m_platform.dialogs->message(
                 tr("An error occured during the backup process, the error was '%1.'")
@@ -232,4 +285,19 @@ void FileCommands::restoreBackup()
     }
     m_platform.dialogs->message(tr("Backup file 'pedgrp.dat' restored."), tr("Completed."),
             MessageIcon::Information, MessageButtons::Ok);
+}
+
+void FileCommands::openVersion(const KeptVersion &version)
+{
+    if (!mayLetGo())
+        return;
+    const GameFileLocation location = locationOf(version);
+    ReadResult read = readPedgrpFile(version.entryPath);
+    if (!read.ok()) {
+        showReadFailure(read.error, location.shownPath, location.path);
+        return;
+    }
+    // Save asks about the file only when it changes after this.
+    open(location, std::move(read.table), readFileWhole(location.path).stamp);
+    m_editor.markUnsaved();
 }

@@ -1,21 +1,27 @@
 #pragma once
 
+#include "file/editingkeeper.h"
 #include "file/pedgrpfile.h"
 #include "platform/platform.h"
 #include "storage/keptcopies.h"
+#include "storage/versionhistory.h"
+
+#include "gamefolders/gamepaths.h"
 
 #include <QString>
 
 class Editor;
 
 // The commands of the File menu. They keep what belongs to the file on disk:
-// where the open document came from and the copies this run has kept.
+// where the open document came from, the copies this run has kept and the
+// earlier versions of the files it replaced or let go.
 class FileCommands
 {
 public:
-    FileCommands(Editor &editor, const Platform &platform);
+    FileCommands(Editor &editor, const Platform &platform, VersionHistory &versions);
 
     const DocumentFile &file() const { return m_file; }
+    const VersionHistory &versions() const { return m_versions; }
 
     // Asks for a game folder or a pedgrp.dat file and reads it; the open
     // document stays as it is unless the whole file could be read.
@@ -29,14 +35,25 @@ public:
     void saveAs();
     // Copies the shipped backup.file over data/pedgrp.dat of a typed game folder.
     void restoreBackup();
+    // Loads the bytes of an earlier version as a document of the version's
+    // file that differs from it, asking first when that would drop unsaved changes.
+    void openVersion(const KeptVersion &version);
+    // The user lets the document go: a modified one is kept as a version of
+    // its file, as far as that can be done.
+    void letGo(VersionReason reason);
 
 private:
+    bool mayLetGo();
     void read(const QString &typed);
+    void showReadFailure(const QString &error, const QString &shownPath, const QString &path);
+    void open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp);
     QString offeredGame() const;
     QString offeredRestoreFolder() const;
 
     Editor &m_editor;
     Platform m_platform;
     DocumentFile m_file;
+    VersionHistory &m_versions;
     KeptCopies m_keptCopies;
+    EditingKeeper m_editingKeeper;
 };

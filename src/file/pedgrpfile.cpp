@@ -1,5 +1,7 @@
 #include "file/pedgrpfile.h"
 
+#include "format/areawriter.h"
+
 #include <QCoreApplication>
 
 ReadResult readPedgrpFile(const QString &path, FileStamp *stamp)
@@ -17,4 +19,9 @@ ReadResult readPedgrpFile(const QString &path, FileStamp *stamp)
     if (stamp)
         *stamp = file.stamp;
     return readAreaTable(file.bytes);
+}
+
+QByteArray bytesToKeep(const AreaTable &table)
+{
+    return composeFile(table).toLatin1();
 }

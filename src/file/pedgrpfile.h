@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/areareader.h"
+#include "format/areatable.h"
 #include "storage/filestamp.h"
 
 #include <QString>
@@ -22,3 +23,7 @@ struct DocumentFile
 // Reads the file at path (a path on this system) and fills stamp with what
 // was read. An empty file is an error.
 ReadResult readPedgrpFile(const QString &path, FileStamp *stamp = nullptr);
+
+// The document as Save writes it, for the copies kept of a document that is
+// not saved; a character the file cannot hold becomes "?" there.
+QByteArray bytesToKeep(const AreaTable &table);

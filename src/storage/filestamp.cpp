@@ -53,10 +53,12 @@ FileContents readFileWhole(const QString &path)
 
 FileCheck checkFile(const QString &path, const FileStamp &stamp)
 {
-    FileContents now = readFileWhole(path);
-    FileCheck check;
-    check.changed = now.stamp != stamp;
-    if (now.error.isEmpty())
-        check.currentBytes = std::move(now.bytes);
-    return check;
+    const QFileInfo info(path);
+    if (stamp.exists && info.isFile() && info.size() == stamp.size
+            && info.lastModified() == stamp.modified)
+        return {false, stamp};
+    const FileStamp now = readFileWhole(path).stamp;
+    const bool sameBytes = now.exists == stamp.exists
+            && (!now.exists || (now.size == stamp.size && now.hash == stamp.hash));
+    return {!sameBytes, now};
 }

@@ -4,8 +4,6 @@
 #include <QDateTime>
 #include <QString>
 
-#include <optional>
-
 class QFileDevice;
 
 // What a file on disk was when this program last read or wrote it, so that a
@@ -42,14 +40,14 @@ FileContents readFileWhole(const QString &path);
 
 struct FileCheck
 {
-    // Differs in existence, size, time or bytes from the stamp.
+    // Holds other bytes than the stamp says, or is there when it was not, or
+    // the other way round. The time alone changes nothing.
     bool changed = false;
-    // The bytes there now, when a regular file could be read there.
-    std::optional<QByteArray> currentBytes;
-
-    const QByteArray *bytes() const { return currentBytes ? &*currentBytes : nullptr; }
+    // What the file is now.
+    FileStamp now;
 };
 
-// Compares the file at path now with stamp, reading it once; a file that has
-// disappeared or can no longer be read counts as changed.
+// Compares the file at path now with stamp. The bytes are read only when its
+// size or time differ from the stamp's; a file that has disappeared or can no
+// longer be read counts as not there.
 FileCheck checkFile(const QString &path, const FileStamp &stamp);

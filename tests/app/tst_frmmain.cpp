@@ -63,7 +63,7 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
     const QList<QPair<QString, QStringList>> expected{
             {"&File",
                     {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
-                            "Restore BackUp|Ctrl+B", "-", "Exit|Ctrl+E"}},
+                            "Restore BackUp|Ctrl+B", "Earlier Versions...|", "-", "Exit|Ctrl+E"}},
             {"&Edit", {"&Undo|Ctrl+Z", "&Redo|" + redoKeys}},
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
@@ -86,8 +86,8 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
 
 void TestFrmMain::onlyLoadRestoreExitAndHelpWorkAtStart()
 {
-    for (QAction *on : {action("mnuload"), action("mnurestore"), action("mnuclose"),
-                 action("mnureadme"), action("mnuinfo"), action("mnusite")})
+    for (QAction *on : {action("mnuload"), action("mnurestore"), action("mnuversions"),
+                 action("mnuclose"), action("mnureadme"), action("mnuinfo"), action("mnusite")})
         QVERIFY2(on->isEnabled(), qPrintable(on->text()));
     for (QAction *off :
             {action("mnusave"), action("mnusaveas"), action("mnusetarea"), action("mnusetliberty"),

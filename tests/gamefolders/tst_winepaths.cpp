@@ -243,8 +243,9 @@ void TestWinePaths::defaultTextLoadsTheGameFromThePrefix()
     writeFile(root(QStringLiteral("prefix/drive_c/") + GameFile),
             areaLine("MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01", "Harbour"));
     FakePlatform fake;
+    VersionHistory versions(root(QStringLiteral("versions-data")));
     Editor editor;
-    FileCommands files(editor, fake.platform());
+    FileCommands files(editor, fake.platform(), versions);
     fake.dialogs.inputAnswers = {defaultText};
 
     files.load();

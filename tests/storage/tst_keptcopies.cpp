@@ -9,12 +9,14 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray Before = QByteArrayLiteral("# before this run\r\n");
 const QByteArray First = QByteArrayLiteral("# first save\r\n");
 const QByteArray Second = QByteArrayLiteral("# second save\r\n");
-const QByteArray Checked = QByteArrayLiteral("# as the check read it\r\n");
+const QByteArray HandMade = QByteArrayLiteral("# a copy made by hand\r\n");
 
 QStringList entries(const QString &folder)
 {
@@ -32,12 +34,12 @@ private slots:
 
     void keepsTheFileAsItWasBeforeTheRun_data();
     void keepsTheFileAsItWasBeforeTheRun();
-    void copyThatCannotBeMadeLeavesTheFile_data();
-    void copyThatCannotBeMadeLeavesTheFile();
+    void bakRules_data();
+    void bakRules();
 
 private:
-    // One replacement of target as Save (replaceFile, with the bytes its check
-    // read when "checked") or Restore BackUp (copyFile) makes it.
+    // One replacement of target as Save (replaceFile) or Restore BackUp
+    // (copyFile) makes it.
     QString replace(const QString &how, const QByteArray &bytes, const QString &target);
 
     std::unique_ptr<QTemporaryDir> m_tmp;
@@ -45,7 +47,8 @@ private:
     QString m_target;
     QString m_copy;
     QString m_link; // another spelling of the target
-    KeptCopies m_kept;
+    std::unique_ptr<VersionHistory> m_versions;
+    std::unique_ptr<KeptCopies> m_kept;
 };
 
 void TestKeptCopies::init()
@@ -58,7 +61,8 @@ void TestKeptCopies::init()
     m_copy = m_target + QStringLiteral(".bak");
     m_link = m_tmp->filePath(QStringLiteral("link.dat"));
     QVERIFY(QFile::link(m_target, m_link));
-    m_kept = KeptCopies();
+    m_versions = std::make_unique<VersionHistory>(m_tmp->filePath(QStringLiteral("versions-data")));
+    m_kept = std::make_unique<KeptCopies>(*m_versions);
 }
 
 QString TestKeptCopies::replace(const QString &how, const QByteArray &bytes, const QString &target)
@@ -66,9 +70,9 @@ QString TestKeptCopies::replace(const QString &how, const QByteArray &bytes, con
     if (how == QLatin1String("restore")) {
         const QString backup = m_tmp->filePath(QStringLiteral("backup.file"));
         writeFile(backup, bytes);
-        return m_kept.copyFile(backup, target);
+        return m_kept->copyFile(backup, target, VersionReason::ReplacedByRestoreBackup);
     }
-    return m_kept.replaceFile(target, bytes, how == QLatin1String("checked") ? &Checked : nullptr);
+    return m_kept->replaceFile(target, bytes, VersionReason::ReplacedBySave);
 }
 
 // The file there before the run (none when null), a copy left by an earlier
@@ -83,7 +87,6 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun_data()
     QTest::newRow("save") << "save" << Before << false << Before;
     QTest::newRow("restore") << "restore" << Before << false << Before;
     QTest::newRow("a copy from an earlier run is replaced") << "save" << Before << true << Before;
-    QTest::newRow("the bytes the check read are kept") << "checked" << Before << false << Checked;
     QTest::newRow("a file made in this run gets no copy")
             << "save" << QByteArray() << false << QByteArray();
 }
@@ -107,31 +110,54 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
     QVERIFY(!QFileInfo::exists(m_link + QStringLiteral(".bak")));
 }
 
-void TestKeptCopies::copyThatCannotBeMadeLeavesTheFile_data()
+// What lies at <file>.bak before the first Save: a copy made by hand is kept as
+// a version first; a link or something other than a file is left alone and no
+// copy is made, while the file's own version is kept all the same.
+void TestKeptCopies::bakRules_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("save") << "save";
-    QTest::newRow("restore") << "restore";
+    QTest::addColumn<QString>("bak");
+    QTest::addColumn<bool>("copyMade");
+    QTest::newRow("a file made by hand") << "file" << true;
+    QTest::newRow("a link to a file elsewhere") << "link" << false;
+    QTest::newRow("a dangling link") << "dangling" << false;
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("a named pipe") << "pipe" << false;
 }
 
-void TestKeptCopies::copyThatCannotBeMadeLeavesTheFile()
+void TestKeptCopies::bakRules()
 {
-    QFETCH(QString, how);
+    QFETCH(QString, bak);
+    QFETCH(bool, copyMade);
     writeFile(m_target, Before);
-    // A folder in the place of the copy stops its writing, for root too.
-    QVERIFY(QDir().mkpath(m_copy));
+    const QString elsewhere = m_tmp->filePath(QStringLiteral("elsewhere.txt"));
+    if (bak == QLatin1String("file"))
+        writeFile(m_copy, HandMade);
+    if (bak == QLatin1String("link"))
+        writeFile(elsewhere, HandMade);
+    if (bak == QLatin1String("link") || bak == QLatin1String("dangling"))
+        QVERIFY(QFile::link(elsewhere, m_copy));
+    if (bak == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(m_copy));
+    if (bak == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(m_copy).constData(), 0600), 0);
 
-    const QString error = replace(how, First, m_target);
-    QVERIFY2(error.startsWith(
-                     QStringLiteral("the old file could not be kept as 'pedgrp.dat.bak' (")),
-            qPrintable(error));
-    QCOMPARE(readFile(m_target), Before);
-    QCOMPARE(entries(m_data), (QStringList{"pedgrp.dat", "pedgrp.dat.bak"}));
+    QCOMPARE(replace(QStringLiteral("save"), First, m_target), QString());
 
-    // Nothing was replaced, so the copy is still due once it can be made.
-    QVERIFY(QDir(m_copy).removeRecursively());
-    QCOMPARE(replace(how, First, m_target), QString());
-    QCOMPARE(readFile(m_copy), Before);
+    QCOMPARE(readFile(m_target), First);
+    QStringList kept;
+    for (const KeptVersion &version : m_versions->versions())
+        kept << QFileInfo(version.file).fileName() + u' ' + readFile(version.entryPath);
+    QStringList expected{QStringLiteral("pedgrp.dat ") + Before};
+    if (bak == QLatin1String("file"))
+        expected << QStringLiteral("pedgrp.dat.bak ") + HandMade;
+    kept.sort();
+    QCOMPARE(kept, expected);
+    QCOMPARE(QFileInfo(m_copy).isFile() && !QFileInfo(m_copy).isSymLink(), copyMade);
+    if (copyMade)
+        QCOMPARE(readFile(m_copy), Before);
+    QCOMPARE(QFileInfo::exists(elsewhere), bak == QLatin1String("link"));
+    if (bak == QLatin1String("link"))
+        QCOMPARE(readFile(elsewhere), HandMade);
 }
 
 QTEST_GUILESS_MAIN(TestKeptCopies)

@@ -207,7 +207,8 @@ void TestSaveFile::readOnlyFolderKeepsTheOldFile()
     writeFile(folder + QStringLiteral("/pedgrp.dat"), OldBytes);
     writeFile(tmp.filePath(QStringLiteral("backup.file")), NewBytes);
     const QString backup = tmp.filePath(QStringLiteral("backup.file"));
-    VERIFY_CHILD_REPORT(runInChild([&folder, &backup]() -> QString {
+    VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
+    VERIFY_CHILD_REPORT(runInChild([&folder, &backup, &versions]() -> QString {
         const QString refused = enterPrivateMountNamespace();
         if (!refused.isEmpty())
             return refused;
@@ -221,7 +222,9 @@ void TestSaveFile::readOnlyFolderKeepsTheOldFile()
         const QString target = folder + QStringLiteral("/pedgrp.dat");
         QString failure = checkOldFileKept(folder, writeFileSafely(target, NewBytes));
         if (failure.isEmpty())
-            failure = checkOldFileKept(folder, KeptCopies().copyFile(backup, target));
+            failure = checkOldFileKept(folder,
+                    KeptCopies(versions).copyFile(
+                            backup, target, VersionReason::ReplacedByRestoreBackup));
         return failure;
     }));
 }
@@ -234,7 +237,9 @@ void TestSaveFile::copiesOverTheTarget()
     writeFile(source, NewBytes);
     writeFile(target, OldBytes);
 
-    QCOMPARE(KeptCopies().copyFile(source, target), QString());
+    VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
+    QCOMPARE(KeptCopies(versions).copyFile(source, target, VersionReason::ReplacedByRestoreBackup),
+            QString());
     QCOMPARE(readFile(target), NewBytes);
     QCOMPARE(readFile(source), NewBytes);
     QCOMPARE(QDir(tmp.filePath(QStringLiteral("game/data"))).entryList(QDir::Files | QDir::Hidden),
@@ -263,7 +268,11 @@ void TestSaveFile::copyFailureLeavesTheTarget()
     writeFile(tmp.filePath(QStringLiteral("backup.file")), NewBytes);
     writeFile(tmp.filePath(QStringLiteral("data/pedgrp.dat")), OldBytes);
 
-    QVERIFY(!KeptCopies().copyFile(tmp.filePath(source), tmp.filePath(target)).isEmpty());
+    VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
+    QVERIFY(!KeptCopies(versions)
+                     .copyFile(tmp.filePath(source), tmp.filePath(target),
+                             VersionReason::ReplacedByRestoreBackup)
+                     .isEmpty());
     QCOMPARE(checkOldFileKept(tmp.filePath(QStringLiteral("data")), QStringLiteral("failed")),
             QString());
     QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("nodata"))));

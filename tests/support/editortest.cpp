@@ -29,8 +29,10 @@ bool EditorTest::createEditor()
     m_fake->shippedFilesFolder = path(QStringLiteral("program"));
     // No game installed for the user, whatever this machine holds.
     m_fake->folders = {path(QStringLiteral("home")), path(QStringLiteral("home/.wine"))};
+    m_dataDir = std::make_unique<QTemporaryDir>();
+    m_versions = std::make_unique<VersionHistory>(m_dataDir->path());
     m_editor = std::make_unique<Editor>();
-    m_files = std::make_unique<FileCommands>(*m_editor, m_fake->platform());
+    m_files = std::make_unique<FileCommands>(*m_editor, m_fake->platform(), *m_versions);
     m_window = std::make_unique<FrmMain>(*m_editor, *m_files, m_fake->platform());
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window.get());
@@ -41,6 +43,8 @@ void EditorTest::destroyEditor()
     m_window.reset();
     m_files.reset();
     m_editor.reset();
+    m_versions.reset();
+    m_dataDir.reset();
     m_fake.reset();
     m_dir.reset();
 }

@@ -45,6 +45,9 @@ protected:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakePlatform> m_fake;
+    // Its data folder is a temporary folder of its own.
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<VersionHistory> m_versions;
     std::unique_ptr<Editor> m_editor;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<FrmMain> m_window;

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QLockFile;
+
+// Why a version of a file was kept.
+enum class VersionReason {
+    ReplacedBySave,
+    ReplacedBySaveAs,
+    ReplacedByRestoreBackup,
+    ReplacedByBakCopy,
+    LetGoByExit,
+    LetGoByLoad,
+    KeptWhileEditing,
+};
+
+// One earlier version of a file, kept in the data folder.
+struct KeptVersion
+{
+    // The file it is a version of, as a path on this system.
+    QString file;
+    QDateTime when;
+    VersionReason reason = VersionReason::ReplacedBySave;
+    qint64 size = 0;
+    // Where its bytes lie.
+    QString entryPath;
+};
+
+// Earlier versions of the files this program replaced or let go, kept in a
+// data folder of its own, never beside the files. Each file keeps its newest
+// MaxVersions versions.
+//
+// Besides, each run keeps one entry of the document while it is being edited.
+// A lock held for the run's whole time tells a run that is still going from one
+// that ended without removing its entry (a crash, a kill, a power cut).
+class VersionHistory
+{
+public:
+    static constexpr int MaxVersions = 100;
+
+    // The folder is made when the first version is kept.
+    explicit VersionHistory(QString dataFolder = defaultDataFolder());
+    ~VersionHistory();
+    VersionHistory(const VersionHistory &) = delete;
+    VersionHistory &operator=(const VersionHistory &) = delete;
+
+    // The user's data folder for this program (~/.local/share/Varnel on Linux).
+    static QString defaultDataFolder();
+
+    // Keeps bytes as a version of file, unless the newest version kept of it
+    // holds the same bytes. Returns the failure's description, or the empty text.
+    QString keep(const QString &file, const QByteArray &bytes, VersionReason reason);
+
+    // Every version of every file, newest first.
+    QList<KeptVersion> versions() const;
+
+    // Replaces this run's entry of the document being edited; shownPath names
+    // the file in messages.
+    QString keepWhileEditing(
+            const QString &file, const QString &shownPath, const QByteArray &bytes);
+    // Removes this run's entry, if there is one.
+    void dropWhileEditing();
+    // Turns the entries of runs that ended without removing them into
+    // versions; returns the files they belong to, as their messages name them.
+    QStringList recoverEndedRuns();
+
+private:
+    QString versionsFolder() const;
+    QString editingFolder() const;
+    QString runFolder() const;
+    QString recover(const QString &runFolder);
+
+    QString m_dataFolder;
+    QString m_runId;
+    std::unique_ptr<QLockFile> m_runLock;
+};
