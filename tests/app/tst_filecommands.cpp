@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 #include "file/filecommands.h"
+#include "file/pedgrpfile.h"
 #include "gamereading/gamecheck.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
@@ -54,6 +55,8 @@ private slots:
 
     void saveAsksWhenTheFileChangedOnDisk_data();
     void saveAsksWhenTheFileChangedOnDisk();
+    void aChangeDuringAQuestionIsLookedAtAgain_data();
+    void aChangeDuringAQuestionIsLookedAtAgain();
     void theFirstSaveKeepsACopyAndLaterSavesLeaveIt();
     void gameCheckNoWritesNothing_data();
     void gameCheckNoWritesNothing();
@@ -568,6 +571,76 @@ void TestFileCommands::saveAsksWhenTheFileChangedOnDisk()
     QCOMPARE(m_fake->dialogs.messages, QList{changedOnDisk(gameFile)});
     QCOMPARE(readFile(gameFile), onDisk);
     QVERIFY(m_editor->isModified());
+}
+
+// While the Game Check question is open another program changes the target
+// ("bytes", "touch": only its time, "appears": it makes it). The question about
+// it comes again for a change of bytes only, is answered with "overwrite", and
+// the bytes replaced are those on disk at the write.
+void TestFileCommands::aChangeDuringAQuestionIsLookedAtAgain_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<QStringList>("titles");
+    const QString check = GameCheckTitle;
+    QTest::newRow("Save, other bytes, overwritten")
+            << "save"
+            << "bytes" << true << QStringList{check, "Save"};
+    QTest::newRow("Save, other bytes, kept") << "save"
+                                             << "bytes" << false << QStringList{check, "Save"};
+    QTest::newRow("Save, touched") << "save"
+                                   << "touch" << true << QStringList{check};
+    QTest::newRow("Save As, the target appears")
+            << "saveas"
+            << "appears" << false << QStringList{check, "Save As..."};
+    QTest::newRow("Save As, the target changes after its question")
+            << "saveas"
+            << "bytes" << true << QStringList{"Save As...", check, "Save As..."};
+}
+
+void TestFileCommands::aChangeDuringAQuestionIsLookedAtAgain()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, change);
+    QFETCH(bool, overwrite);
+    QFETCH(QStringList, titles);
+    const QString game = loadGame(threeAreas());
+    const bool save = command == QLatin1String("save");
+    const QString target = save ? game + QStringLiteral("/data/pedgrp.dat") : path("other.dat");
+    if (!save && change != QLatin1String("appears"))
+        writeFile(target, OtherBytes);
+    const QByteArray before = readFile(target);
+    editFirstSlot(QStringLiteral("pimp"));
+    const QByteArray document = bytesToKeep(m_editor->table());
+    const QByteArray changed = QByteArrayLiteral("# another program's change\r\n");
+    m_fake->dialogs.passedQuestions.clear();
+    m_fake->dialogs.onMessage = [&](const ShownMessage &shown) {
+        if (shown.title != GameCheckTitle)
+            return;
+        if (change == QLatin1String("touch")) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(
+                    QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        } else {
+            writeFile(target, changed);
+        }
+    };
+    m_fake->dialogs.messageAnswers = QList<Answer>(titles.size() - 1, Answer::Yes)
+            << (overwrite ? Answer::Yes : Answer::No);
+    m_fake->dialogs.inputAnswers << target;
+
+    save ? m_files->save() : m_files->saveAs();
+
+    QStringList asked;
+    for (const ShownMessage &shown : std::as_const(m_fake->dialogs.messages))
+        asked << shown.title;
+    QCOMPARE(asked, overwrite ? titles << SavedTitle : titles);
+    const QByteArray replaced = change == QLatin1String("touch") ? before : changed;
+    QCOMPARE(readFile(target), overwrite ? document : replaced);
+    if (overwrite)
+        QCOMPARE(readFile(m_versions->versions().first().entryPath), replaced);
 }
 
 void TestFileCommands::theFirstSaveKeepsACopyAndLaterSavesLeaveIt()
