@@ -289,10 +289,11 @@ void FileCommands::restoreBackup()
 
 void FileCommands::openVersion(const KeptVersion &version)
 {
+    // Read first: keeping the document let go may remove the oldest version.
+    ReadResult read = readPedgrpFile(version.entryPath);
     if (!mayLetGo())
         return;
     const GameFileLocation location = locationOf(version);
-    ReadResult read = readPedgrpFile(version.entryPath);
     if (!read.ok()) {
         showReadFailure(read.error, location.shownPath, location.path);
         return;
