@@ -125,7 +125,7 @@ QString FileCommands::offeredRestoreFolder() const
     return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
-void FileCommands::read(const QString &typed)
+void FileCommands::loadFrom(const QString &typed)
 {
     const GameFileLocation location = locateGameFile(typed, m_platform.folders);
     // The file is read whole into a table of its own: the open document stays
@@ -152,13 +152,13 @@ void FileCommands::load()
             = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
                     tr("Enter Directory"), offeredGame(), Completion::Paths);
     if (!typed.isEmpty())
-        read(typed);
+        loadFrom(typed);
 }
 
 void FileCommands::openPath(const QString &typed)
 {
     if (mayDropChanges(m_editor, *m_platform.dialogs))
-        read(typed);
+        loadFrom(typed);
 }
 
 void FileCommands::save()

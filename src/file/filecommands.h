@@ -15,7 +15,7 @@ class FileCommands
 public:
     FileCommands(Editor &editor, const Platform &platform);
 
-    const DocumentFile &file() const { return m_file; }
+    const DocumentFile &documentFile() const { return m_file; }
 
     // Asks for a game folder or a pedgrp.dat file and reads it; the open
     // document stays as it is unless the whole file could be read.
@@ -31,7 +31,7 @@ public:
     void restoreBackup();
 
 private:
-    void read(const QString &typed);
+    void loadFrom(const QString &typed);
     QString offeredGame() const;
     QString offeredRestoreFolder() const;
 
