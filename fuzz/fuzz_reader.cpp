@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the reader as a pedgrp.dat and checks what a user
 // relies on: nothing the reader keeps is lost or changed by writing it and
-// reading it again, and nothing lies outside the listed areas.
+// reading it again, and a file never gives more than 100 areas.
 
 #include "format/areareader.h"
-#include "format/areatable.h"
+#include "format/areawriter.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -54,7 +54,7 @@ void checkRoundTrip(const AreaTable &table)
         const int area = written[readBack - 1];
         if (readBack > again.table.areas.size())
             fail("an area was lost", area);
-        if (again.table.areas[readBack - 1] != table.areas[area - 1])
+        if (!(again.table.areas[readBack - 1] == table.areas[area - 1]))
             fail("an area changed", area);
     }
     if (written.size() != again.table.areas.size())

@@ -177,7 +177,7 @@ void FileCommands::open(const GameFileLocation &location, AreaTable table, const
     m_platform.settings->setRememberedGame(location.rememberedText());
 }
 
-void FileCommands::read(const QString &typed)
+void FileCommands::loadFrom(const QString &typed)
 {
     const GameFileLocation location = locateGameFile(typed, m_platform.folders);
     // The file is read whole into a table of its own: the open document stays
@@ -199,13 +199,13 @@ void FileCommands::load()
             = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
                     tr("Enter Directory"), offeredGame(), Completion::Paths);
     if (!typed.isEmpty())
-        read(typed);
+        loadFrom(typed);
 }
 
 void FileCommands::openPath(const QString &typed)
 {
     if (mayLetGo())
-        read(typed);
+        loadFrom(typed);
 }
 
 void FileCommands::save()

@@ -20,7 +20,7 @@ class FileCommands
 public:
     FileCommands(Editor &editor, const Platform &platform, VersionHistory &versions);
 
-    const DocumentFile &file() const { return m_file; }
+    const DocumentFile &documentFile() const { return m_file; }
     const VersionHistory &versions() const { return m_versions; }
 
     // Asks for a game folder or a pedgrp.dat file and reads it; the open
@@ -44,7 +44,7 @@ public:
 
 private:
     bool mayLetGo();
-    void read(const QString &typed);
+    void loadFrom(const QString &typed);
     void showReadFailure(const QString &error, const QString &shownPath, const QString &path);
     void open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp);
     QString offeredGame() const;

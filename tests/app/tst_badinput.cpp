@@ -152,7 +152,7 @@ private:
 // All that a user sees of the document and all that Save would write.
 QStringList TestBadInput::windowState() const
 {
-    QStringList state{composeFile(m_editor->table()), m_files->file().gameDirectory,
+    QStringList state{composeFile(m_editor->table()), m_files->documentFile().gameDirectory,
             QString::number(m_editor->isModified()), QString::number(m_editor->selectedArea()),
             frameeditor()->title(), QString::number(action("mnusave")->isEnabled())};
     for (int position = 0; position < cmbareas()->count(); ++position)

@@ -92,7 +92,7 @@ void TestEarlierVersions::openBringsAVersionBackAsAnUnsavedDocument()
 
     QCOMPARE(m_fake->dialogs.messages, QList<ShownMessage>{ReallyLoad});
     QCOMPARE(bytesToKeep(m_editor->table()), loadedAsWritten);
-    QCOMPARE(m_files->file().path, file);
+    QCOMPARE(m_files->documentFile().path, file);
     QVERIFY(m_editor->isModified() && m_window->isWindowModified());
     QVERIFY(!m_editor->history().canUndo());
     QVERIFY(action("mnusave")->isEnabled());

@@ -114,7 +114,7 @@ void TestLoadAndEdit::loadAcceptsTheFolderWithOrWithoutSeparator()
     const QString folder = makeGameFolder(m_dir->path(), threeAreas());
     loadFolder(folder + suffix);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_files->file().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
+    QCOMPARE(m_files->documentFile().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
     QCOMPARE(cmbareas()->count(), 3);
 }
 
@@ -228,7 +228,7 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
     QCOMPARE(shown.buttons, MessageButtons::Ok);
 
     QCOMPARE(composeFile(m_editor->table()), composed);
-    QCOMPARE(m_files->file().gameDirectory, good + u'/');
+    QCOMPARE(m_files->documentFile().gameDirectory, good + u'/');
     QVERIFY(m_editor->isModified());
     QCOMPARE(cmbareas()->count(), 3);
     QCOMPARE(m_editor->selectedArea(), 1);

@@ -15,15 +15,6 @@ ReadResult readLines(const QStringList &lines)
     return readAreaTable(text.toLatin1());
 }
 
-// A table of areas named by names, every list "x".
-AreaTable namedAreas(const QStringList &names)
-{
-    AreaTable table;
-    for (const QString &name : names)
-        table.areas.append({name, QStringLiteral("x")});
-    return table;
-}
-
 } // namespace
 
 class TestAreaTable : public QObject
@@ -349,10 +340,9 @@ void TestAreaTable::findsTheFirstCharacterALineCannotCarry()
     QFETCH(QString, first);
     QFETCH(QString, second);
     // Names may hold what lists may not: only lists are typed.
-    AreaTable table = namedAreas({QStringLiteral("Downtown"), QStringLiteral("Harbour"),
-            QString::fromLatin1("Docks #\xe9")});
-    table.areas[0].areaPeds = first;
-    table.areas[1].areaPeds = second;
+    const AreaTable table{QString(),
+            {{QStringLiteral("Downtown"), first}, {QStringLiteral("Harbour"), second},
+                    {QString::fromLatin1("Docks #\xe9"), QStringLiteral("x")}}};
     QTEST(describeUnwritableCharacter(table), "description");
 }
 

@@ -253,7 +253,7 @@ void TestWinePaths::defaultTextLoadsTheGameFromThePrefix()
     QCOMPARE(fake.dialogs.inputs.first().defaultText, defaultText);
     QVERIFY(fake.dialogs.messages.isEmpty());
     QVERIFY(editor.hasDocument());
-    QCOMPARE(files.file().gameDirectory, defaultText);
+    QCOMPARE(files.documentFile().gameDirectory, defaultText);
     QCOMPARE(editor.shownSlots()[0], QStringLiteral("MALE01"));
 }
 

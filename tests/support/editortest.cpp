@@ -3,9 +3,7 @@
 #include "gamereading/gamecheck.h"
 #include "support/testfiles.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QTest>
 
 const ShownMessage EditorTest::ReallyLoad{
@@ -80,24 +78,4 @@ QStringList EditorTest::slotTexts() const
     for (int slot = 0; slot < SlotCount; ++slot)
         texts << cmbped(slot)->currentText();
     return texts;
-}
-
-QAction *EditorTest::action(const char *name) const
-{
-    return m_window->findChild<QAction *>(QLatin1String(name));
-}
-
-QComboBox *EditorTest::cmbareas() const
-{
-    return m_window->findChild<QComboBox *>(QStringLiteral("cmbareas"));
-}
-
-QComboBox *EditorTest::cmbped(int slot) const
-{
-    return m_window->findChild<QComboBox *>(QStringLiteral("cmbped%1").arg(slot));
-}
-
-QGroupBox *EditorTest::frameeditor() const
-{
-    return m_window->findChild<QGroupBox *>(QStringLiteral("frameeditor"));
 }

@@ -3,11 +3,10 @@
 #include "app/frmmain.h"
 #include "support/fakeplatform.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QTemporaryDir>
-
-class QAction;
-class QComboBox;
-class QGroupBox;
 
 #include <memory>
 
@@ -34,10 +33,17 @@ protected:
     void forgetDialogs();
     QStringList slotTexts() const;
     // The window's controls and menu entries, found by name.
-    QAction *action(const char *name) const;
-    QComboBox *cmbareas() const;
-    QComboBox *cmbped(int slot) const;
-    QGroupBox *frameeditor() const;
+    template <typename T> T *child(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
+    QAction *action(const char *name) const { return child<QAction>(QLatin1String(name)); }
+    QComboBox *cmbareas() const { return child<QComboBox>(QStringLiteral("cmbareas")); }
+    QComboBox *cmbped(int slot) const
+    {
+        return child<QComboBox>(QStringLiteral("cmbped%1").arg(slot));
+    }
+    QGroupBox *frameeditor() const { return child<QGroupBox>(QStringLiteral("frameeditor")); }
 
     static const ShownMessage ReallyLoad;
     // What Save asks when its file was changed since it was read.
