@@ -4,6 +4,7 @@
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -83,7 +84,14 @@ void TestEarlierVersions::openBringsAVersionBackAsAnUnsavedDocument()
             (QStringList{QDir::toNativeSeparators(file), "Replaced by Save",
                     QString::number(loaded.size())}));
     QVERIFY(table->selectionModel()->isRowSelected(0, QModelIndex()));
-    QVERIFY(table->focusPolicy() & Qt::TabFocus);
+    // Tab reaches the list and leaves it; a screen reader reads a row's four cells.
+    QVERIFY((table->focusPolicy() & Qt::TabFocus) && !table->tabKeyNavigation());
+    QAccessibleTableInterface *spoken
+            = QAccessible::queryAccessibleInterface(table)->tableInterface();
+    QStringList cells;
+    for (int column = 0; column < 4; ++column)
+        cells << spoken->cellAt(0, column)->text(QAccessible::Name);
+    QCOMPARE(cells, rowTexts(table, 0));
     auto *open = dialog->findChild<QPushButton *>(QStringLiteral("cmdopen"));
     QVERIFY(open->isEnabled() && open->isDefault());
     QCOMPARE(open->text(), QStringLiteral("Open"));
