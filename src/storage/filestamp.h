@@ -22,8 +22,8 @@ struct FileStamp
     // time are read from the disk.
     static FileStamp ofWrittenFile(const QString &path, const QByteArray &bytes);
 
-    friend bool operator==(const FileStamp &a, const FileStamp &b);
-    friend bool operator!=(const FileStamp &a, const FileStamp &b) { return !(a == b); }
+    // Both hold the same bytes, or neither is there; the time does not count.
+    friend bool sameBytes(const FileStamp &a, const FileStamp &b);
 };
 
 // A whole file read once, with its stamp.
