@@ -88,9 +88,12 @@ class BenchSettings : public Settings
 public:
     QString rememberedGame() const override { return m_game; }
     void setRememberedGame(const QString &game) override { m_game = game; }
+    QByteArray allAreasGeometry() const override { return m_geometry; }
+    void setAllAreasGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
 
 private:
     QString m_game;
+    QByteArray m_geometry;
 };
 
 struct BenchPlatform
