@@ -102,7 +102,6 @@ void Editor::editAreaSlot(int position, int slot, const QString &text)
         return;
     if (position != m_selected)
         selectArea(position);
-    endTyping();
     editSlot(slot, text, SlotEdit::Choice);
 }
 
