@@ -124,6 +124,7 @@ void AllAreasWindow::createControls()
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
             | QAbstractItemView::AnyKeyPressed);
     m_table->setWordWrap(false);
+    m_table->horizontalHeader()->setDefaultSectionSize(88);
     m_table->horizontalHeader()->resizeSection(AreaTableModel::GroupColumn, 60);
     m_table->horizontalHeader()->resizeSection(AreaTableModel::AreaColumn, 160);
     m_table->installEventFilter(this);
