@@ -30,16 +30,24 @@ QString counted(int count, const QString &one, const QString &many)
 }
 
 // A slot cell is edited in a slot box: the catalogue in its list, the same
-// characters refused. Its whole text is selected, so typing replaces it.
+// characters refused, a name the game will not find in red. Its whole text is
+// selected, so typing replaces it.
 class SlotCellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    SlotCellDelegate(const Editor &editor, QObject *parent)
+        : QStyledItemDelegate(parent), m_editor(editor)
+    { }
 
     QWidget *createEditor(
             QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
-        return new SlotBox(index.column() - AreaTableModel::FirstPedColumn, pedCatalogue(), parent);
+        auto *box = new SlotBox(
+                index.column() - AreaTableModel::FirstPedColumn, pedCatalogue(), parent);
+        connect(box, &QComboBox::editTextChanged, box, [this, box](const QString &text) {
+            box->markUnknownNames(m_editor.models().unknownNames(text));
+        });
+        return box;
     }
 
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
@@ -54,6 +62,9 @@ public:
     {
         model->setData(index, static_cast<SlotBox *>(editor)->currentText());
     }
+
+private:
+    const Editor &m_editor;
 };
 
 } // namespace
@@ -120,7 +131,7 @@ void AllAreasWindow::createControls()
     m_table->setObjectName(QStringLiteral("areatable"));
     m_table->setAccessibleName(tr("All Areas"));
     m_table->setModel(m_search);
-    m_table->setItemDelegate(new SlotCellDelegate(m_table));
+    m_table->setItemDelegate(new SlotCellDelegate(m_editor, m_table));
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
             | QAbstractItemView::AnyKeyPressed);
     m_table->setWordWrap(false);
