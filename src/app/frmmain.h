@@ -8,6 +8,7 @@
 
 #include <array>
 
+class AllAreasWindow;
 class AreaList;
 class QAction;
 class QGroupBox;
@@ -45,6 +46,7 @@ private:
     void markUnknownModel(SlotBox *box);
     void enableEditing();
     void showEarlierVersions();
+    void showAllAreas();
     bool mayQuit();
 
     Editor &m_editor;
@@ -54,6 +56,7 @@ private:
     QGroupBox *m_frameeditor = nullptr;
     AreaList *m_cmbareas = nullptr;
     std::array<SlotBox *, SlotCount> m_cmbped{};
+    AllAreasWindow *m_allAreas = nullptr;
 
     QAction *m_mnuload = nullptr;
     QAction *m_mnusave = nullptr;
@@ -63,6 +66,7 @@ private:
     QAction *m_mnuclose = nullptr;
     QAction *m_mnuundo = nullptr;
     QAction *m_mnuredo = nullptr;
+    QAction *m_mnuallareas = nullptr;
     QAction *m_mnusetarea = nullptr;
     QAction *m_mnusetliberty = nullptr;
     QAction *m_mnurandomarea = nullptr;
