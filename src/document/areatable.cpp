@@ -1,5 +1,7 @@
 #include "document/areatable.h"
 
+#include "document/gamereader.h"
+
 #include <algorithm>
 
 namespace {
@@ -163,7 +165,7 @@ bool AreaTable::takeLine(const QString &line, int &areaCounter, QString *error)
         headerText += line + CrLf;
         return true;
     }
-    if (std::all_of(line.cbegin(), line.cend(), isBlankOrTab))
+    if (std::all_of(line.cbegin(), line.cend(), isGameBlank))
         return true;
     ++areaCounter;
     return parseAreaLine(line, areaCounter, error);

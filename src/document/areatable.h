@@ -26,10 +26,10 @@ public:
     void reset();
 
     // Classifies one line (without its line end) and takes it in: comment lines
-    // join the header, lines of only blanks and TABs are skipped, every other
-    // line raises areaCounter and is parsed as that area. On failure returns
-    // false and fills error with a description; nothing of the failing line is
-    // stored.
+    // join the header, lines the game takes for blank (isGameBlank) are
+    // skipped, every other line raises areaCounter and is parsed as that area.
+    // On failure returns false and fills error with a description; nothing of
+    // the failing line is stored.
     bool takeLine(const QString &line, int &areaCounter, QString *error);
     // The name is what follows the first "# " once TABs are gone (else the
     // first "#", else nothing), TABs removed; the model list is what precedes
