@@ -2,6 +2,8 @@
 
 #include "document/gamereader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -84,6 +86,17 @@ Names namesNotFound(const QList<Names> &lines, const GameModels &models)
     return unknown;
 }
 
+// Whether the game reads the area's written line in two or more pieces. Only a
+// line near the limit is composed to tell: the layout adds at most two TABs per
+// slot and "# " to the list and the name.
+bool readInPieces(const AreaTable &table, int area)
+{
+    constexpr qsizetype MostAdded = 2 * SlotCount + 2;
+    if (table.areaPeds(area).size() + table.areaName(area).size() + MostAdded <= GameLineLimit)
+        return false;
+    return table.composeAreaLine(area).size() - 2 > GameLineLimit;
+}
+
 int groupCount(const QList<Names> &lines)
 {
     int groups = 0;
@@ -115,6 +128,11 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
         groups += groupCount(lines);
         if (groups > GameGroupCapacity && firstAreaPast == 0)
             firstAreaPast = area;
+        if (readInPieces(table, area))
+            findings.append(areaLabel(table, area)
+                    + QCoreApplication::translate("GameCheck",
+                            "the game reads only the first 1,022 characters of this line; the "
+                            "rest becomes a line of its own."));
         if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
             findings.append(areaLabel(table, area) + wrong);
         if (const Names unknown = namesNotFound(lines, models); !unknown.isEmpty())
