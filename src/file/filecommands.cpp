@@ -4,6 +4,7 @@
 #include "document/gamedetect.h"
 #include "document/gamepaths.h"
 #include "document/pedgrpfile.h"
+#include "document/savefile.h"
 #include "editor/editor.h"
 #include "platform/platform.h"
 
@@ -193,6 +194,11 @@ void saveAsCommand(Editor &editor, const Platform &platform)
     if (!bytes)
         return;
     const QString path = resolvePath(typed, platform.folders);
+    // A write that cannot happen is said before any question about it.
+    if (const QString failure = writeFailure(path); !failure.isEmpty()) {
+        showSavingFailed(dialogs, typed, describeFailure(failure, typed, path));
+        return;
+    }
     if (!mayReplace(path, dialogs) || !gameMayReadIt(editor, dialogs))
         return;
     const QString error = editor.keptCopies().replaceFile(path, *bytes);
