@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -115,6 +116,8 @@ void FrmMain::createControls()
     m_label1->setGeometry(twips(120, 720, 1050, 180));
 
     m_cmbareas = new AreaList(m_frameeditor);
+    m_cmbareas->setObjectName(QStringLiteral("cmbareas"));
+    m_cmbareas->installEventFilter(this);
     m_cmbareas->setGeometry(twips(960, 240, 2460, 300));
     m_cmbareas->setAccessibleName(QStringLiteral("Area List"));
     m_cmbareas->setEnabled(false);
@@ -147,6 +150,8 @@ void FrmMain::createControls()
 SlotBox *FrmMain::createSlotBox(int slot, const QRect &place)
 {
     auto *box = new SlotBox(slot, pedCatalogue(), m_frameeditor);
+    box->setObjectName(QStringLiteral("cmbped") + QString::number(slot));
+    box->installEventFilter(this);
     box->setGeometry(place);
     box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
     box->setEnabled(false);
@@ -168,7 +173,9 @@ void FrmMain::createActions()
     m_menu.mnuundo = m_editor.history().createUndoAction(this, QStringLiteral("&Undo"));
     m_menu.mnuundo->setShortcuts(QKeySequence::Undo);
     m_menu.mnuredo = m_editor.history().createRedoAction(this, QStringLiteral("&Redo"));
-    m_menu.mnuredo->setShortcuts(QKeySequence::Redo);
+    // Both, whatever the desktop's own Redo keys are.
+    m_menu.mnuredo->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_menu.mnusetarea
             = makeAction(this, QStringLiteral("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
     m_menu.mnusetliberty = makeAction(
@@ -182,6 +189,8 @@ void FrmMain::createActions()
     m_menu.mnureadme = makeAction(this, QStringLiteral("Readme File"), Qt::CTRL | Qt::Key_F, true);
     m_menu.mnuinfo = makeAction(this, QStringLiteral("Quick Info..."), Qt::CTRL | Qt::Key_Q, true);
     m_menu.mnusite = makeAction(this, QStringLiteral("Author's Site"), Qt::CTRL | Qt::Key_W, true);
+
+    nameMenuEntries();
 
     auto on = [this](QAction *action, auto command) {
         connect(action, &QAction::triggered, this, command);
@@ -199,6 +208,20 @@ void FrmMain::createActions()
     on(m_menu.mnureadme, [this] { readmeCommand(m_platform); });
     on(m_menu.mnuinfo, [this] { quickInfoCommand(m_platform); });
     on(m_menu.mnusite, [this] { authorsSiteCommand(m_platform); });
+}
+
+void FrmMain::nameMenuEntries()
+{
+    const std::pair<QAction *, const char *> names[] = {{m_menu.mnuload, "mnuload"},
+            {m_menu.mnusave, "mnusave"}, {m_menu.mnusaveas, "mnusaveas"},
+            {m_menu.mnurestore, "mnurestore"}, {m_menu.mnuclose, "mnuclose"},
+            {m_menu.mnuundo, "mnuundo"}, {m_menu.mnuredo, "mnuredo"},
+            {m_menu.mnusetarea, "mnusetarea"}, {m_menu.mnusetliberty, "mnusetliberty"},
+            {m_menu.mnurandomarea, "mnurandomarea"}, {m_menu.mnurandom, "mnurandom"},
+            {m_menu.mnuerrorscan, "mnuerrorscan"}, {m_menu.mnureadme, "mnureadme"},
+            {m_menu.mnuinfo, "mnuinfo"}, {m_menu.mnusite, "mnusite"}};
+    for (const auto &[action, name] : names)
+        action->setObjectName(QLatin1String(name));
 }
 
 void FrmMain::createMenus()
@@ -301,6 +324,32 @@ bool FrmMain::mayQuit()
                    QStringLiteral("Unsaved changes have been made. Really Quit?"),
                    QStringLiteral("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo)
             == Answer::Yes;
+}
+
+// The keys of the menus belong to their entries, also where the focus is in a
+// box whose text field has a use of its own for them (Ctrl+A, Ctrl+C, Ctrl+E).
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+            && isMenuShortcut(static_cast<QKeyEvent *>(event))) {
+        // Left unaccepted, an override lets the shortcut through; a key press
+        // of a disabled entry goes nowhere.
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool FrmMain::isMenuShortcut(const QKeyEvent *key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction *menu : menuBar()->actions()) {
+        for (const QAction *entry : menu->menu()->actions()) {
+            if (entry->shortcuts().contains(pressed))
+                return true;
+        }
+    }
+    return false;
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent *event)

@@ -11,6 +11,7 @@ class AreaList;
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class SlotBox;
 
@@ -51,6 +52,7 @@ public:
     const MenuEntries &menu() const { return m_menu; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -59,6 +61,7 @@ private:
     void createControls();
     SlotBox *createSlotBox(int slot, const QRect &place);
     void createActions();
+    void nameMenuEntries();
     void createMenus();
     void followEditor();
 
@@ -68,6 +71,7 @@ private:
     void showSlots(const PedSlots &texts);
     void markUnknownModel(SlotBox *box);
     void enableEditing();
+    bool isMenuShortcut(const QKeyEvent *key) const;
     bool mayQuit();
 
     Platform m_platform;
