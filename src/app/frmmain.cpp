@@ -364,7 +364,11 @@ void FrmMain::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    openPathCommand(m_editor, m_platform, path);
+    // Loading may ask about unsaved changes: not while the program the user
+    // dragged from waits for the drop to end.
+    QMetaObject::invokeMethod(
+            this, [this, path] { openPathCommand(m_editor, m_platform, path); },
+            Qt::QueuedConnection);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -31,11 +31,16 @@ bool mayDropChanges(const Editor &editor, Dialogs &dialogs)
                     QStringLiteral("Really Load?"));
 }
 
+QString withPathTried(const QString &error, const QString &path)
+{
+    return error + QStringLiteral(" (") + path + u')';
+}
+
 // A failure's description, naming the path tried when it is another than the
 // one typed (a Windows path found in the Wine prefix, "~", other capitals).
 QString describeFailure(const QString &error, const QString &typedPath, const QString &path)
 {
-    return typedPath == path ? error : error + QStringLiteral(" (") + path + u')';
+    return typedPath == path ? error : withPathTried(error, path);
 }
 
 // What the prompts offer: the game of the last load, else the first install found.
@@ -45,22 +50,29 @@ QString offeredGame(const Platform &platform)
     return remembered.isEmpty() ? detectGame(platform.folders).folder : remembered;
 }
 
-void load(Editor &editor, const Platform &platform, const QString &typed)
+// Whether a failure to load names the path tried always, or only when it is
+// another than the one typed.
+enum class PathInFailure { Always, WhereNotTyped };
+
+void load(Editor &editor, const Platform &platform, const GameFileLocation &location,
+        PathInFailure pathInFailure)
 {
-    const GameFileLocation location = locateGameFile(typed, platform.folders);
     // The file is read whole into a table of its own: the open document stays
     // as it is until the read has succeeded.
     ReadResult read = readPedgrpFile(location.path);
     if (!read.ok()) {
-        platform.dialogs->message(QStringLiteral("An error occured, the error was: ")
-                        + describeFailure(read.error, location.shownPath, location.path) + u'.',
-                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
+        const QString error = pathInFailure == PathInFailure::Always
+                ? withPathTried(read.error, location.path)
+                : describeFailure(read.error, location.shownPath, location.path);
+        platform.dialogs->message(
+                QStringLiteral("An error occured, the error was: ") + error + u'.', ProgramTitle,
+                MessageIcon::None, MessageButtons::Ok);
         return;
     }
     read.table.gameDirectory = location.gameDirectory;
     editor.openDocument(std::move(read.table),
             {location.path, location.shownPath, read.stamp, GameModels::beside(location.path)});
-    platform.settings->setRememberedGame(location.rememberedText());
+    platform.settings->setRememberedGame(absoluteTypedPath(location.rememberedText()));
 }
 
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
@@ -144,13 +156,14 @@ void loadCommand(Editor &editor, const Platform &platform)
             = platform.dialogs->input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
                     QStringLiteral("Enter Directory"), offeredGame(platform), Completion::Paths);
     if (!typed.isEmpty())
-        load(editor, platform, typed);
+        load(editor, platform, locateGameFile(typed, platform.folders),
+                PathInFailure::WhereNotTyped);
 }
 
-void openPathCommand(Editor &editor, const Platform &platform, const QString &typed)
+void openPathCommand(Editor &editor, const Platform &platform, const QString &givenPath)
 {
     if (mayDropChanges(editor, *platform.dialogs))
-        load(editor, platform, typed);
+        load(editor, platform, locateGivenPath(givenPath, platform.folders), PathInFailure::Always);
 }
 
 void saveCommand(Editor &editor, const Platform &platform)
