@@ -12,6 +12,7 @@ class AllAreasWindow;
 class AreaList;
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class SlotBox;
 
 // The one window: it shows the open document, which the editor holds, and
@@ -26,6 +27,7 @@ public:
             QWidget *parent = nullptr);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -45,6 +47,7 @@ private:
     void showSlots(const PedSlots &texts);
     void markUnknownModel(SlotBox *box);
     void enableEditing();
+    bool isMenuShortcut(const QKeyEvent *key) const;
     void showAllAreas();
     bool mayQuit();
 

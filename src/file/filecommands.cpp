@@ -5,6 +5,7 @@
 #include "gamefolders/gamedetect.h"
 #include "gamefolders/gamepaths.h"
 #include "gamereading/gamecheck.h"
+#include "storage/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,11 +35,16 @@ bool mayDropChanges(const Editor &editor, Dialogs &dialogs)
             || ask(dialogs, tr("Unsaved changes have been made. Really Load?"), tr("Really Load?"));
 }
 
+QString withPathTried(const QString &error, const QString &path)
+{
+    return error + QStringLiteral(" (") + path + u')';
+}
+
 // A failure's description, naming the path tried when it is another than the
 // one typed (a Windows path found in the Wine prefix, "~", other capitals).
 QString describeFailure(const QString &error, const QString &typedPath, const QString &path)
 {
-    return typedPath == path ? error : error + QStringLiteral(" (") + path + u')';
+    return typedPath == path ? error : withPathTried(error, path);
 }
 
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
@@ -125,23 +131,23 @@ QString FileCommands::offeredRestoreFolder() const
     return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
-void FileCommands::loadFrom(const QString &typed)
+void FileCommands::loadFrom(const GameFileLocation &location, PathInFailure pathInFailure)
 {
-    const GameFileLocation location = locateGameFile(typed, m_platform.folders);
     // The file is read whole into a table of its own: the open document stays
     // as it is until the read has succeeded.
     FileStamp stamp;
     ReadResult read = readPedgrpFile(location.path, &stamp);
     if (!read.ok()) {
-        m_platform.dialogs->message(
-                tr("An error occured, the error was: %1.")
-                        .arg(describeFailure(read.error, location.shownPath, location.path)),
+        const QString error = pathInFailure == PathInFailure::Always
+                ? withPathTried(read.error, location.path)
+                : describeFailure(read.error, location.shownPath, location.path);
+        m_platform.dialogs->message(tr("An error occured, the error was: %1.").arg(error),
                 ProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }
     m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
     m_editor.openDocument(std::move(read.table), GameModels::beside(location.path));
-    m_platform.settings->setRememberedGame(location.rememberedText());
+    m_platform.settings->setRememberedGame(absoluteTypedPath(location.rememberedText()));
 }
 
 void FileCommands::load()
@@ -152,13 +158,13 @@ void FileCommands::load()
             = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
                     tr("Enter Directory"), offeredGame(), Completion::Paths);
     if (!typed.isEmpty())
-        loadFrom(typed);
+        loadFrom(locateGameFile(typed, m_platform.folders), PathInFailure::WhereNotTyped);
 }
 
-void FileCommands::openPath(const QString &typed)
+void FileCommands::openPath(const QString &givenPath)
 {
     if (mayDropChanges(m_editor, *m_platform.dialogs))
-        loadFrom(typed);
+        loadFrom(locateGivenPath(givenPath, m_platform.folders), PathInFailure::Always);
 }
 
 void FileCommands::save()
@@ -201,6 +207,11 @@ void FileCommands::saveAs()
     if (!bytes)
         return;
     const QString path = resolvePath(typed, m_platform.folders);
+    // A write that cannot happen is said before any question about it.
+    if (const QString failure = writeFailure(path); !failure.isEmpty()) {
+        showSavingFailed(dialogs, typed, describeFailure(failure, typed, path));
+        return;
+    }
     if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs))
         return;
     const QString error = m_keptCopies.replaceFile(path, *bytes);
