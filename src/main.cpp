@@ -6,8 +6,29 @@
 #include <QApplication>
 #include <QScreen>
 
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // --help and --version need no display: answered before the application
+    // connects to one. Anything else waits until Qt has taken its own options
+    // (-platform, -style...) from the command line.
+    const CommandLine early = parseCommandLine(argumentsOf(argc, argv));
+    if (!early.startWindow && early.exitCode == 0) {
+        printMessage(early);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
     const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -103,6 +104,7 @@ void FrmMain::createControls()
 
     m_cmbareas = new AreaList(m_frameeditor);
     m_cmbareas->setObjectName(QStringLiteral("cmbareas"));
+    m_cmbareas->installEventFilter(this);
     m_cmbareas->setGeometry(twips(960, 240, 2460, 300));
     m_cmbareas->setAccessibleName(tr("Area List"));
     m_cmbareas->setEnabled(false);
@@ -136,6 +138,7 @@ SlotBox *FrmMain::createSlotBox(int slot, const QRect &place)
 {
     auto *box = new SlotBox(slot, pedCatalogue(), m_frameeditor);
     box->setObjectName(QStringLiteral("cmbped%1").arg(slot));
+    box->installEventFilter(this);
     box->setGeometry(place);
     box->setAccessibleName(tr("Ped %1").arg(slot + 1));
     box->setEnabled(false);
@@ -168,7 +171,9 @@ void FrmMain::createActions()
     m_mnuundo->setShortcuts(QKeySequence::Undo);
     m_mnuredo = m_editor.history().createRedoAction(this, tr("&Redo"));
     m_mnuredo->setObjectName(QStringLiteral("mnuredo"));
-    m_mnuredo->setShortcuts(QKeySequence::Redo);
+    // Both, whatever the desktop's own Redo keys are.
+    m_mnuredo->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_mnuallareas = createAction("mnuallareas", tr("All &Areas"), Qt::CTRL | Qt::Key_T, true);
     m_mnusetarea
             = createAction("mnusetarea", tr("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
@@ -333,6 +338,32 @@ bool FrmMain::mayQuit()
             == Answer::Yes;
 }
 
+// The keys of the menus belong to their entries, also where the focus is in a
+// box whose text field has a use of its own for them (Ctrl+A, Ctrl+C, Ctrl+E).
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+            && isMenuShortcut(static_cast<QKeyEvent *>(event))) {
+        // Left unaccepted, an override lets the shortcut through; a key press
+        // of a disabled entry goes nowhere.
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool FrmMain::isMenuShortcut(const QKeyEvent *key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction *menu : menuBar()->actions()) {
+        for (const QAction *entry : menu->menu()->actions()) {
+            if (entry->shortcuts().contains(pressed))
+                return true;
+        }
+    }
+    return false;
+}
+
 void FrmMain::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!droppedPath(event->mimeData()).isEmpty())
@@ -345,7 +376,10 @@ void FrmMain::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    m_fileCommands.openPath(path);
+    // Loading may ask about unsaved changes: not while the program the user
+    // dragged from waits for the drop to end.
+    QMetaObject::invokeMethod(
+            this, [this, path] { m_fileCommands.openPath(path); }, Qt::QueuedConnection);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

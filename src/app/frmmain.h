@@ -12,6 +12,7 @@ class AllAreasWindow;
 class AreaList;
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class SlotBox;
 
 // The one window: it shows the open document, which the editor holds, and
@@ -26,6 +27,7 @@ public:
             QWidget *parent = nullptr);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -46,6 +48,7 @@ private:
     void markUnknownModel(SlotBox *box);
     void enableEditing();
     void showEarlierVersions();
+    bool isMenuShortcut(const QKeyEvent *key) const;
     void showAllAreas();
     bool mayQuit();
 

@@ -5,6 +5,7 @@
 #include "gamefolders/gamedetect.h"
 #include "gamefolders/gamepaths.h"
 #include "gamereading/gamecheck.h"
+#include "storage/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,11 +29,16 @@ bool ask(Dialogs &dialogs, const QString &question, const QString &title)
             == Answer::Yes;
 }
 
+QString withPathTried(const QString &error, const QString &path)
+{
+    return error + QStringLiteral(" (") + path + u')';
+}
+
 // A failure's description, naming the path tried when it is another than the
 // one typed (a Windows path found in the Wine prefix, "~", other capitals).
 QString describeFailure(const QString &error, const QString &typedPath, const QString &path)
 {
-    return typedPath == path ? error : error + QStringLiteral(" (") + path + u')';
+    return typedPath == path ? error : withPathTried(error, path);
 }
 
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
@@ -162,30 +168,29 @@ QString FileCommands::offeredRestoreFolder() const
     return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
-void FileCommands::showReadFailure(
-        const QString &error, const QString &shownPath, const QString &path)
+void FileCommands::showReadFailure(const QString &error)
 {
-    m_platform.dialogs->message(
-            tr("An error occured, the error was: %1.").arg(describeFailure(error, shownPath, path)),
-            ProgramTitle, MessageIcon::None, MessageButtons::Ok);
+    m_platform.dialogs->message(tr("An error occured, the error was: %1.").arg(error), ProgramTitle,
+            MessageIcon::None, MessageButtons::Ok);
 }
 
 void FileCommands::open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp)
 {
     m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
     m_editor.openDocument(std::move(table), GameModels::beside(location.path));
-    m_platform.settings->setRememberedGame(location.rememberedText());
+    m_platform.settings->setRememberedGame(absoluteTypedPath(location.rememberedText()));
 }
 
-void FileCommands::loadFrom(const QString &typed)
+void FileCommands::loadFrom(const GameFileLocation &location, PathInFailure pathInFailure)
 {
-    const GameFileLocation location = locateGameFile(typed, m_platform.folders);
     // The file is read whole into a table of its own: the open document stays
     // as it is until the read has succeeded.
     FileStamp stamp;
     ReadResult read = readPedgrpFile(location.path, &stamp);
     if (!read.ok()) {
-        showReadFailure(read.error, location.shownPath, location.path);
+        showReadFailure(pathInFailure == PathInFailure::Always
+                        ? withPathTried(read.error, location.path)
+                        : describeFailure(read.error, location.shownPath, location.path));
         return;
     }
     open(location, std::move(read.table), stamp);
@@ -199,13 +204,13 @@ void FileCommands::load()
             = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
                     tr("Enter Directory"), offeredGame(), Completion::Paths);
     if (!typed.isEmpty())
-        loadFrom(typed);
+        loadFrom(locateGameFile(typed, m_platform.folders), PathInFailure::WhereNotTyped);
 }
 
-void FileCommands::openPath(const QString &typed)
+void FileCommands::openPath(const QString &givenPath)
 {
     if (mayLetGo())
-        loadFrom(typed);
+        loadFrom(locateGivenPath(givenPath, m_platform.folders), PathInFailure::Always);
 }
 
 void FileCommands::save()
@@ -251,6 +256,11 @@ void FileCommands::saveAs()
     if (!bytes)
         return;
     const QString path = resolvePath(typed, m_platform.folders);
+    // A write that cannot happen is said before any question about it.
+    if (const QString failure = writeFailure(path); !failure.isEmpty()) {
+        showSavingFailed(dialogs, typed, describeFailure(failure, typed, path));
+        return;
+    }
     const FileStamp asked = readFileWhole(path).stamp;
     if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs)
             || !stillMayWrite(path, asked, [&] { return mayReplace(path, dialogs); }))
@@ -295,7 +305,7 @@ void FileCommands::openVersion(const KeptVersion &version)
         return;
     const GameFileLocation location = locationOf(version);
     if (!read.ok()) {
-        showReadFailure(read.error, location.shownPath, location.path);
+        showReadFailure(describeFailure(read.error, location.shownPath, location.path));
         return;
     }
     // Save asks about the file only when it changes after this.

@@ -2,6 +2,7 @@
 
 #include "file/editingkeeper.h"
 #include "file/pedgrpfile.h"
+#include "gamefolders/gamepaths.h"
 #include "platform/platform.h"
 #include "storage/keptcopies.h"
 #include "storage/versionhistory.h"
@@ -26,9 +27,10 @@ public:
     // Asks for a game folder or a pedgrp.dat file and reads it; the open
     // document stays as it is unless the whole file could be read.
     void load();
-    // Loads a folder or file named outside the Load prompt (the command line,
-    // a drop), asking first when that would drop unsaved changes.
-    void openPath(const QString &typed);
+    // Loads a folder or file that the system names (the command line, a drop,
+    // Open With), asking first when that would drop unsaved changes; a failure
+    // names the path tried.
+    void openPath(const QString &givenPath);
     // Writes the document back over the file it was read from.
     void save();
     // Writes the document to a typed file name; Save stays off until the next Load.
@@ -44,8 +46,11 @@ public:
 
 private:
     bool mayLetGo();
-    void loadFrom(const QString &typed);
-    void showReadFailure(const QString &error, const QString &shownPath, const QString &path);
+    // Whether a failure to load names the path tried always, or only when it
+    // is another than the one typed.
+    enum class PathInFailure { Always, WhereNotTyped };
+    void loadFrom(const GameFileLocation &location, PathInFailure pathInFailure);
+    void showReadFailure(const QString &error);
     void open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp);
     QString offeredGame() const;
     QString offeredRestoreFolder() const;

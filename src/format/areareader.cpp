@@ -1,5 +1,7 @@
 #include "format/areareader.h"
 
+#include "format/gameblank.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -118,7 +120,7 @@ std::optional<Area> parseAreaLine(const QString &line, int area, QString &error)
 
 bool isBlankLine(const QString &line)
 {
-    return std::all_of(line.cbegin(), line.cend(), isBlankOrTab);
+    return std::all_of(line.cbegin(), line.cend(), isGameBlank);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ struct ReadResult
 };
 
 // Reads the lines of a file in order: comment lines join the header, lines of
-// only blanks and TABs are skipped, every other line is the next area. An area
+// only what the game takes for blanks are skipped, every other line is the next area. An area
 // line's name is what follows the first "# " once TABs are gone (else the
 // first "#", else nothing), TABs removed; its model list is what precedes it,
 // the names joined by single commas. Reading stops at the first line that

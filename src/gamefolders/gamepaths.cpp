@@ -88,11 +88,25 @@ QString resolvedInWine(const WineLocation &wine)
     return candidates.first();
 }
 
+bool startsAtHome(const QString &path)
+{
+    return path == u'~' || path.startsWith(QLatin1String("~/"));
+}
+
 QString withHomeExpanded(const QString &path, const QString &home)
 {
-    if (path == u'~' || path.startsWith(QLatin1String("~/")))
-        return home + path.mid(1);
-    return path;
+    return startsAtHome(path) ? home + path.mid(1) : path;
+}
+
+// data/pedgrp.dat below an existing folder, found as Load finds it below a
+// typed one.
+QString gameFileBelow(const QString &folder)
+{
+#ifdef Q_OS_WIN
+    return folder + QLatin1String("data\\pedgrp.dat");
+#else
+    return resolvedBelow(folder, QStringLiteral("data/pedgrp.dat"));
+#endif
 }
 
 } // namespace
@@ -144,6 +158,33 @@ GameFileLocation locateGameFile(const QString &typed, const UserFolders &folders
             return {path, typed, true, gameFolderAboveData(typed).value_or(QString())};
     }
     return gameFileIn(typed, folders);
+}
+
+QString absoluteTypedPath(const QString &typedPath)
+{
+#ifdef Q_OS_WIN
+    return QDir::isRelativePath(typedPath)
+            ? QDir::toNativeSeparators(QDir::current().absoluteFilePath(typedPath))
+            : typedPath;
+#else
+    QString path = typedPath;
+    path.replace(u'\\', u'/');
+    if (path.startsWith(u'/') || startsAtHome(path) || startsWithDrive(path))
+        return typedPath;
+    return QDir::currentPath() + u'/' + typedPath;
+#endif
+}
+
+GameFileLocation locateGivenPath(const QString &givenPath, const UserFolders &folders)
+{
+    const QFileInfo given(givenPath);
+    if (!given.exists())
+        return locateGameFile(absoluteTypedPath(givenPath), folders);
+    const QString path = QDir::toNativeSeparators(given.absoluteFilePath());
+    if (!given.isDir())
+        return {path, path, true, gameFolderAboveData(path).value_or(QString())};
+    const QString folder = path.endsWith(QDir::separator()) ? path : path + QDir::separator();
+    return {gameFileBelow(folder), gameFilePath(folder), false, folder};
 }
 
 std::optional<QString> gameFolderAboveData(const QString &typedFile)

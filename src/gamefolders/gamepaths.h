@@ -57,6 +57,19 @@ GameFileLocation gameFileIn(const QString &typedFolder, const UserFolders &folde
 // taken for a game folder, as gameFileIn does.
 GameFileLocation locateGameFile(const QString &typed, const UserFolders &folders = userFolders());
 
+// A typed path that leads from the current folder, with that folder put before
+// it; any other as it is. What is remembered must not depend on the folder
+// Varnel was started in.
+QString absoluteTypedPath(const QString &typedPath);
+
+// The file that a path from the system names (the command line, a drop, the
+// file manager's Open With), all of it absolute. Such a path names a real
+// place: where it exists it is used as given, and only data/pedgrp.dat below a
+// folder is matched without regard to case. A path that does not exist as
+// given is read as a typed one.
+GameFileLocation locateGivenPath(
+        const QString &givenPath, const UserFolders &folders = userFolders());
+
 // The game folder of a file opened directly, written the way the file was
 // typed and ending in a separator, when the file lies in a folder named data
 // (in any case) below a typed folder.

@@ -9,12 +9,6 @@ bool isWindowsSeparator(QChar c)
     return c == u'\\' || c == u'/';
 }
 
-bool startsWithDrive(const QString &path)
-{
-    return path.size() >= 2 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == u':'
-            && (path.size() == 2 || isWindowsSeparator(path[2]));
-}
-
 // Wine keeps a link per drive in dosdevices, and uses it even where it points
 // nowhere; c: and z: have fixed places only should the link be missing.
 QString driveFolder(QChar letter, const QString &prefix)
@@ -59,6 +53,12 @@ QList<QStringList> alternativesBelowDrive(QChar letter, const QStringList &folde
 }
 
 } // namespace
+
+bool startsWithDrive(const QString &path)
+{
+    return path.size() >= 2 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == u':'
+            && (path.size() == 2 || isWindowsSeparator(path[2]));
+}
 
 std::optional<WineLocation> wineLocation(const QString &typedPath, const QString &winePrefix)
 {

@@ -14,6 +14,10 @@ struct WineLocation
     QStringList pathsBelowDrive;
 };
 
+// Whether the path begins with a drive letter and a colon, followed by a
+// separator ("\" or "/") or nothing.
+bool startsWithDrive(const QString &path);
+
 // Empty unless the path begins with a drive letter and a colon, followed by a
 // separator ("\" or "/") or nothing. As on Windows, ".." stops at the drive's
 // root. A path that ends in a separator keeps one at its end.

@@ -1,6 +1,9 @@
 #include "gamereading/gamecheck.h"
 
+#include "format/areawriter.h"
 #include "gamereading/gamereader.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -82,6 +85,19 @@ Names namesNotFound(const QList<Names> &lines, const GameModels &models)
     return unknown;
 }
 
+// Whether the game reads the area's written line in two or more pieces. Only a
+// line near the limit is composed to tell: the layout adds at most two TABs per
+// slot and "# " to the list and the name.
+bool readInPieces(const AreaTable &table, int area)
+{
+    constexpr qsizetype MostAdded = 2 * SlotCount + 2;
+    const Area &written = table.areas[area - 1];
+    if (written.areaPeds.size() + written.areaName.size() + MostAdded <= GameLineLimit)
+        return false;
+    // The file of this area alone: an empty line, then its line, each with CR LF.
+    return composeFile({QString(), {written}}).size() - 2 * CrLf.size() > GameLineLimit;
+}
+
 int groupCount(const QList<Names> &lines)
 {
     int groups = 0;
@@ -110,6 +126,11 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
         groups += groupCount(lines);
         if (groups > GameGroupCapacity && firstAreaPast == 0)
             firstAreaPast = area;
+        if (readInPieces(table, area))
+            findings.append(areaLabel(table, area)
+                    + QCoreApplication::translate("GameCheck",
+                            "the game reads only the first 1,022 characters of this line; the "
+                            "rest becomes a line of its own."));
         if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
             findings.append(areaLabel(table, area) + wrong);
         if (const Names unknown = namesNotFound(lines, models); !unknown.isEmpty())

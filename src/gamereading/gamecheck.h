@@ -15,8 +15,9 @@ constexpr int GameGroupCapacity = 31;
 
 // What the game would get wrong in the file the table writes, read as the game
 // reads it, one line each: too many groups first, then per written area in
-// order a line that is not read as exactly eight names and the names the game
-// will not find. Empty when the game reads every area as the group it shows.
+// order a line too long for the game to read at once, a line that is not read
+// as exactly eight names and the names the game will not find. Empty when the
+// game reads every area as the group it shows.
 QStringList gameCheckFindings(const AreaTable &table, const GameModels &models);
 
 // How the game reads one area's written line: the number it gives the first

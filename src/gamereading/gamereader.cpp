@@ -1,18 +1,35 @@
 #include "gamereading/gamereader.h"
 
+#include "format/gameblank.h"
 #include "format/slots.h"
 
 namespace {
 
 bool separatesNames(QChar c)
 {
-    return c == u',' || c.unicode() <= u' ';
+    return c == u',' || isGameBlank(c) || (c.unicode() >= 0x80 && c.unicode() <= 0xff);
+}
+
+// The pieces the game reads a line (without its line end) in: the whole line
+// when it fits, else 1,023 characters at a time until the rest does.
+QList<QStringView> readPieces(QStringView line)
+{
+    QList<QStringView> pieces;
+    while (line.size() > GameLineLimit) {
+        pieces.append(line.first(GameLineLimit + 1));
+        line = line.sliced(GameLineLimit + 1);
+    }
+    pieces.append(line);
+    return pieces;
 }
 
 } // namespace
 
 QList<QStringView> gameLineNameViews(QStringView line)
 {
+    // The game's C string ends at the first NUL.
+    if (const qsizetype nul = line.indexOf(QChar(0)); nul >= 0)
+        line = line.first(nul);
     QList<QStringView> names;
     names.reserve(SlotCount);
     qsizetype start = -1;
@@ -44,10 +61,18 @@ QStringList gameLineNames(const QString &line)
 QList<QStringList> gameGroups(const QString &fileText)
 {
     QList<QStringList> groups;
-    for (const QString &line : fileText.split(u'\n')) {
-        const QStringList names = gameLineNames(line);
-        if (names.size() >= SlotCount)
-            groups.append(names.first(SlotCount));
+    for (const QStringView line : QStringView(fileText).split(u'\n')) {
+        // The text-mode read makes CR LF one LF.
+        const QStringView text = line.endsWith(u'\r') ? line.chopped(1) : line;
+        for (const QStringView piece : readPieces(text)) {
+            const QList<QStringView> names = gameLineNameViews(piece);
+            if (names.size() >= SlotCount) {
+                QStringList group;
+                for (const QStringView name : names.first(SlotCount))
+                    group.append(name.toString());
+                groups.append(group);
+            }
+        }
     }
     return groups;
 }

@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 
 #include <QCompleter>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -23,6 +24,43 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// Where typed paths read "~/" as the home folder (not on Windows).
+bool startsAtHome(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    return path.startsWith(QLatin1String("~/"));
+#endif
+}
+
+// Completes "~/..." from the home folder as it completes absolute paths, and
+// keeps the "~" in what it offers.
+class PathCompleter : public QCompleter
+{
+public:
+    PathCompleter(QAbstractItemModel *model, QObject *parent)
+        : QCompleter(model, parent), m_home(QDir::homePath())
+    { }
+
+    QStringList splitPath(const QString &path) const override
+    {
+        return QCompleter::splitPath(startsAtHome(path) ? m_home + path.mid(1) : path);
+    }
+
+    QString pathFromIndex(const QModelIndex &index) const override
+    {
+        const QString path = QCompleter::pathFromIndex(index);
+        if (!startsAtHome(completionPrefix()) || !path.startsWith(m_home + u'/'))
+            return path;
+        return u'~' + path.mid(m_home.size());
+    }
+
+private:
+    QString m_home;
+};
+
 // Offers folder and file names while typing; the typed text stays the answer.
 // The field shows a whole game path of a Linux home folder.
 void addPathCompleter(QInputDialog &dialog)
@@ -33,7 +71,10 @@ void addPathCompleter(QInputDialog &dialog)
     lineEdit->setMinimumWidth(lineEdit->fontMetrics().averageCharWidth() * PathFieldCharacters);
     auto *model = new QFileSystemModel(&dialog);
     model->setRootPath(QString());
-    auto *completer = new QCompleter(model, &dialog);
+    // The completer reads only the last folder of what is typed: the folders
+    // up to the home folder are read ahead, so that "~/" completes at once.
+    model->index(QDir::homePath());
+    auto *completer = new PathCompleter(model, &dialog);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     lineEdit->setCompleter(completer);
 }

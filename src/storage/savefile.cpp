@@ -36,3 +36,12 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
         return file.errorString();
     return QString();
 }
+
+QString writeFailure(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.cancelWriting();
+    return QString();
+}

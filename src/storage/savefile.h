@@ -7,3 +7,8 @@
 // written; on any failure the old file stays as it was. Returns the failure's
 // description, or the empty text on success.
 QString writeFileSafely(const QString &path, const QByteArray &bytes);
+
+// Why no file can be written at path (a missing folder, a folder in its place,
+// no permission), found by opening it for writing and writing nothing; the
+// empty text when it can be written.
+QString writeFailure(const QString &path);

@@ -57,14 +57,12 @@ void TestFrmMain::hasItsCaptionAndFrame()
 
 void TestFrmMain::menusHoldEveryEntryInOrder()
 {
-    const QString redoKeys = QKeySequence::keyBindings(QKeySequence::Redo).first().toString();
-    QVERIFY(QKeySequence::keyBindings(QKeySequence::Redo).contains(QKeySequence("Ctrl+Y")));
     // Caption and shortcut of every entry, "-" for a separator.
     const QList<QPair<QString, QStringList>> expected{
             {"&File",
                     {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
                             "Restore BackUp|Ctrl+B", "Earlier Versions...|", "-", "Exit|Ctrl+E"}},
-            {"&Edit", {"&Undo|Ctrl+Z", "&Redo|" + redoKeys}},
+            {"&Edit", {"&Undo|Ctrl+Z", "&Redo|Ctrl+Y"}},
             {"&View", {"All &Areas|Ctrl+T"}},
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",

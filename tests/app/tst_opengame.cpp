@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QTest>
 
@@ -23,19 +25,45 @@ private slots:
     void promptsOfferTheRememberedOrDetectedGame_data();
     void promptsOfferTheRememberedOrDetectedGame();
     void failuresNameThePathTried();
-    void aPathFromOutsideLoadsAsTheLoadPromptWould();
+    void pathsFromTheSystemAreUsedAsGivenTypedOnesByTheirRules_data();
+    void pathsFromTheSystemAreUsedAsGivenTypedOnesByTheirRules();
+    void aPathFromTheSystemAsksBeforeDroppingChanges();
     void dropsOfOneLocalPathLoadIt_data();
     void dropsOfOneLocalPathLoadIt();
+
+private:
+    void drop(const QList<QUrl> &urls, bool accepted);
+
+    QString m_startFolder;
 };
 
 void TestOpenGame::init()
 {
     QVERIFY(createEditor());
+    m_startFolder = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
 }
 
 void TestOpenGame::cleanup()
 {
+    QDir::setCurrent(m_startFolder);
     destroyEditor();
+}
+
+// Sends a drag over the window and a drop of urls, and lets the drop end.
+void TestOpenGame::drop(const QList<QUrl> &urls, bool accepted)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPointF at = m_window->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window.get(), &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window.get(), &drop);
+    // Nothing is loaded, nor asked, while the drop lasts.
+    QCOMPARE(cmbareas()->count(), 0);
+    QCoreApplication::processEvents();
 }
 
 void TestOpenGame::promptOpensAFolderOrAFile_data()
@@ -117,7 +145,86 @@ void TestOpenGame::failuresNameThePathTried()
                     + path(QStringLiteral("home/nowhere/data/pedgrp.dat")) + QStringLiteral(")."));
 }
 
-void TestOpenGame::aPathFromOutsideLoadsAsTheLoadPromptWould()
+void TestOpenGame::pathsFromTheSystemAreUsedAsGivenTypedOnesByTheirRules_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("given");
+    // The file read, or empty when the load fails with failure.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("failure");
+#ifndef Q_OS_WIN
+    QTest::newRow("drop of a folder whose name holds a backslash") << "drop"
+                                                                   << "<tmp>/mods\\v2"
+                                                                   << "mods\\v2/data/pedgrp.dat"
+                                                                   << "<tmp>/mods\\v2/"
+                                                                   << "";
+    QTest::newRow("typed, the backslash separates") << "prompt"
+                                                    << "<tmp>/mods\\v2"
+                                                    << "mods/v2/data/pedgrp.dat"
+                                                    << "<tmp>/mods\\v2/"
+                                                    << "";
+    QTest::newRow("command line, not there as given: read as typed") << "command line"
+                                                                     << "~/GTA3"
+                                                                     << "home/gta3/data/pedgrp.dat"
+                                                                     << "~/GTA3/"
+                                                                     << "";
+#endif
+    QTest::newRow("command line, relative") << "command line"
+                                            << "game"
+                                            << "game/data/pedgrp.dat"
+                                            << "<tmp>/game/"
+                                            << "";
+    QTest::newRow("typed, relative") << "prompt"
+                                     << "game"
+                                     << "game/data/pedgrp.dat"
+                                     << "<tmp>/game/"
+                                     << "";
+    QTest::newRow("command line, other capitals below the folder") << "command line"
+                                                                   << "<tmp>/gta3"
+                                                                   << "gta3/Data/PEDGRP.DAT"
+                                                                   << "<tmp>/gta3/"
+                                                                   << "";
+    QTest::newRow("command line, missing")
+            << "command line"
+            << "nowhere"
+            << ""
+            << ""
+            << "An error occured, the error was: No such file or directory "
+               "(<tmp>/nowhere/data/pedgrp.dat).";
+}
+
+void TestOpenGame::pathsFromTheSystemAreUsedAsGivenTypedOnesByTheirRules()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, given);
+    QFETCH(QString, file);
+    QFETCH(QString, remembered);
+    QFETCH(QString, failure);
+    for (QString *text : {&given, &remembered, &failure})
+        text->replace(QLatin1String("<tmp>"), m_dir->path());
+    for (const char *game : {"game/data/pedgrp.dat", "mods\\v2/data/pedgrp.dat",
+                 "mods/v2/data/pedgrp.dat", "gta3/Data/PEDGRP.DAT", "home/gta3/data/pedgrp.dat"})
+        writeFile(path(QLatin1String(game)), threeAreas());
+
+    if (from == QLatin1String("prompt"))
+        loadFolder(given);
+    else if (from == QLatin1String("drop"))
+        drop({QUrl::fromLocalFile(given)}, true);
+    else
+        m_files->openPath(given);
+
+    if (file.isEmpty()) {
+        QCOMPARE(m_fake->dialogs.messages.size(), 1);
+        QCOMPARE(m_fake->dialogs.messages.first().text, failure);
+        return;
+    }
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    QCOMPARE(QFileInfo(m_files->documentFile().path).absoluteFilePath(), path(file));
+    QCOMPARE(m_fake->settings.remembered, remembered);
+}
+
+void TestOpenGame::aPathFromTheSystemAsksBeforeDroppingChanges()
 {
     const QString game = makeGameFolder(m_dir->path(), threeAreas());
     m_files->openPath(game);
@@ -146,18 +253,11 @@ void TestOpenGame::dropsOfOneLocalPathLoadIt()
     QFETCH(QStringList, urls);
     QFETCH(bool, accepted);
     makeGameFolder(m_dir->path(), threeAreas());
-    QMimeData data;
     QList<QUrl> dropped;
     for (const QString &url : urls)
         dropped << QUrl(QString(url).replace(QLatin1String("<tmp>"), m_dir->path()));
-    data.setUrls(dropped);
-    const QPointF at = m_window->rect().center();
 
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window.get(), &enter);
-    QCOMPARE(enter.isAccepted(), accepted);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window.get(), &drop);
+    drop(dropped, accepted);
 
     QCOMPARE(cmbareas()->count(), accepted ? 3 : 0);
     QVERIFY(m_fake->dialogs.messages.isEmpty());

@@ -92,7 +92,8 @@ void TestAreaTable::readsOneLine_data()
     QTest::newRow("empty line skipped") << "" << 0 << ""
                                         << ""
                                         << "";
-    QTest::newRow("only blanks and tabs skipped") << " \t \t" << 0 << ""
+    QTest::newRow("only characters up to a blank (TAB, form feed, DOS end of file) skipped")
+            << " \t\f\x1a \t" << 0 << ""
                                                   << ""
                                                   << "";
     QTest::newRow("line without hash is an area without a name, split at blanks")

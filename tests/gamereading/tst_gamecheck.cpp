@@ -36,6 +36,8 @@ class TestGameCheck : public QObject
 private slots:
     void checksHowTheGameReadsAnArea_data();
     void checksHowTheGameReadsAnArea();
+    void reportsALineTheGameReadsInPieces_data();
+    void reportsALineTheGameReadsInPieces();
     void countsGroupsAsTheGameDoes_data();
     void countsGroupsAsTheGameDoes();
     void asksWithAtMostTenFindings();
@@ -87,6 +89,28 @@ void TestGameCheck::checksHowTheGameReadsAnArea()
     AreaTable table = areas(3);
     table.areas[1].areaPeds = list;
     QTEST(gameCheckFindings(table, GameModels({QStringLiteral("newped")})), "findings");
+}
+
+// The text of a written line, before CR LF, made that long by its area's name.
+void TestGameCheck::reportsALineTheGameReadsInPieces_data()
+{
+    QTest::addColumn<int>("lineLength");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("1,022 characters") << 1022 << false;
+    QTest::newRow("1,023 characters") << 1023 << true;
+}
+
+void TestGameCheck::reportsALineTheGameReadsInPieces()
+{
+    QFETCH(int, lineLength);
+    QFETCH(bool, reported);
+    // Written: seven times "pimp,<TAB><TAB>", then "pimp<TAB><TAB># " and the name.
+    const QByteArray name(lineLength - 57, 'n');
+    const AreaTable table = readAreaTable("# header\r\n" + areaLine(EightNames, name)).table;
+    const QStringList findings{name
+            + " (area 1): the game reads only the first 1,022 characters of this line; the rest "
+              "becomes a line of its own."};
+    QCOMPARE(gameCheckFindings(table, GameModels()), reported ? findings : QStringList());
 }
 
 void TestGameCheck::countsGroupsAsTheGameDoes_data()

@@ -26,8 +26,8 @@ void TestGameModels::findsUnknownNamesInASlotText_data()
     QTest::newRow("empty") << "" << QStringList();
     QTest::newRow("blanks around a catalogue name in capitals") << " MALE01\t" << QStringList();
     QTest::newRow("a further name in other case") << "NEWPED" << QStringList();
-    QTest::newRow("only A to Z fold")
-            << QString::fromLatin1("\xC9PED") << QStringList{QString::fromLatin1("\xC9PED")};
+    QTest::newRow("a byte above 0x7F ends a name")
+            << QString::fromLatin1("caf\xE9") << QStringList{"caf"};
     QTest::newRow("two names in one slot") << "a male01 b" << QStringList{"a", "b"};
     QTest::newRow("a name after a # is not read") << "zz #yy" << QStringList{"zz"};
 }
@@ -35,7 +35,7 @@ void TestGameModels::findsUnknownNamesInASlotText_data()
 void TestGameModels::findsUnknownNamesInASlotText()
 {
     QFETCH(QString, slotText);
-    const GameModels models({QStringLiteral("newped"), QString::fromLatin1("\xE9ped")});
+    const GameModels models({QStringLiteral("newped")});
     QTEST(models.unknownNames(slotText), "unknown");
 }
 

@@ -1,10 +1,14 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QCompleter>
+#include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +21,7 @@ class TestDialogs : public QObject
 
 private slots:
     void pathPromptsShowAWholeGamePath();
+    void pathPromptsCompleteFromTheHomeFolder();
     void questionsDefaultToTheirSafeAnswer_data();
     void questionsDefaultToTheirSafeAnswer();
 
@@ -45,6 +50,35 @@ void TestDialogs::pathPromptsShowAWholeGamePath()
     });
     dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
     QVERIFY2(shownCharacters >= 60, qPrintable(QString::number(shownCharacters)));
+}
+
+void TestDialogs::pathPromptsCompleteFromTheHomeFolder()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Typed paths on Windows know no \"~\".");
+#endif
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("games")));
+    const QByteArray userHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QtDialogs dialogs;
+    QString offered;
+    whileOpen([&](QWidget *box) {
+        auto *field = box->findChild<QLineEdit *>();
+        QCompleter *completer = field->completer();
+        QTest::keyClicks(field, QStringLiteral("~/ga"));
+        // The folders are read in the background; the field has no focus to
+        // look again by itself.
+        const auto completes = [completer] {
+            completer->setCompletionPrefix(completer->completionPrefix());
+            return completer->completionCount() > 0;
+        };
+        if (QTest::qWaitFor(completes))
+            offered = completer->currentCompletion();
+    });
+    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+    qputenv("HOME", userHome);
+    QCOMPARE(offered, QStringLiteral("~/games"));
 }
 
 void TestDialogs::questionsDefaultToTheirSafeAnswer_data()
