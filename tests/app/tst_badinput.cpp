@@ -22,12 +22,14 @@
 
 #include <functional>
 
+#ifndef Q_OS_WIN
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -71,6 +73,7 @@ QStringList windowState(FrmMain &w)
     return state;
 }
 
+#ifndef Q_OS_WIN
 struct ChildRun
 {
     bool finished = false;
@@ -120,6 +123,7 @@ ChildRun runInChild(const std::function<QByteArray()> &work, int timeoutMs)
     run.finished = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
+#endif
 
 } // namespace
 
@@ -308,6 +312,8 @@ void TestBadInput::unreadablePlaceFailsCleanly_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("directory where pedgrp.dat should be") << "directory"
                                                           << "file to open is a directory";
+#ifndef Q_OS_WIN
+    // QFile::link makes shortcut files on Windows, which the file system does not follow.
     QTest::newRow("symbolic link to itself") << "file loop"
                                              << "Too many levels of symbolic links";
     QTest::newRow("symbolic link loop of two") << "two loop"
@@ -316,6 +322,7 @@ void TestBadInput::unreadablePlaceFailsCleanly_data()
                                                   << "Too many levels of symbolic links";
     QTest::newRow("link to a device") << "device"
                                       << "Not a regular file";
+#endif
 }
 
 void TestBadInput::unreadablePlaceFailsCleanly()
@@ -345,6 +352,9 @@ void TestBadInput::unreadablePlaceFailsCleanly()
 
 void TestBadInput::namedPipeInThePlaceOfTheFileDoesNotHang()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no named pipes in folders");
+#else
     openEditedDocument();
     QVERIFY(QDir().mkpath(path(QStringLiteral("game/data"))));
     QCOMPARE(mkfifo(QFile::encodeName(gameFile()).constData(), 0600), 0);
@@ -360,6 +370,7 @@ void TestBadInput::namedPipeInThePlaceOfTheFileDoesNotHang()
             5000);
     QVERIFY(run.finished);
     QVERIFY2(run.output.startsWith(LoadFailed.toUtf8()), run.output.constData());
+#endif
 }
 
 void TestBadInput::unusualBytesAreWrittenBackUnchanged_data()
@@ -507,12 +518,14 @@ void TestBadInput::saveFailureKeepsFileAndDocument_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("error");
+#ifndef Q_OS_WIN
     // The copy of the old file is written first and is as large as it.
     QTest::newRow("full disk") << "full disk"
                                << "the old file could not be kept as 'pedgrp.dat.bak' (File too "
                                   "large)";
     QTest::newRow("full disk, copy kept before") << "full disk, copy kept"
                                                  << "File too large";
+#endif
     QTest::newRow("folder in the place of the target") << "folder"
                                                        << "";
     QTest::newRow("missing folder") << "missing"
@@ -537,6 +550,7 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
     const QString data = path(QStringLiteral("game/data"));
 
     QStringList shown;
+#ifndef Q_OS_WIN
     if (kind.startsWith(QLatin1String("full disk"))) {
         // The file may grow to half the document only: the write fails part-way.
         const ChildRun run = runInChild(
@@ -556,7 +570,9 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
         QVERIFY(run.finished);
         shown = QString::fromUtf8(run.output).split(u'\x1e');
         QCOMPARE(shown.takeLast(), before.join(u'\x1f'));
-    } else {
+    } else
+#endif
+    {
         if (kind == QLatin1String("folder")) {
             QVERIFY(QFile::remove(gameFile()));
             QVERIFY(QDir().mkpath(gameFile()));
@@ -602,6 +618,9 @@ void TestBadInput::saveThroughASymbolicLink_data()
 
 void TestBadInput::saveThroughASymbolicLink()
 {
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes shortcut files on Windows, which the file system does not follow");
+#endif
     QFETCH(QString, linkTarget);
     QFETCH(bool, staysALink);
     writeFile(path(QStringLiteral("real/pedgrp.dat")), threeAreas());
