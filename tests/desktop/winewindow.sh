@@ -1,0 +1,53 @@
+#!/bin/sh
+# The Windows twin of realwindow.sh: unzips the portable zip, starts its
+# varnel.exe under Wine on a virtual X server with the demo game folder, waits
+# for its window "Varnel", saves a screenshot, closes the window as a window
+# manager would and expects the program to end with exit code 0, having
+# written nothing into its own folder.
+# Usage: winewindow.sh ZIP X11WINDOW ARTIFACT_FOLDER
+# Run from the source folder, with WINEPREFIX set.
+set -u
+zip=$1
+x11window=$2
+artifacts=$3
+
+if [ "${VARNEL_ON_XVFB:-}" != 1 ]; then
+    VARNEL_ON_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" \
+        sh "$0" "$@"
+fi
+
+fail() {
+    echo "FAIL: $*"
+    kill "$pid" 2>/dev/null
+    exit 1
+}
+
+# The zip alone must do: no DLL folders, plugins or platform from outside.
+unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM WINEQT_QPA_FONTDIR
+mkdir -p "$artifacts"
+unpacked=$artifacts/portable
+rm -rf "$unpacked"
+unzip -q "$zip" -d "$unpacked" || { echo "FAIL: cannot unzip $zip"; exit 1; }
+program=$(find "$unpacked" -name varnel.exe)
+before=$(find "$unpacked" | sort)
+screenshot="$artifacts/winewindow.png"
+
+wine "$program" examples/gta3 >"$artifacts/winewindow.log" 2>&1 &
+pid=$!
+
+window=$("$x11window" wait Varnel 60) || fail "no window named Varnel appeared"
+sleep 2
+"$x11window" screenshot "$screenshot" || fail "no screenshot"
+"$x11window" close "$window" || fail "could not send the close request"
+
+tenths=0
+while kill -0 "$pid" 2>/dev/null; do
+    tenths=$((tenths + 1))
+    [ "$tenths" -le 100 ] || fail "still running 10 s after the close request"
+    sleep 0.1
+done
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; exit 1; }
+[ "$(find "$unpacked" | sort)" = "$before" ] || { echo "FAIL: it wrote into its own folder"; exit 1; }
+echo "PASS: varnel.exe from the zip showed window $window (screenshot $screenshot), closed, exit code 0"
