@@ -7,9 +7,11 @@
 
 namespace {
 
+// "\" and "/" both separate folders: Windows takes either, and elsewhere a
+// typed "\" stands for "/".
 bool isSeparator(QChar c)
 {
-    return c == u'\\' || (QDir::separator() == u'/' && c == u'/');
+    return c == u'\\' || c == u'/';
 }
 
 qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
@@ -21,6 +23,7 @@ qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
     return -1;
 }
 
+#ifndef Q_OS_WIN
 QString joined(const QString &folder, const QString &name)
 {
     if (folder.isEmpty())
@@ -93,6 +96,7 @@ QString withHomeExpanded(const QString &path, const QString &home)
         return home + path.mid(1);
     return path;
 }
+#endif
 
 } // namespace
 
@@ -122,6 +126,7 @@ QString gameFilePath(const QString &gameDirectory)
 QString resolvePath(const QString &typedPath, const UserFolders &folders)
 {
 #ifdef Q_OS_WIN
+    // The system finds the path as Windows programs have always found it.
     Q_UNUSED(folders);
     return typedPath;
 #else

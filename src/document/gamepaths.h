@@ -19,12 +19,11 @@ struct UserFolders
 // This user's: the home folder, and $WINEPREFIX, else ~/.wine.
 UserFolders userFolders();
 
-// Whether a typed path ends in a separator, and so names a folder ("\" always
-// counts; "/" too where it is the system's).
+// Whether a typed path ends in a separator ("\" or "/"), and so names a folder.
 bool endsInSeparator(const QString &typedPath);
 
-// The typed game directory with a separator at its end: nothing is added when
-// it already ends in one ("\" always counts; "/" too where it is the system's).
+// The typed game directory with a separator at its end: the system's is added
+// unless it already ends in "\" or "/".
 QString withSeparator(const QString &typedDirectory);
 
 // The game's pedgrp.dat below a directory that ends in a separator, written the
