@@ -105,6 +105,16 @@ bool endsInSeparator(const QString &typedPath)
     return !typedPath.isEmpty() && isSeparator(typedPath.back());
 }
 
+QString fileIdentity(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+#ifdef Q_OS_WIN
+    return canonical.toCaseFolded();
+#else
+    return canonical;
+#endif
+}
+
 UserFolders userFolders()
 {
     const QString home = QDir::homePath();
@@ -114,7 +124,10 @@ UserFolders userFolders()
 
 QString withSeparator(const QString &typedDirectory)
 {
-    return endsInSeparator(typedDirectory) ? typedDirectory : typedDirectory + QDir::separator();
+    if (endsInSeparator(typedDirectory))
+        return typedDirectory;
+    const qsizetype last = lastSeparatorBefore(typedDirectory, typedDirectory.size());
+    return typedDirectory + (last < 0 ? QDir::separator() : typedDirectory[last]);
 }
 
 QString gameFilePath(const QString &gameDirectory)

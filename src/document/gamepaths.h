@@ -22,9 +22,14 @@ UserFolders userFolders();
 // Whether a typed path ends in a separator ("\" or "/"), and so names a folder.
 bool endsInSeparator(const QString &typedPath);
 
-// The typed game directory with a separator at its end: the system's is added
-// unless it already ends in "\" or "/".
+// The typed game directory with a separator at its end, unless it already ends
+// in "\" or "/": the last one it is written with, else the system's.
 QString withSeparator(const QString &typedDirectory);
+
+// The same text for every spelling of an existing file's path (links, "..",
+// and on Windows, where names match without regard to case, other capitals);
+// empty for a missing file.
+QString fileIdentity(const QString &path);
 
 // The game's pedgrp.dat below a directory that ends in a separator, written the
 // way the user typed the directory (for messages).

@@ -1,6 +1,7 @@
 #include "document/keptcopies.h"
 
 #include "document/filestamp.h"
+#include "document/gamepaths.h"
 #include "document/savefile.h"
 
 #include <QFileInfo>
@@ -18,7 +19,7 @@ QString KeptCopies::replaceFile(
         return copyError;
     const QString error = writeFileSafely(path, newBytes);
     if (error.isEmpty())
-        m_handled.insert(QFileInfo(path).canonicalFilePath());
+        m_handled.insert(fileIdentity(path));
     return error;
 }
 
@@ -37,7 +38,7 @@ QString KeptCopies::keepCopyIfDue(const QString &path, const QByteArray *current
     // the replacement itself fail.
     if (!target.isFile())
         return QString();
-    const QString key = target.canonicalFilePath();
+    const QString key = fileIdentity(path);
     if (m_handled.contains(key))
         return QString();
     FileContents read;
