@@ -310,8 +310,8 @@ void TestBadInput::unreadablePlaceFailsCleanly_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("error");
-    QTest::newRow("directory where pedgrp.dat should be") << "directory"
-                                                          << "file to open is a directory";
+    // An empty error is the system's own description.
+    QTest::newRow("directory where pedgrp.dat should be") << "directory" << QString();
 #ifndef Q_OS_WIN
     // QFile::link makes shortcut files on Windows, which the file system does not follow.
     QTest::newRow("symbolic link to itself") << "file loop"
@@ -347,7 +347,7 @@ void TestBadInput::unreadablePlaceFailsCleanly()
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), gameFile()));
 
     loadFolder(path(QStringLiteral("game")));
-    verifyLoadFailedAndKeptTheDocument(before, error);
+    verifyLoadFailedAndKeptTheDocument(before, error.isEmpty() ? openError(gameFile()) : error);
 }
 
 void TestBadInput::namedPipeInThePlaceOfTheFileDoesNotHang()
