@@ -7,12 +7,13 @@
 #include "app/frmmain.h"
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
-#include "document/filestamp.h"
-#include "document/gamecheck.h"
-#include "document/keptcopies.h"
-#include "document/pedcatalogue.h"
-#include "document/pedgrpfile.h"
 #include "file/filecommands.h"
+#include "format/areareader.h"
+#include "format/areawriter.h"
+#include "format/pedcatalogue.h"
+#include "gamereading/gamecheck.h"
+#include "storage/filestamp.h"
+#include "storage/keptcopies.h"
 
 #include <QAction>
 #include <QApplication>
@@ -216,18 +217,36 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     std::exit(1);
 }
 
+// The program as main() puts it together.
+struct Varnel
+{
+    explicit Varnel(const Platform &platform)
+        : files(editor, platform), window(editor, files, platform)
+    { }
+
+    QAction *action(const char *name) const
+    {
+        return window.findChild<QAction *>(QLatin1String(name));
+    }
+    QComboBox *box(const QString &name) const { return window.findChild<QComboBox *>(name); }
+
+    Editor editor;
+    FileCommands files;
+    FrmMain window;
+};
+
 // Loads the game folder; over a modified document the one question shown must
 // be whether to drop the changes, which the dialogs answer Yes.
-void loadInto(FrmMain &window, BenchPlatform &platform, const QString &gameFolder)
+void loadInto(Varnel &varnel, BenchPlatform &platform, const QString &gameFolder)
 {
-    const QStringList expected = window.editor().isModified()
+    const QStringList expected = varnel.editor.isModified()
             ? QStringList{QStringLiteral("Really Load?")}
             : QStringList();
     platform.dialogs.answer = gameFolder;
     platform.dialogs.titles.clear();
-    window.menu().mnuload->trigger();
-    if (platform.dialogs.titles != expected || window.editor().isModified()
-            || window.cmbareas()->count() != AreaTotal)
+    varnel.action("mnuload")->trigger();
+    if (platform.dialogs.titles != expected || varnel.editor.isModified()
+            || varnel.box(QStringLiteral("cmbareas"))->count() != AreaTotal)
         fail(QStringLiteral("load failed: ") + platform.dialogs.lastMessage);
 }
 
@@ -251,11 +270,11 @@ int runChild(const QString &mode, qint64 startedNs, const QString &gameFolder)
         return 0;
     }
     BenchPlatform platform;
-    FrmMain window(platform.platform());
-    showAndWaitForPaint(window);
+    Varnel varnel(platform.platform());
+    showAndWaitForPaint(varnel.window);
     elapsed = monotonicNs() - startedNs;
     if (mode == QLatin1String("varnel-load")) {
-        loadInto(window, platform, gameFolder);
+        loadInto(varnel, platform, gameFolder);
         QCoreApplication::processEvents();
     }
     std::printf("%lld %lld\n", elapsed, peakMemoryKb());
@@ -368,15 +387,15 @@ int runBenchmark(int runs, int childRuns)
             median(startProgram), median(startBare), QStringLiteral("ms"), 1.2};
 
     BenchPlatform platform;
-    FrmMain window(platform.platform());
-    showAndWaitForPaint(window);
+    Varnel varnel(platform.platform());
+    showAndWaitForPaint(varnel.window);
     BareWindow bare;
     showAndWaitForPaint(bare);
 
     const auto load = timePair(
             runs, [] {},
             [&] {
-                loadInto(window, platform, game);
+                loadInto(varnel, platform, game);
                 QCoreApplication::processEvents();
             },
             [&] {
@@ -399,7 +418,7 @@ int runBenchmark(int runs, int childRuns)
     };
     const QString eightBareTexts = QStringLiteral(" (vs. 800 texts into 8 bare boxes)");
     auto reload = [&] {
-        loadInto(window, platform, game);
+        loadInto(varnel, platform, game);
         for (int slot = 0; slot < SlotCount; ++slot)
             bare.box(slot)->setEditText(QString());
         QCoreApplication::processEvents();
@@ -411,54 +430,56 @@ int runBenchmark(int runs, int childRuns)
             runs, reload,
             [&] {
                 platform.dialogs.answer = QStringLiteral("pimp");
-                setAllInLibertyCityCommand(window.editor(), platform.dialogs);
+                setAllInLibertyCityCommand(varnel.editor, platform.dialogs);
                 QCoreApplication::processEvents();
             },
             writeBareBoxes,
             [&] {
                 expectNoMessage(platform, QStringLiteral("Set All In Liberty City"));
-                if (window.editor().table().areaPeds(1) != pimps
-                        || window.editor().table().areaPeds(AreaTotal) != pimps
-                        || window.cmbped(SlotCount - 1)->currentText() != QLatin1String("pimp"))
+                if (varnel.editor.table().areas.first().areaPeds != pimps
+                        || varnel.editor.table().areas.at(AreaTotal - 1).areaPeds != pimps
+                        || varnel.box(QStringLiteral("cmbped7"))->currentText()
+                                != QLatin1String("pimp"))
                     fail(QStringLiteral("Set All In Liberty City did not set every area"));
             });
     rows << Row{QStringLiteral("Set All In Liberty City") + eightBareTexts, setAll.first,
             setAll.second, QStringLiteral("ms"), 0.5};
 
-    const QString loadedFile = readTable(fileBytes).table.composeFile();
+    const QString loadedFile = composeFile(readAreaTable(fileBytes).table);
     const auto randomize = timePair(
             runs, reload,
             [&] {
-                randomizeInAllAreasCommand(window.editor(), platform.random);
+                randomizeInAllAreasCommand(varnel.editor, platform.random);
                 QCoreApplication::processEvents();
             },
             writeBareBoxes,
             [&] {
                 expectNoMessage(platform, QStringLiteral("Randomize In All Areas"));
-                if (window.editor().table().composeFile() == loadedFile)
+                if (composeFile(varnel.editor.table()) == loadedFile)
                     fail(QStringLiteral("Randomize In All Areas changed nothing"));
             });
     rows << Row{QStringLiteral("Randomize In All Areas") + eightBareTexts, randomize.first,
             randomize.second, QStringLiteral("ms"), 0.5};
 
-    const PedSlots firstAreaSlots = *splitSlots(readTable(fileBytes).table.areaPeds(1));
+    const PedSlots firstAreaSlots
+            = *splitSlots(readAreaTable(fileBytes).table.areas.first().areaPeds);
     const auto undo = timePair(
             runs,
             [&] {
                 reload();
-                randomizeInAllAreasCommand(window.editor(), platform.random);
+                randomizeInAllAreasCommand(varnel.editor, platform.random);
                 QCoreApplication::processEvents();
             },
             [&] {
-                window.editor().history().undo();
+                varnel.editor.history().undo();
                 QCoreApplication::processEvents();
             },
             writeBareBoxes,
             [&] {
                 expectNoMessage(platform, QStringLiteral("Undo of Randomize In All Areas"));
-                if (window.editor().table().composeFile() != loadedFile
-                        || window.editor().isModified()
-                        || window.cmbped(0)->currentText() != firstAreaSlots[0])
+                if (composeFile(varnel.editor.table()) != loadedFile || varnel.editor.isModified()
+                        || varnel.box(QStringLiteral("cmbped0"))->currentText()
+                                != firstAreaSlots[0])
                     fail(QStringLiteral("Undo did not bring back and show the loaded lists"));
             });
     rows << Row{QStringLiteral("Undo of Randomize In All Areas") + eightBareTexts, undo.first,
@@ -470,12 +491,12 @@ int runBenchmark(int runs, int childRuns)
     // asks the Game Check question, answered Yes; any other box, such as the
     // question about a file changed by another program, fails the run.
     platform.dialogs.answer = QStringLiteral("pimp");
-    setAllInLibertyCityCommand(window.editor(), platform.dialogs);
+    setAllInLibertyCityCommand(varnel.editor, platform.dialogs);
     const QString plainFile = dir.filePath(QStringLiteral("plain.dat"));
-    const QByteArray savedBytes = window.editor().table().composeFile().toLatin1();
+    const QByteArray savedBytes = composeFile(varnel.editor.table()).toLatin1();
     auto save = [&] {
         platform.dialogs.titles.clear();
-        window.menu().mnusave->trigger();
+        varnel.action("mnusave")->trigger();
     };
     auto expectSaved = [&] {
         if (platform.dialogs.titles != QStringList{GameCheckTitle, QStringLiteral("Saved")})

@@ -1,6 +1,5 @@
 #include "app/commandline.h"
 #include "app/frmmain.h"
-#include "file/filecommands.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>
@@ -20,16 +19,17 @@ int main(int argc, char *argv[])
     QtRandomSource random;
     QtLauncher launcher;
     QtSettings settings;
-    const Platform platform{
-            &dialogs, &random, &launcher, &settings, shippedFilesFolder(programFolder()),
-            userFolders()};
+    const Platform platform{&dialogs, &random, &launcher, &settings,
+            shippedFilesFolder(programFolder()), userFolders()};
 
-    FrmMain window(platform);
+    Editor editor;
+    FileCommands fileCommands(editor, platform);
+    FrmMain window(editor, fileCommands, platform);
     dialogs.setParent(&window);
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     if (!commandLine.gamePath.isEmpty())
-        openPathCommand(window.editor(), platform, commandLine.gamePath);
+        fileCommands.openPath(commandLine.gamePath);
     return app.exec();
 }

@@ -106,8 +106,8 @@ void SlotBox::markUnknownNames(const QStringList &names)
     palette.setColor(
             QPalette::Text, names.isEmpty() ? this->palette().color(QPalette::Text) : ErrorColour);
     lineEdit()->setPalette(palette);
-    setToolTip(names.isEmpty() ? QString()
-                               : QStringLiteral("Not a model the game knows: ") + names.first());
+    setToolTip(
+            names.isEmpty() ? QString() : tr("Not a model the game knows: %1").arg(names.first()));
 }
 
 void SlotBox::textChanged(const QString &text)

@@ -4,8 +4,8 @@
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
-#include "document/pedcatalogue.h"
 #include "file/filecommands.h"
+#include "format/pedcatalogue.h"
 #include "help/helpcommands.h"
 
 #include <QAction>
@@ -18,8 +18,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // The layout is drawn in twips, 15 to a pixel at 96 DPI; Qt scales pixels on
 // high-DPI screens.
@@ -39,22 +37,14 @@ QFont verdana(qreal points, bool bold)
 
 QString damagedAreaText(const QString &areaName, const QString &modelList)
 {
-    return QStringLiteral("An error occured during processing of this area.") + CrLf + CrLf
-            + QStringLiteral("The original 'pedgrps.dat' is not written correctly, this is the "
-                             "most likely cause of this error.")
+    return FrmMain::tr("An error occured during processing of this area.") + CrLf + CrLf
+            + FrmMain::tr("The original 'pedgrps.dat' is not written correctly, this is the most "
+                          "likely cause of this error.")
             + CrLf + CrLf
-            + QStringLiteral("You can either restore the working backup from the file menu or "
-                             "add the comma's manually yourself.")
-            + CrLf + CrLf + QStringLiteral("Damaged Area: ") + areaName + u'.' + CrLf + CrLf
-            + QStringLiteral("Damaged Data: '") + modelList + QStringLiteral("'.");
-}
-
-QAction *makeAction(QObject *parent, const QString &caption, QKeyCombination shortcut, bool enabled)
-{
-    auto *action = new QAction(caption, parent);
-    action->setShortcut(QKeySequence(shortcut));
-    action->setEnabled(enabled);
-    return action;
+            + FrmMain::tr("You can either restore the working backup from the file menu or add "
+                          "the comma's manually yourself.")
+            + CrLf + CrLf + FrmMain::tr("Damaged Area: %1.").arg(areaName) + CrLf + CrLf
+            + FrmMain::tr("Damaged Data: '%1'.").arg(modelList);
 }
 
 // The one local file or folder a drag carries, or nothing.
@@ -69,27 +59,19 @@ QString droppedPath(const QMimeData *data)
 
 } // namespace
 
-FrmMain::FrmMain(const Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform)
+FrmMain::FrmMain(
+        Editor &editor, FileCommands &fileCommands, const Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_editor(editor), m_fileCommands(fileCommands), m_platform(platform)
 {
+    setObjectName(QStringLiteral("frmmain"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    setWindowTitle(ProgramTitle + QStringLiteral("[*]"));
+    setWindowTitle(tr("Varnel[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnel.png")));
     setAcceptDrops(true);
     createControls();
     createActions();
     createMenus();
     followEditor();
-}
-
-QComboBox *FrmMain::cmbareas() const
-{
-    return m_cmbareas;
-}
-
-QComboBox *FrmMain::cmbped(int slot) const
-{
-    return m_cmbped.at(slot);
 }
 
 void FrmMain::createControls()
@@ -99,7 +81,8 @@ void FrmMain::createControls()
     setCentralWidget(client);
 
     // Screen readers name the frame by its caption, also after it changes.
-    m_frameeditor = new QGroupBox(QStringLiteral("Editor"), client);
+    m_frameeditor = new QGroupBox(tr("Editor"), client);
+    m_frameeditor->setObjectName(QStringLiteral("frameeditor"));
     m_frameeditor->setGeometry(twips(120, 120, 3525, 2655));
     m_frameeditor->setFont(verdana(8.25, true));
     // The caption sits on the frame's top line, so the controls drawn just below
@@ -109,14 +92,17 @@ void FrmMain::createControls()
             "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
 
     const QFont small = verdana(6.75, false);
-    m_label5 = new QLabel(QStringLiteral("Area List:"), m_frameeditor);
-    m_label5->setGeometry(twips(120, 280, 750, 180));
-    m_label1 = new QLabel(QStringLiteral("Peds In Area:"), m_frameeditor);
-    m_label1->setGeometry(twips(120, 720, 1050, 180));
+    auto *label5 = new QLabel(tr("Area List:"), m_frameeditor);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setGeometry(twips(120, 280, 750, 180));
+    auto *label1 = new QLabel(tr("Peds In Area:"), m_frameeditor);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twips(120, 720, 1050, 180));
 
     m_cmbareas = new AreaList(m_frameeditor);
+    m_cmbareas->setObjectName(QStringLiteral("cmbareas"));
     m_cmbareas->setGeometry(twips(960, 240, 2460, 300));
-    m_cmbareas->setAccessibleName(QStringLiteral("Area List"));
+    m_cmbareas->setAccessibleName(tr("Area List"));
     m_cmbareas->setEnabled(false);
     connect(m_cmbareas, &QComboBox::activated, &m_editor, &Editor::selectArea);
 
@@ -133,7 +119,7 @@ void FrmMain::createControls()
     for (int slot = 0; slot < SlotCount; ++slot)
         m_cmbped[slot] = createSlotBox(slot, slotPlaces[slot]);
 
-    for (QWidget *widget : {static_cast<QWidget *>(m_label5), static_cast<QWidget *>(m_label1),
+    for (QWidget *widget : {static_cast<QWidget *>(label5), static_cast<QWidget *>(label1),
                  static_cast<QWidget *>(m_cmbareas)})
         widget->setFont(small);
     for (QComboBox *box : m_cmbped)
@@ -147,8 +133,9 @@ void FrmMain::createControls()
 SlotBox *FrmMain::createSlotBox(int slot, const QRect &place)
 {
     auto *box = new SlotBox(slot, pedCatalogue(), m_frameeditor);
+    box->setObjectName(QStringLiteral("cmbped%1").arg(slot));
     box->setGeometry(place);
-    box->setAccessibleName(QStringLiteral("Ped ") + QString::number(slot + 1));
+    box->setAccessibleName(tr("Ped %1").arg(slot + 1));
     box->setEnabled(false);
     connect(box, &SlotBox::edited, &m_editor, &Editor::editSlot);
     connect(box, &SlotBox::typingEnded, &m_editor, &Editor::endTyping);
@@ -156,80 +143,94 @@ SlotBox *FrmMain::createSlotBox(int slot, const QRect &place)
     return box;
 }
 
+QAction *FrmMain::createAction(
+        const char *name, const QString &caption, QKeyCombination shortcut, bool enabled)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(QKeySequence(shortcut));
+    action->setEnabled(enabled);
+    return action;
+}
+
 void FrmMain::createActions()
 {
-    m_menu.mnuload
-            = makeAction(this, QStringLiteral("Load pedgrp.dat..."), Qt::CTRL | Qt::Key_L, true);
-    m_menu.mnusave = makeAction(this, QStringLiteral("Save"), Qt::CTRL | Qt::Key_S, false);
-    m_menu.mnusaveas = makeAction(this, QStringLiteral("Save As..."), Qt::CTRL | Qt::Key_A, false);
-    m_menu.mnurestore
-            = makeAction(this, QStringLiteral("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
-    m_menu.mnuclose = makeAction(this, QStringLiteral("Exit"), Qt::CTRL | Qt::Key_E, true);
-    m_menu.mnuundo = m_editor.history().createUndoAction(this, QStringLiteral("&Undo"));
-    m_menu.mnuundo->setShortcuts(QKeySequence::Undo);
-    m_menu.mnuredo = m_editor.history().createRedoAction(this, QStringLiteral("&Redo"));
-    m_menu.mnuredo->setShortcuts(QKeySequence::Redo);
-    m_menu.mnusetarea
-            = makeAction(this, QStringLiteral("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
-    m_menu.mnusetliberty = makeAction(
-            this, QStringLiteral("Set All In Liberty City..."), Qt::CTRL | Qt::Key_C, false);
-    m_menu.mnurandomarea
-            = makeAction(this, QStringLiteral("Randomize In Area"), Qt::CTRL | Qt::Key_R, false);
-    m_menu.mnurandom = makeAction(
-            this, QStringLiteral("Randomize In All Areas"), Qt::CTRL | Qt::Key_O, false);
-    m_menu.mnuerrorscan = makeAction(
-            this, QStringLiteral("Scan For Non-Existant Peds"), Qt::CTRL | Qt::Key_P, false);
-    m_menu.mnureadme = makeAction(this, QStringLiteral("Readme File"), Qt::CTRL | Qt::Key_F, true);
-    m_menu.mnuinfo = makeAction(this, QStringLiteral("Quick Info..."), Qt::CTRL | Qt::Key_Q, true);
-    m_menu.mnusite = makeAction(this, QStringLiteral("Author's Site"), Qt::CTRL | Qt::Key_W, true);
+    m_mnuload = createAction("mnuload", tr("Load pedgrp.dat..."), Qt::CTRL | Qt::Key_L, true);
+    m_mnusave = createAction("mnusave", tr("Save"), Qt::CTRL | Qt::Key_S, false);
+    m_mnusaveas = createAction("mnusaveas", tr("Save As..."), Qt::CTRL | Qt::Key_A, false);
+    m_mnurestore = createAction("mnurestore", tr("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
+    m_mnuclose = createAction("mnuclose", tr("Exit"), Qt::CTRL | Qt::Key_E, true);
+    m_mnuundo = m_editor.history().createUndoAction(this, tr("&Undo"));
+    m_mnuundo->setObjectName(QStringLiteral("mnuundo"));
+    m_mnuundo->setShortcuts(QKeySequence::Undo);
+    m_mnuredo = m_editor.history().createRedoAction(this, tr("&Redo"));
+    m_mnuredo->setObjectName(QStringLiteral("mnuredo"));
+    m_mnuredo->setShortcuts(QKeySequence::Redo);
+    m_mnusetarea
+            = createAction("mnusetarea", tr("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
+    m_mnusetliberty = createAction(
+            "mnusetliberty", tr("Set All In Liberty City..."), Qt::CTRL | Qt::Key_C, false);
+    m_mnurandomarea
+            = createAction("mnurandomarea", tr("Randomize In Area"), Qt::CTRL | Qt::Key_R, false);
+    m_mnurandom
+            = createAction("mnurandom", tr("Randomize In All Areas"), Qt::CTRL | Qt::Key_O, false);
+    m_mnuerrorscan = createAction(
+            "mnuerrorscan", tr("Scan For Non-Existant Peds"), Qt::CTRL | Qt::Key_P, false);
+    m_mnureadme = createAction("mnureadme", tr("Readme File"), Qt::CTRL | Qt::Key_F, true);
+    m_mnuinfo = createAction("mnuinfo", tr("Quick Info..."), Qt::CTRL | Qt::Key_Q, true);
+    m_mnusite = createAction("mnusite", tr("Author's Site"), Qt::CTRL | Qt::Key_W, true);
 
     auto on = [this](QAction *action, auto command) {
         connect(action, &QAction::triggered, this, command);
     };
-    on(m_menu.mnuload, [this] { loadCommand(m_editor, m_platform); });
-    on(m_menu.mnusave, [this] { saveCommand(m_editor, m_platform); });
-    on(m_menu.mnusaveas, [this] { saveAsCommand(m_editor, m_platform); });
-    on(m_menu.mnurestore, [this] { restoreBackupCommand(m_editor, m_platform); });
-    on(m_menu.mnuclose, [this] { close(); });
-    on(m_menu.mnusetarea, [this] { setAllInAreaCommand(m_editor, *m_platform.dialogs); });
-    on(m_menu.mnusetliberty, [this] { setAllInLibertyCityCommand(m_editor, *m_platform.dialogs); });
-    on(m_menu.mnurandomarea, [this] { randomizeInAreaCommand(m_editor, *m_platform.random); });
-    on(m_menu.mnurandom, [this] { randomizeInAllAreasCommand(m_editor, *m_platform.random); });
-    on(m_menu.mnuerrorscan, [this] { scanCommand(m_editor, *m_platform.dialogs); });
-    on(m_menu.mnureadme, [this] { readmeCommand(m_platform); });
-    on(m_menu.mnuinfo, [this] { quickInfoCommand(m_platform); });
-    on(m_menu.mnusite, [this] { authorsSiteCommand(m_platform); });
+    on(m_mnuload, [this] { m_fileCommands.load(); });
+    on(m_mnusave, [this] { m_fileCommands.save(); });
+    on(m_mnusaveas, [this] { m_fileCommands.saveAs(); });
+    on(m_mnurestore, [this] { m_fileCommands.restoreBackup(); });
+    on(m_mnuclose, [this] { close(); });
+    on(m_mnusetarea, [this] { setAllInAreaCommand(m_editor, *m_platform.dialogs); });
+    on(m_mnusetliberty, [this] { setAllInLibertyCityCommand(m_editor, *m_platform.dialogs); });
+    on(m_mnurandomarea, [this] { randomizeInAreaCommand(m_editor, *m_platform.random); });
+    on(m_mnurandom, [this] { randomizeInAllAreasCommand(m_editor, *m_platform.random); });
+    on(m_mnuerrorscan, [this] { scanCommand(m_editor, *m_platform.dialogs); });
+    on(m_mnureadme, [this] { readmeCommand(m_platform); });
+    on(m_mnuinfo, [this] { quickInfoCommand(m_platform); });
+    on(m_mnusite, [this] { authorsSiteCommand(m_platform); });
 }
 
 void FrmMain::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(m_menu.mnuload);
-    file->addAction(m_menu.mnusave);
-    file->addAction(m_menu.mnusaveas);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnufile"));
+    file->addAction(m_mnuload);
+    file->addAction(m_mnusave);
+    file->addAction(m_mnusaveas);
     file->addSeparator();
-    file->addAction(m_menu.mnurestore);
+    file->addAction(m_mnurestore);
     file->addSeparator();
-    file->addAction(m_menu.mnuclose);
+    file->addAction(m_mnuclose);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(m_menu.mnuundo);
-    edit->addAction(m_menu.mnuredo);
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuedit"));
+    edit->addAction(m_mnuundo);
+    edit->addAction(m_mnuredo);
 
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->addAction(m_menu.mnusetarea);
-    options->addAction(m_menu.mnusetliberty);
+    QMenu *options = menuBar()->addMenu(tr("&Options"));
+    options->setObjectName(QStringLiteral("mnuoptions"));
+    options->addAction(m_mnusetarea);
+    options->addAction(m_mnusetliberty);
     options->addSeparator();
-    options->addAction(m_menu.mnurandomarea);
-    options->addAction(m_menu.mnurandom);
+    options->addAction(m_mnurandomarea);
+    options->addAction(m_mnurandom);
     options->addSeparator();
-    options->addAction(m_menu.mnuerrorscan);
+    options->addAction(m_mnuerrorscan);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(m_menu.mnureadme);
-    help->addAction(m_menu.mnuinfo);
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuhelp"));
+    help->addAction(m_mnureadme);
+    help->addAction(m_mnuinfo);
     help->addSeparator();
-    help->addAction(m_menu.mnusite);
+    help->addAction(m_mnusite);
 }
 
 void FrmMain::followEditor()
@@ -240,7 +241,7 @@ void FrmMain::followEditor()
     connect(&m_editor, &Editor::slotsShown, this, &FrmMain::showSlots);
     connect(&m_editor, &Editor::documentOpened, this, &FrmMain::enableEditing);
     connect(&m_editor, &Editor::modifiedChanged, this, &QWidget::setWindowModified);
-    connect(&m_editor, &Editor::saveAvailableChanged, m_menu.mnusave, &QAction::setEnabled);
+    connect(&m_editor, &Editor::saveAvailableChanged, m_mnusave, &QAction::setEnabled);
 }
 
 void FrmMain::replaceAreaList(const QStringList &names)
@@ -257,14 +258,13 @@ void FrmMain::showSelection(int position, const QString &name)
         const QSignalBlocker blocker(m_cmbareas);
         m_cmbareas->setCurrentIndex(position);
     }
-    m_frameeditor->setTitle(
-            position < 0 ? QStringLiteral("Editor") : QStringLiteral("Editor: [") + name + u']');
+    m_frameeditor->setTitle(position < 0 ? tr("Editor") : tr("Editor: [%1]").arg(name));
 }
 
 void FrmMain::warnDamagedArea(const QString &name, const QString &modelList)
 {
-    m_platform.dialogs->message(damagedAreaText(name, modelList), QStringLiteral("Error"),
-            MessageIcon::Warning, MessageButtons::Ok);
+    m_platform.dialogs->message(damagedAreaText(name, modelList), tr("Error"), MessageIcon::Warning,
+            MessageButtons::Ok);
 }
 
 void FrmMain::showSlots(const PedSlots &texts)
@@ -277,7 +277,7 @@ void FrmMain::showSlots(const PedSlots &texts)
 // and crashes when it spawns it.
 void FrmMain::markUnknownModel(SlotBox *box)
 {
-    box->markUnknownNames(m_editor.file().models.unknownNames(box->currentText()));
+    box->markUnknownNames(m_editor.models().unknownNames(box->currentText()));
 }
 
 void FrmMain::enableEditing()
@@ -288,8 +288,8 @@ void FrmMain::enableEditing()
         markUnknownModel(box);
         box->setEnabled(true);
     }
-    for (QAction *action : {m_menu.mnusaveas, m_menu.mnurandom, m_menu.mnurandomarea,
-                 m_menu.mnuerrorscan, m_menu.mnusetarea, m_menu.mnusetliberty})
+    for (QAction *action : {m_mnusaveas, m_mnurandom, m_mnurandomarea, m_mnuerrorscan, m_mnusetarea,
+                 m_mnusetliberty})
         action->setEnabled(true);
 }
 
@@ -297,9 +297,8 @@ bool FrmMain::mayQuit()
 {
     if (!m_editor.isModified())
         return true;
-    return m_platform.dialogs->message(
-                   QStringLiteral("Unsaved changes have been made. Really Quit?"),
-                   QStringLiteral("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo)
+    return m_platform.dialogs->message(tr("Unsaved changes have been made. Really Quit?"),
+                   tr("Really Quit?"), MessageIcon::Warning, MessageButtons::YesNo)
             == Answer::Yes;
 }
 
@@ -315,7 +314,7 @@ void FrmMain::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    openPathCommand(m_editor, m_platform, path);
+    m_fileCommands.openPath(path);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

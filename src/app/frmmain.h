@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/editor.h"
+#include "file/filecommands.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
@@ -9,46 +10,19 @@
 
 class AreaList;
 class QAction;
-class QComboBox;
 class QGroupBox;
-class QLabel;
 class SlotBox;
 
-// The menu entries, by the names the commands know them by.
-struct MenuEntries
-{
-    QAction *mnuload = nullptr;
-    QAction *mnusave = nullptr;
-    QAction *mnusaveas = nullptr;
-    QAction *mnurestore = nullptr;
-    QAction *mnuclose = nullptr;
-    QAction *mnuundo = nullptr;
-    QAction *mnuredo = nullptr;
-    QAction *mnusetarea = nullptr;
-    QAction *mnusetliberty = nullptr;
-    QAction *mnurandomarea = nullptr;
-    QAction *mnurandom = nullptr;
-    QAction *mnuerrorscan = nullptr;
-    QAction *mnureadme = nullptr;
-    QAction *mnuinfo = nullptr;
-    QAction *mnusite = nullptr;
-};
-
 // The one window: it shows the open document, which the editor holds, and
-// hands the user's picks, edits and commands to it.
+// hands the user's picks, edits and commands to the editor and the commands.
+// Its controls and menu entries carry their names as object names.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit FrmMain(const Platform &platform, QWidget *parent = nullptr);
-
-    Editor &editor() { return m_editor; }
-
-    QGroupBox *frameeditor() const { return m_frameeditor; }
-    QComboBox *cmbareas() const;
-    QComboBox *cmbped(int slot) const;
-    const MenuEntries &menu() const { return m_menu; }
+    FrmMain(Editor &editor, FileCommands &fileCommands, const Platform &platform,
+            QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,6 +32,8 @@ protected:
 private:
     void createControls();
     SlotBox *createSlotBox(int slot, const QRect &place);
+    QAction *createAction(
+            const char *name, const QString &caption, QKeyCombination shortcut, bool enabled);
     void createActions();
     void createMenus();
     void followEditor();
@@ -70,13 +46,27 @@ private:
     void enableEditing();
     bool mayQuit();
 
+    Editor &m_editor;
+    FileCommands &m_fileCommands;
     Platform m_platform;
-    Editor m_editor;
 
     QGroupBox *m_frameeditor = nullptr;
-    QLabel *m_label5 = nullptr;
-    QLabel *m_label1 = nullptr;
     AreaList *m_cmbareas = nullptr;
     std::array<SlotBox *, SlotCount> m_cmbped{};
-    MenuEntries m_menu;
+
+    QAction *m_mnuload = nullptr;
+    QAction *m_mnusave = nullptr;
+    QAction *m_mnusaveas = nullptr;
+    QAction *m_mnurestore = nullptr;
+    QAction *m_mnuclose = nullptr;
+    QAction *m_mnuundo = nullptr;
+    QAction *m_mnuredo = nullptr;
+    QAction *m_mnusetarea = nullptr;
+    QAction *m_mnusetliberty = nullptr;
+    QAction *m_mnurandomarea = nullptr;
+    QAction *m_mnurandom = nullptr;
+    QAction *m_mnuerrorscan = nullptr;
+    QAction *m_mnureadme = nullptr;
+    QAction *m_mnuinfo = nullptr;
+    QAction *m_mnusite = nullptr;
 };

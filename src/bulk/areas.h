@@ -16,7 +16,24 @@ inline QList<int> selectedAreaOnly(const Editor &editor)
 inline QList<int> everyArea(const Editor &editor)
 {
     QList<int> areas;
-    for (int area = 1; area <= editor.table().areaCount(); ++area)
+    for (int area = 1; area <= editor.table().areas.size(); ++area)
         areas.append(area);
     return areas;
+}
+
+// The same list for each of the areas.
+inline AreaLists sameListFor(const QList<int> &areas, const QString &list)
+{
+    AreaLists lists;
+    for (const int area : areas)
+        lists.append({area, list});
+    return lists;
+}
+
+// Before a command replaces the lists of many areas, each of them whose list
+// cannot be split is warned about, in order.
+inline void warnAboutDamagedAreas(Editor &editor, const QList<int> &areas)
+{
+    for (const int area : areas)
+        editor.warnIfDamaged(area);
 }

@@ -1,12 +1,19 @@
 #include "bulk/randomize.h"
 
 #include "bulk/areas.h"
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "platform/randomsource.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Randomize", text);
+}
 
 QString drawList(RandomSource &random)
 {
@@ -15,6 +22,14 @@ QString drawList(RandomSource &random)
     for (QString &piece : pieces)
         piece = names.at(drawPosition(int(names.size()), random.next()));
     return joinSlots(pieces);
+}
+
+AreaLists drawLists(const QList<int> &areas, RandomSource &random)
+{
+    AreaLists lists;
+    for (const int area : areas)
+        lists.append({area, drawList(random)});
+    return lists;
 }
 
 } // namespace
@@ -31,15 +46,14 @@ void randomizeInAreaCommand(Editor &editor, RandomSource &random)
     if (editor.selectedArea() < 0)
         return;
     random.reseedFromClock();
-    editor.rewriteAreas(QStringLiteral("Randomize In Area"), selectedAreaOnly(editor),
-            [&](int) { return drawList(random); });
+    editor.replaceLists(tr("Randomize In Area"), drawLists(selectedAreaOnly(editor), random));
 }
 
 void randomizeInAllAreasCommand(Editor &editor, RandomSource &random)
 {
     random.reseedFromClock();
-    editor.rewriteAreas(QStringLiteral("Randomize In All Areas"), everyArea(editor), [&](int area) {
-        editor.warnIfDamaged(area);
-        return drawList(random);
-    });
+    const QList<int> areas = everyArea(editor);
+    const AreaLists lists = drawLists(areas, random);
+    warnAboutDamagedAreas(editor, areas);
+    editor.replaceLists(tr("Randomize In All Areas"), lists);
 }

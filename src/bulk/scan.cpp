@@ -1,46 +1,48 @@
 #include "bulk/scan.h"
 
-#include "document/pedcatalogue.h"
 #include "editor/editor.h"
+#include "format/pedcatalogue.h"
 #include "platform/dialogs.h"
+
+#include <QCoreApplication>
 
 namespace {
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Scan", text);
+}
+
 QString unknownModelText(const QString &name, int slot, const QString &areaName)
 {
-    return QStringLiteral("The pedestrian '") + name
-            + QStringLiteral("' does not exist. This is ped number '") + QString::number(slot + 1)
-            + QStringLiteral("' in '") + areaName + QStringLiteral("'.");
+    return tr("The pedestrian '%1' does not exist. This is ped number '%2' in '%3'.")
+            .arg(name, QString::number(slot + 1), areaName);
 }
 
 QString damagedListText(const QString &areaName, const QString &modelList)
 {
-    return QStringLiteral("The area '") + areaName + QStringLiteral("' does not hold eight peds: '")
-            + modelList + QStringLiteral("'.");
+    return tr("The area '%1' does not hold eight peds: '%2'.").arg(areaName, modelList);
 }
 
 } // namespace
 
 QString scanReport(const AreaTable &table)
 {
-    for (int area = 1; area <= AreaCapacity; ++area) {
-        const QString list = table.areaPeds(area);
-        if (list.isEmpty())
-            continue;
-        const QString areaName = table.areaName(area);
-        const auto pieces = splitSlots(list);
+    for (const int number : writtenAreas(table)) {
+        const Area &area = table.areas[number - 1];
+        const auto pieces = splitSlots(area.areaPeds);
         if (!pieces)
-            return damagedListText(areaName, list);
+            return damagedListText(area.areaName, area.areaPeds);
         for (int slot = 0; slot < SlotCount; ++slot) {
             if (!catalogueContains(pieces->at(slot)))
-                return unknownModelText(pieces->at(slot), slot, areaName);
+                return unknownModelText(pieces->at(slot), slot, area.areaName);
         }
     }
-    return QStringLiteral("All peds in all areas exist. No errors found.");
+    return tr("All peds in all areas exist. No errors found.");
 }
 
 void scanCommand(const Editor &editor, Dialogs &dialogs)
 {
-    dialogs.message(scanReport(editor.table()), QStringLiteral("Error Scan"),
-            MessageIcon::Information, MessageButtons::Ok);
+    dialogs.message(scanReport(editor.table()), tr("Error Scan"), MessageIcon::Information,
+            MessageButtons::Ok);
 }

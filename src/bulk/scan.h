@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class AreaTable;
+struct AreaTable;
 class Dialogs;
 class Editor;
 

@@ -1,11 +1,17 @@
 #include "bulk/setall.h"
 
 #include "bulk/areas.h"
-#include "document/pedcatalogue.h"
-#include "editor/editor.h"
+#include "format/pedcatalogue.h"
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SetAll", text);
+}
 
 // The typed model name; empty when the user gave none or the catalogue does not
 // know it, which has then been said.
@@ -15,9 +21,8 @@ QString askKnownModel(Dialogs &dialogs, const QString &prompt, const QString &ti
     if (name.isEmpty())
         return name;
     if (!catalogueContains(name)) {
-        dialogs.message(QStringLiteral("Error: Could not find the pedestrian '") + name
-                        + QStringLiteral("'."),
-                QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
+        dialogs.message(tr("Error: Could not find the pedestrian '%1'.").arg(name), tr("Error"),
+                MessageIcon::Warning, MessageButtons::Ok);
         return QString();
     }
     return name;
@@ -37,26 +42,23 @@ void setAllInAreaCommand(Editor &editor, Dialogs &dialogs)
     if (editor.selectedArea() < 0)
         return;
     const QString name = askKnownModel(dialogs,
-            QStringLiteral("Enter the name of the ped to use, it will be checked to make sure it "
-                           "exists."),
-            QStringLiteral("Set All In Area"));
+            tr("Enter the name of the ped to use, it will be checked to make sure it exists."),
+            tr("Set All In Area"));
     if (name.isEmpty())
         return;
-    editor.rewriteAreas(QStringLiteral("Set All In Area"), selectedAreaOnly(editor),
-            [&](int) { return eightTimes(name); });
+    editor.replaceLists(
+            tr("Set All In Area"), sameListFor(selectedAreaOnly(editor), eightTimes(name)));
 }
 
 void setAllInLibertyCityCommand(Editor &editor, Dialogs &dialogs)
 {
     const QString name = askKnownModel(dialogs,
-            QStringLiteral("Enter the name of the ped to use in every area in every city, it will "
-                           "be checked to make sure it exists."),
-            QStringLiteral("Set All In LIberty"));
+            tr("Enter the name of the ped to use in every area in every city, it will be checked "
+               "to make sure it exists."),
+            tr("Set All In LIberty"));
     if (name.isEmpty())
         return;
-    editor.rewriteAreas(
-            QStringLiteral("Set All In Liberty City"), everyArea(editor), [&](int area) {
-                editor.warnIfDamaged(area);
-                return eightTimes(name);
-            });
+    const QList<int> areas = everyArea(editor);
+    warnAboutDamagedAreas(editor, areas);
+    editor.replaceLists(tr("Set All In Liberty City"), sameListFor(areas, eightTimes(name)));
 }

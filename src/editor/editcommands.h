@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/areatable.h"
+#include "format/areatable.h"
 
 #include <QList>
 #include <QPair>
@@ -12,11 +12,14 @@
 // until the focus or the area changes; a choice from the list is a step alone.
 enum class SlotEdit { Typing, Choice };
 
+// Model lists by area number.
+using AreaLists = QList<QPair<int, QString>>;
+
 // What one side of a step restores: the lists of the areas it changes, the
 // area then selected and the texts its boxes show.
 struct EditorState
 {
-    QList<QPair<int, QString>> lists;
+    AreaLists lists;
     int position = -1;
     PedSlots shown;
 };

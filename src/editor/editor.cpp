@@ -2,22 +2,14 @@
 
 namespace {
 
-// The slots a list shows: its split, or for a list that cannot be split its
-// pieces in the first boxes and nothing in the rest.
-PedSlots slotsOf(const QString &modelList)
-{
-    if (const auto pieces = splitSlots(modelList))
-        return *pieces;
-    PedSlots pieces;
-    const QStringList names = modelList.split(u',');
-    for (int slot = 0; slot < names.size() && slot < SlotCount; ++slot)
-        pieces[slot] = names[slot];
-    return pieces;
-}
-
 bool isArea(int area, const AreaTable &table)
 {
-    return area >= 1 && area <= table.areaCount();
+    return area >= 1 && area <= table.areas.size();
+}
+
+QString &peds(AreaTable &table, int area)
+{
+    return table.areas[area - 1].areaPeds;
 }
 
 } // namespace
@@ -34,29 +26,23 @@ Editor::~Editor()
     disconnect(&m_history, nullptr, this, nullptr);
 }
 
-void Editor::openDocument(AreaTable table, DocumentFile file)
+void Editor::openDocument(AreaTable table, GameModels models)
 {
     m_table = std::move(table);
-    m_file = std::move(file);
+    m_models = std::move(models);
     m_history.clear();
     m_hasDocument = true;
     ++m_typingRun;
     setSaveAvailable(true);
     QStringList names;
-    for (int area = 1; area <= m_table.areaCount(); ++area)
-        names.append(m_table.areaName(area));
+    for (const Area &area : m_table.areas)
+        names.append(area.areaName);
     emit areasReplaced(names);
     emit documentOpened();
     if (names.isEmpty())
         showSelection(-1, PedSlots());
     else
         selectArea(0);
-}
-
-void Editor::markSaved(const FileStamp &stamp)
-{
-    m_file.stamp = stamp;
-    markSaved();
 }
 
 void Editor::markSaved()
@@ -79,16 +65,16 @@ void Editor::selectArea(int position)
         return;
     ++m_typingRun;
     m_selected = position;
-    emit areaSelected(position, m_table.areaName(area));
+    emit areaSelected(position, m_table.areas[position].areaName);
     warnIfDamaged(area);
-    showSlots(slotsOf(m_table.areaPeds(area)));
+    showSlots(shownSlotsOf(peds(m_table, area)));
 }
 
 void Editor::warnIfDamaged(int area)
 {
-    const QString list = m_table.areaPeds(area);
-    if (!splitSlots(list))
-        emit damagedArea(m_table.areaName(area), list);
+    const Area &shown = m_table.areas[area - 1];
+    if (!slotPieces(shown.areaPeds).isWhole())
+        emit damagedArea(shown.areaName, shown.areaPeds);
 }
 
 void Editor::editSlot(int slot, const QString &text, SlotEdit kind)
@@ -100,11 +86,11 @@ void Editor::editSlot(int slot, const QString &text, SlotEdit kind)
         m_shown = shown;
         return;
     }
-    if (joinSlots(shown) == m_table.areaPeds(area)) {
+    if (joinSlots(shown) == peds(m_table, area)) {
         m_shown = shown;
         return;
     }
-    const EditorState before{{{area, m_table.areaPeds(area)}}, m_selected, m_shown};
+    const EditorState before{{{area, peds(m_table, area)}}, m_selected, m_shown};
     const EditorState after{{{area, joinSlots(shown)}}, m_selected, shown};
     m_history.push(new SlotEditCommand(applier(), kind, slot, m_typingRun, before, after));
 }
@@ -114,31 +100,23 @@ void Editor::endTyping()
     ++m_typingRun;
 }
 
-void Editor::rewriteAreas(const QString &stepName, const QList<int> &areas,
-        const std::function<QString(int area)> &newList)
+void Editor::replaceLists(const QString &stepName, const AreaLists &lists)
 {
-    if (areas.isEmpty())
+    if (lists.isEmpty())
         return;
-    const int positionBefore = m_selected;
-    const PedSlots shownBefore = m_shown;
-    QList<QPair<int, QString>> before;
-    QList<QPair<int, QString>> after;
-    for (const int area : areas) {
-        const QString list = newList(area);
-        if (list == m_table.areaPeds(area))
+    EditorState before{{}, m_selected, m_shown};
+    EditorState after{{}, lists.last().first - 1, shownSlotsOf(lists.last().second)};
+    for (const auto &[area, list] : lists) {
+        if (list == peds(m_table, area))
             continue;
-        before.append({area, m_table.areaPeds(area)});
-        after.append({area, list});
-        m_table.setAreaPeds(area, list);
+        before.lists.append({area, peds(m_table, area)});
+        after.lists.append({area, list});
     }
-    const int positionAfter = areas.last() - 1;
-    if (after.isEmpty()) {
-        selectArea(positionAfter);
+    if (after.lists.isEmpty()) {
+        selectArea(after.position);
         return;
     }
-    m_history.push(
-            new ReplaceListsCommand(applier(), stepName, {before, positionBefore, shownBefore},
-                    {after, positionAfter, slotsOf(m_table.areaPeds(positionAfter + 1))}));
+    m_history.push(new ReplaceListsCommand(applier(), stepName, before, after));
 }
 
 void Editor::applyState(const EditorState &state, bool endsTyping)
@@ -146,7 +124,7 @@ void Editor::applyState(const EditorState &state, bool endsTyping)
     if (endsTyping)
         endTyping();
     for (const auto &[area, list] : state.lists)
-        m_table.setAreaPeds(area, list);
+        peds(m_table, area) = list;
     showSelection(state.position, state.shown);
 }
 
@@ -159,7 +137,7 @@ void Editor::showSelection(int position, const PedSlots &shown)
 {
     m_selected = position;
     emit areaSelected(
-            position, isArea(position + 1, m_table) ? m_table.areaName(position + 1) : QString());
+            position, isArea(position + 1, m_table) ? m_table.areas[position].areaName : QString());
     showSlots(shown);
 }
 

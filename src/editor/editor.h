@@ -1,14 +1,11 @@
 #pragma once
 
-#include "document/areatable.h"
-#include "document/keptcopies.h"
-#include "editor/documentfile.h"
 #include "editor/editcommands.h"
+#include "format/areatable.h"
+#include "gamereading/gamemodels.h"
 
 #include <QObject>
 #include <QUndoStack>
-
-#include <functional>
 
 // The open document and every change to it, without widgets. The view shows
 // what the signals say and hands user actions to the functions below; each
@@ -23,9 +20,8 @@ public:
     ~Editor() override;
 
     const AreaTable &table() const { return m_table; }
-    const DocumentFile &file() const { return m_file; }
-    // The files this run has replaced, and the copies kept of them.
-    KeptCopies &keptCopies() { return m_keptCopies; }
+    // The models the game beside the document's file knows.
+    const GameModels &models() const { return m_models; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
     bool isModified() const { return !m_history.isClean(); }
@@ -37,10 +33,8 @@ public:
 
     // Replaces the document with a table just read: an empty history that
     // counts as saved, and the first area selected.
-    void openDocument(AreaTable table, DocumentFile file = {});
-    // The document as it stands is what lies on disk now, as stamp says.
-    void markSaved(const FileStamp &stamp);
-    // The document was written elsewhere: its own file is as it was.
+    void openDocument(AreaTable table, GameModels models = {});
+    // The document as it stands has been written.
     void markSaved();
     void setSaveAvailable(bool available);
 
@@ -57,12 +51,10 @@ public:
     // Typing that follows starts a step of its own.
     void endTyping();
 
-    // Gives each of the areas, in order, the list newList returns for it, as
-    // one step named stepName, and selects the last of them. Areas whose list
-    // stays the same are not part of the step; when none changes there is no
-    // step at all.
-    void rewriteAreas(const QString &stepName, const QList<int> &areas,
-            const std::function<QString(int area)> &newList);
+    // Gives each area its new list, as one step named stepName, and selects
+    // the last area of lists. Areas whose list stays the same are not part of
+    // the step; when none changes there is no step at all.
+    void replaceLists(const QString &stepName, const AreaLists &lists);
 
 signals:
     void areasReplaced(const QStringList &names);
@@ -82,8 +74,7 @@ private:
     void showSlots(const PedSlots &shown);
 
     AreaTable m_table;
-    DocumentFile m_file;
-    KeptCopies m_keptCopies;
+    GameModels m_models;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

@@ -1,18 +1,23 @@
 #include "file/filecommands.h"
 
-#include "document/gamecheck.h"
-#include "document/gamedetect.h"
-#include "document/gamepaths.h"
-#include "document/pedgrpfile.h"
 #include "editor/editor.h"
-#include "platform/platform.h"
+#include "format/areawriter.h"
+#include "gamefolders/gamedetect.h"
+#include "gamefolders/gamepaths.h"
+#include "gamereading/gamecheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <optional>
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileCommands", text);
+}
 
 const QString DefaultSaveAsName = QStringLiteral("c:\\pedgrp.dat");
 
@@ -26,8 +31,7 @@ bool ask(Dialogs &dialogs, const QString &question, const QString &title)
 bool mayDropChanges(const Editor &editor, Dialogs &dialogs)
 {
     return !editor.isModified()
-            || ask(dialogs, QStringLiteral("Unsaved changes have been made. Really Load?"),
-                    QStringLiteral("Really Load?"));
+            || ask(dialogs, tr("Unsaved changes have been made. Really Load?"), tr("Really Load?"));
 }
 
 // A failure's description, naming the path tried when it is another than the
@@ -37,49 +41,24 @@ QString describeFailure(const QString &error, const QString &typedPath, const QS
     return typedPath == path ? error : error + QStringLiteral(" (") + path + u')';
 }
 
-// What the prompts offer: the game of the last load, else the first install found.
-QString offeredGame(const Platform &platform)
-{
-    const QString remembered = platform.settings->rememberedGame();
-    return remembered.isEmpty() ? detectGame(platform.folders).folder : remembered;
-}
-
-void load(Editor &editor, const Platform &platform, const QString &typed)
-{
-    const GameFileLocation location = locateGameFile(typed, platform.folders);
-    // The file is read whole into a table of its own: the open document stays
-    // as it is until the read has succeeded.
-    ReadResult read = readPedgrpFile(location.path);
-    if (!read.ok()) {
-        platform.dialogs->message(QStringLiteral("An error occured, the error was: ")
-                        + describeFailure(read.error, location.shownPath, location.path) + u'.',
-                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
-        return;
-    }
-    read.table.gameDirectory = location.gameDirectory;
-    editor.openDocument(std::move(read.table),
-            {location.path, location.shownPath, read.stamp, GameModels::beside(location.path)});
-    platform.settings->setRememberedGame(location.rememberedText());
-}
-
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
 {
-    dialogs.message(QStringLiteral("An error occured while saving '") + shownPath
-                    + QStringLiteral("', the error was: ") + error + u'.',
-            QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok);
+    dialogs.message(
+            tr("An error occured while saving '%1', the error was: %2.").arg(shownPath, error),
+            tr("Error"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void showSaved(Dialogs &dialogs, const QString &shownPath)
 {
-    dialogs.message(QStringLiteral("File save complete for '") + shownPath + QStringLiteral("'."),
-            QStringLiteral("Saved"), MessageIcon::Information, MessageButtons::Ok);
+    dialogs.message(tr("File save complete for '%1'.").arg(shownPath), tr("Saved"),
+            MessageIcon::Information, MessageButtons::Ok);
 }
 
 // True when the game reads the file as the groups the user sees, or the user
 // wants it written all the same.
 bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 {
-    const QStringList findings = gameCheckFindings(editor.table(), editor.file().models);
+    const QStringList findings = gameCheckFindings(editor.table(), editor.models());
     return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), GameCheckTitle);
 }
 
@@ -88,12 +67,12 @@ bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 std::optional<QByteArray> writableBytes(
         const Editor &editor, Dialogs &dialogs, const QString &shownPath)
 {
-    const QString unwritable = editor.table().describeUnwritableCharacter();
+    const QString unwritable = describeUnwritableCharacter(editor.table());
     if (!unwritable.isEmpty()) {
         showSavingFailed(dialogs, shownPath, unwritable);
         return std::nullopt;
     }
-    return editor.table().composeFile().toLatin1();
+    return encodeLatin1(composeFile(editor.table()));
 }
 
 // Another program (a mod installer, a text editor, Restore BackUp) may have
@@ -102,10 +81,10 @@ bool mayOverwrite(const DocumentFile &file, const FileCheck &check, Dialogs &dia
 {
     return !check.changed
             || ask(dialogs,
-                    QStringLiteral("'") + file.shownPath
-                            + QStringLiteral("' has been changed by another program since Varnel "
-                                             "read it. Overwrite it?"),
-                    QStringLiteral("Save"));
+                    tr("'%1' has been changed by another program since Varnel read it. Overwrite "
+                       "it?")
+                            .arg(file.shownPath),
+                    tr("Save"));
 }
 
 // True unless a file lies at path and the user would rather keep it. The
@@ -116,114 +95,141 @@ bool mayReplace(const QString &path, Dialogs &dialogs)
     const QFileInfo target(path);
     return !target.isFile()
             || ask(dialogs,
-                    QStringLiteral("'") + QDir::toNativeSeparators(target.absoluteFilePath())
-                            + QStringLiteral("' already exists. Replace it?"),
-                    QStringLiteral("Save As..."));
-}
-
-// The folder Restore BackUp offers: the open document's game, else the last
-// one loaded (a file's game folder) or found. Folders end in a separator.
-QString offeredRestoreFolder(const Editor &editor, const Platform &platform)
-{
-    if (!editor.table().gameDirectory.isEmpty())
-        return editor.table().gameDirectory;
-    const QString offered = offeredGame(platform);
-    if (endsInSeparator(offered))
-        return offered;
-    return gameFolderAboveData(offered).value_or(detectGame(platform.folders).folder);
+                    tr("'%1' already exists. Replace it?")
+                            .arg(QDir::toNativeSeparators(target.absoluteFilePath())),
+                    tr("Save As..."));
 }
 
 } // namespace
 
-void loadCommand(Editor &editor, const Platform &platform)
+FileCommands::FileCommands(Editor &editor, const Platform &platform)
+    : m_editor(editor), m_platform(platform)
+{ }
+
+// What the prompts offer: the game of the last load, else the first install found.
+QString FileCommands::offeredGame() const
 {
-    if (!mayDropChanges(editor, *platform.dialogs))
-        return;
-    const QString typed
-            = platform.dialogs->input(QStringLiteral("Enter the location of your GTA 3 Directory:"),
-                    QStringLiteral("Enter Directory"), offeredGame(platform), Completion::Paths);
-    if (!typed.isEmpty())
-        load(editor, platform, typed);
+    const QString remembered = m_platform.settings->rememberedGame();
+    return remembered.isEmpty() ? detectGame(m_platform.folders).folder : remembered;
 }
 
-void openPathCommand(Editor &editor, const Platform &platform, const QString &typed)
+// The folder Restore BackUp offers: the open document's game, else the last
+// one loaded (a file's game folder) or found. Folders end in a separator.
+QString FileCommands::offeredRestoreFolder() const
 {
-    if (mayDropChanges(editor, *platform.dialogs))
-        load(editor, platform, typed);
+    if (!m_file.gameDirectory.isEmpty())
+        return m_file.gameDirectory;
+    const QString offered = offeredGame();
+    if (endsInSeparator(offered))
+        return offered;
+    return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
-void saveCommand(Editor &editor, const Platform &platform)
+void FileCommands::loadFrom(const QString &typed)
 {
-    if (!editor.hasDocument())
-        return;
-    const DocumentFile &file = editor.file();
-    Dialogs &dialogs = *platform.dialogs;
-    const std::optional<QByteArray> bytes = writableBytes(editor, dialogs, file.shownPath);
-    if (!bytes)
-        return;
-    const FileCheck check = checkFile(file.path, file.stamp);
-    if (!mayOverwrite(file, check, dialogs) || !gameMayReadIt(editor, dialogs))
-        return;
-    const QString error = editor.keptCopies().replaceFile(file.path, *bytes, check.bytes());
-    if (!error.isEmpty()) {
-        showSavingFailed(
-                dialogs, file.shownPath, describeFailure(error, file.shownPath, file.path));
+    const GameFileLocation location = locateGameFile(typed, m_platform.folders);
+    // The file is read whole into a table of its own: the open document stays
+    // as it is until the read has succeeded.
+    FileStamp stamp;
+    ReadResult read = readPedgrpFile(location.path, &stamp);
+    if (!read.ok()) {
+        m_platform.dialogs->message(
+                tr("An error occured, the error was: %1.")
+                        .arg(describeFailure(read.error, location.shownPath, location.path)),
+                ProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }
-    editor.markSaved(FileStamp::ofWrittenFile(file.path, *bytes));
-    showSaved(dialogs, file.shownPath);
+    m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
+    m_editor.openDocument(std::move(read.table), GameModels::beside(location.path));
+    m_platform.settings->setRememberedGame(location.rememberedText());
 }
 
-void saveAsCommand(Editor &editor, const Platform &platform)
+void FileCommands::load()
 {
-    if (!editor.hasDocument())
+    if (!mayDropChanges(m_editor, *m_platform.dialogs))
         return;
-    Dialogs &dialogs = *platform.dialogs;
-    const QString typed = dialogs.input(QStringLiteral("Enter file name to save as."),
-            QStringLiteral("Save As..."), DefaultSaveAsName, Completion::Paths);
+    const QString typed
+            = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
+                    tr("Enter Directory"), offeredGame(), Completion::Paths);
+    if (!typed.isEmpty())
+        loadFrom(typed);
+}
+
+void FileCommands::openPath(const QString &typed)
+{
+    if (mayDropChanges(m_editor, *m_platform.dialogs))
+        loadFrom(typed);
+}
+
+void FileCommands::save()
+{
+    if (!m_editor.hasDocument())
+        return;
+    Dialogs &dialogs = *m_platform.dialogs;
+    const std::optional<QByteArray> bytes = writableBytes(m_editor, dialogs, m_file.shownPath);
+    if (!bytes)
+        return;
+    const FileCheck check = checkFile(m_file.path, m_file.stamp);
+    if (!mayOverwrite(m_file, check, dialogs) || !gameMayReadIt(m_editor, dialogs))
+        return;
+    const QString error = m_keptCopies.replaceFile(m_file.path, *bytes, check.bytes());
+    if (!error.isEmpty()) {
+        showSavingFailed(
+                dialogs, m_file.shownPath, describeFailure(error, m_file.shownPath, m_file.path));
+        return;
+    }
+    m_file.stamp = FileStamp::ofWrittenFile(m_file.path, *bytes);
+    m_editor.markSaved();
+    showSaved(dialogs, m_file.shownPath);
+}
+
+void FileCommands::saveAs()
+{
+    if (!m_editor.hasDocument())
+        return;
+    Dialogs &dialogs = *m_platform.dialogs;
+    const QString typed = dialogs.input(tr("Enter file name to save as."), tr("Save As..."),
+            DefaultSaveAsName, Completion::Paths);
     if (typed.isEmpty())
         return;
     if (endsInSeparator(typed)) {
         showSavingFailed(dialogs, typed,
-                QStringLiteral("The name ends in a folder separator, so it names a folder, not a "
-                               "file"));
+                tr("The name ends in a folder separator, so it names a folder, not a file"));
         return;
     }
-    const std::optional<QByteArray> bytes = writableBytes(editor, dialogs, typed);
+    const std::optional<QByteArray> bytes = writableBytes(m_editor, dialogs, typed);
     if (!bytes)
         return;
-    const QString path = resolvePath(typed, platform.folders);
-    if (!mayReplace(path, dialogs) || !gameMayReadIt(editor, dialogs))
+    const QString path = resolvePath(typed, m_platform.folders);
+    if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs))
         return;
-    const QString error = editor.keptCopies().replaceFile(path, *bytes);
+    const QString error = m_keptCopies.replaceFile(path, *bytes);
     if (!error.isEmpty()) {
         showSavingFailed(dialogs, typed, describeFailure(error, typed, path));
         return;
     }
-    editor.markSaved();
+    m_editor.markSaved();
     showSaved(dialogs, typed);
-    editor.setSaveAvailable(false);
+    m_editor.setSaveAvailable(false);
 }
 
-void restoreBackupCommand(Editor &editor, const Platform &platform)
+void FileCommands::restoreBackup()
 {
     const QString typed
-            = platform.dialogs->input(QStringLiteral("Enter your GTA3 directory or press cancel."),
-                    QStringLiteral("Restore BackUp"), offeredRestoreFolder(editor, platform),
-                    Completion::Paths);
+            = m_platform.dialogs->input(tr("Enter your GTA3 directory or press cancel."),
+                    tr("Restore BackUp"), offeredRestoreFolder(), Completion::Paths);
     if (typed.isEmpty())
         return;
-    const GameFileLocation target = gameFileIn(typed, platform.folders);
-    const QString error = editor.keptCopies().copyFile(
-            platform.shippedFilesFolder + QStringLiteral("/backup.file"), target.path);
+    const GameFileLocation target = gameFileIn(typed, m_platform.folders);
+    const QString error = m_keptCopies.copyFile(
+            m_platform.shippedFilesFolder + QStringLiteral("/backup.file"), target.path);
     if (!error.isEmpty()) {
-        platform.dialogs->message(
-                QStringLiteral("An error occured during the backup process, the error was '")
-                        + describeFailure(error, target.shownPath, target.path)
-                        + QStringLiteral(".'"),
+        m_platform.dialogs->message(
+                tr("An error occured during the backup process, the error was '%1.'")
+                        .arg(describeFailure(error, target.shownPath, target.path)),
                 ProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }
-    platform.dialogs->message(QStringLiteral("Backup file 'pedgrp.dat' restored."),
-            QStringLiteral("Completed."), MessageIcon::Information, MessageButtons::Ok);
+    m_platform.dialogs->message(tr("Backup file 'pedgrp.dat' restored."), tr("Completed."),
+            MessageIcon::Information, MessageButtons::Ok);
 }

@@ -1,12 +1,17 @@
 #include "help/helpcommands.h"
 
+#include "format/crlf.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HelpCommands", text);
+}
 
 void showNotOpened(
         const Platform &platform, const QString &what, const QString &where, const QString &title)
@@ -20,21 +25,21 @@ void readmeCommand(const Platform &platform)
 {
     const QString path = platform.shippedFilesFolder + QStringLiteral("/readme.txt");
     if (!platform.launcher->openFile(path))
-        showNotOpened(platform, QStringLiteral("The read-me file could not be opened:"),
-                QDir::toNativeSeparators(path), QStringLiteral("Readme File"));
+        showNotOpened(platform, tr("The read-me file could not be opened:"),
+                QDir::toNativeSeparators(path), tr("Readme File"));
 }
 
 void quickInfoCommand(const Platform &platform)
 {
-    platform.dialogs->message(QStringLiteral("Varnel V1.0 By ''Oskin''.") + CrLf + CrLf
-                    + QStringLiteral("View the readme file for more information."),
-            QStringLiteral("Quick Info"), MessageIcon::Information, MessageButtons::Ok);
+    platform.dialogs->message(tr("Varnel V1.0 By ''Oskin''.") + CrLf + CrLf
+                    + tr("View the readme file for more information."),
+            tr("Quick Info"), MessageIcon::Information, MessageButtons::Ok);
 }
 
 void authorsSiteCommand(const Platform &platform)
 {
     const QUrl site(QStringLiteral("http://www.varnel.example"));
     if (!platform.launcher->openUrl(site))
-        showNotOpened(platform, QStringLiteral("The author's site could not be opened:"),
-                site.toString(), QStringLiteral("Author's Site"));
+        showNotOpened(platform, tr("The author's site could not be opened:"), site.toString(),
+                tr("Author's Site"));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "document/gamepaths.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/randomsource.h"
 #include "platform/settings.h"
+#include "platform/userfolders.h"
 
 #include <QString>
 

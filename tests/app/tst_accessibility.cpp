@@ -44,23 +44,22 @@ void TestAccessibility::cleanup()
 
 void TestAccessibility::namesEveryControl()
 {
-    QList<QWidget *> controls{m_window->frameeditor()};
-    for (QWidget *control :
-            m_window->frameeditor()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+    QList<QWidget *> controls{frameeditor()};
+    for (QWidget *control : frameeditor()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         controls.append(control);
     QCOMPARE(controls.size(), 1 + 2 + 1 + SlotCount);
     for (QWidget *control : controls)
         QVERIFY2(!spokenName(control).isEmpty(), control->metaObject()->className());
 
-    QCOMPARE(spokenName(m_window->cmbareas()), QStringLiteral("Area List"));
-    QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor"));
+    QCOMPARE(spokenName(cmbareas()), QStringLiteral("Area List"));
+    QCOMPARE(spokenName(frameeditor()), QStringLiteral("Editor"));
 }
 
 void TestAccessibility::namesTheSlotsAsTheScanCountsThem()
 {
     QStringList names;
     for (int slot = 0; slot < SlotCount; ++slot)
-        names << spokenName(m_window->cmbped(slot));
+        names << spokenName(cmbped(slot));
     QCOMPARE(names,
             QStringList({"Ped 1", "Ped 2", "Ped 3", "Ped 4", "Ped 5", "Ped 6", "Ped 7", "Ped 8"}));
 }
@@ -69,9 +68,9 @@ void TestAccessibility::frameIsNamedByItsCurrentCaption()
 {
     const QByteArray models = "MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01,MALE01";
     loadGame(areaLine(models, "Downtown") + areaLine(models, "Harbour"));
-    QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Downtown]"));
-    m_window->editor().selectArea(1);
-    QCOMPARE(spokenName(m_window->frameeditor()), QStringLiteral("Editor: [Harbour]"));
+    QCOMPARE(spokenName(frameeditor()), QStringLiteral("Editor: [Downtown]"));
+    m_editor->selectArea(1);
+    QCOMPARE(spokenName(frameeditor()), QStringLiteral("Editor: [Harbour]"));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -3,8 +3,9 @@
 // none may hang. The outcomes are listed in tests/README.md.
 
 #include "app/frmmain.h"
-#include "document/pedgrpfile.h"
 #include "file/filecommands.h"
+#include "format/areareader.h"
+#include "format/areawriter.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -58,19 +59,6 @@ QByteArray randomBytes(quint32 seed, qsizetype size)
 QByteArray shortNamesLine(const QByteArrayList &names, const QByteArray &area)
 {
     return names.join(",\t\t") + "\t\t# " + area + "\r\n";
-}
-
-// All that a user sees of the document and all that Save would write.
-QStringList windowState(FrmMain &w)
-{
-    QStringList state{w.editor().table().composeFile(), w.editor().table().gameDirectory,
-            QString::number(w.editor().isModified()), QString::number(w.editor().selectedArea()),
-            w.frameeditor()->title(), QString::number(w.menu().mnusave->isEnabled())};
-    for (int position = 0; position < w.cmbareas()->count(); ++position)
-        state << w.cmbareas()->itemText(position);
-    for (int slot = 0; slot < SlotCount; ++slot)
-        state << w.cmbped(slot)->currentText();
-    return state;
 }
 
 #ifndef Q_OS_WIN
@@ -158,11 +146,25 @@ private slots:
 
 private:
     QString gameFile() const { return path(QStringLiteral("game/data/pedgrp.dat")); }
+    QStringList windowState() const;
     // Loads a good document and edits it, so that a failure has something to spoil.
     void openEditedDocument();
     void verifyLoadFailedAndKeptTheDocument(const QStringList &before, const QString &error);
     void typeIntoSlot(int slot, const QString &text);
 };
+
+// All that a user sees of the document and all that Save would write.
+QStringList TestBadInput::windowState() const
+{
+    QStringList state{composeFile(m_editor->table()), m_files->documentFile().gameDirectory,
+            QString::number(m_editor->isModified()), QString::number(m_editor->selectedArea()),
+            frameeditor()->title(), QString::number(action("mnusave")->isEnabled())};
+    for (int position = 0; position < cmbareas()->count(); ++position)
+        state << cmbareas()->itemText(position);
+    for (int slot = 0; slot < SlotCount; ++slot)
+        state << cmbped(slot)->currentText();
+    return state;
+}
 
 void TestBadInput::init()
 {
@@ -178,8 +180,8 @@ void TestBadInput::openEditedDocument()
 {
     writeFile(path(QStringLiteral("good/data/pedgrp.dat")), threeAreas());
     loadFolder(path(QStringLiteral("good")));
-    m_window->editor().selectArea(1);
-    m_window->cmbped(2)->setEditText(QStringLiteral("pimp"));
+    m_editor->selectArea(1);
+    cmbped(2)->setEditText(QStringLiteral("pimp"));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 }
 
@@ -190,12 +192,12 @@ void TestBadInput::verifyLoadFailedAndKeptTheDocument(
     const ShownMessage &shown = m_fake->dialogs.messages.first();
     QVERIFY2(shown.text.startsWith(LoadFailed + error), qPrintable(shown.text.left(200)));
     QCOMPARE(shown.title, QStringLiteral("Varnel"));
-    QCOMPARE(windowState(*m_window), before);
+    QCOMPARE(windowState(), before);
 }
 
 void TestBadInput::typeIntoSlot(int slot, const QString &text)
 {
-    QLineEdit *edit = m_window->cmbped(slot)->lineEdit();
+    QLineEdit *edit = cmbped(slot)->lineEdit();
     edit->selectAll();
     edit->insert(text);
 }
@@ -234,7 +236,7 @@ void TestBadInput::hostileFileLoadsOrFailsCleanly()
     QFETCH(QString, error);
     QFETCH(QStringList, names);
     openEditedDocument();
-    const QStringList before = windowState(*m_window);
+    const QStringList before = windowState();
     writeFile(gameFile(), bytes);
 
     loadFolder(path(QStringLiteral("game")));
@@ -245,11 +247,11 @@ void TestBadInput::hostileFileLoadsOrFailsCleanly()
     }
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QStringList listed;
-    for (int position = 0; position < m_window->cmbareas()->count(); ++position)
-        listed << m_window->cmbareas()->itemText(position);
+    for (int position = 0; position < cmbareas()->count(); ++position)
+        listed << cmbareas()->itemText(position);
     QCOMPARE(listed, names);
-    QCOMPARE(m_window->editor().table().composeFile(), readTable(bytes).table.composeFile());
-    QVERIFY(!m_window->editor().isModified());
+    QCOMPARE(composeFile(m_editor->table()), composeFile(readAreaTable(bytes).table));
+    QVERIFY(!m_editor->isModified());
 }
 
 void TestBadInput::lineEndsOfEveryKindReadAlike_data()
@@ -266,10 +268,10 @@ void TestBadInput::lineEndsOfEveryKindReadAlike()
     writeFile(gameFile(), threeAreas(lineEnd));
     loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->editor().table().composeFile(), readTable(threeAreas()).table.composeFile());
+    QCOMPARE(cmbareas()->count(), 3);
+    QCOMPARE(composeFile(m_editor->table()), composeFile(readAreaTable(threeAreas()).table));
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     const QByteArray written = readFile(gameFile());
@@ -295,10 +297,10 @@ void TestBadInput::fiftyMebibytesOfCommentsLoadAndSaveWhole()
 
     loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 0);
-    QCOMPARE(m_window->editor().table().headerText.size(), size);
+    QCOMPARE(cmbareas()->count(), 0);
+    QCOMPARE(m_editor->table().headerText.size(), size);
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     const QByteArray written = readFile(gameFile());
@@ -330,7 +332,7 @@ void TestBadInput::unreadablePlaceFailsCleanly()
     QFETCH(QString, kind);
     QFETCH(QString, error);
     openEditedDocument();
-    const QStringList before = windowState(*m_window);
+    const QStringList before = windowState();
     const QString data = path(QStringLiteral("game/data"));
     QVERIFY(QDir().mkpath(
             kind == QLatin1String("folder loop") ? path(QStringLiteral("game")) : data));
@@ -393,9 +395,9 @@ void TestBadInput::unusualBytesAreWrittenBackUnchanged()
     writeFile(gameFile(), bytes);
     loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 1);
+    QCOMPARE(cmbareas()->count(), 1);
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
     QCOMPARE(readFile(gameFile()), bytes);
@@ -415,7 +417,7 @@ void TestBadInput::slotsNeverTakeLineBreaksOrHashes()
     QFETCH(QString, typed);
     QFETCH(bool, pasted);
     loadGame(threeAreas());
-    QComboBox *box = m_window->cmbped(1);
+    QComboBox *box = cmbped(1);
     box->lineEdit()->clear();
     if (pasted) {
         QGuiApplication::clipboard()->setText(typed);
@@ -426,7 +428,8 @@ void TestBadInput::slotsNeverTakeLineBreaksOrHashes()
     }
 
     QCOMPARE(box->currentText(), QStringLiteral("pimp"));
-    QCOMPARE(m_window->editor().table().areaPeds(1).section(u',', 1, 1), QStringLiteral("pimp"));
+    QCOMPARE(
+            m_editor->table().areas.at(1 - 1).areaPeds.section(u',', 1, 1), QStringLiteral("pimp"));
 }
 
 // The file may hold a "#" inside a list; the written line would lose names.
@@ -434,16 +437,16 @@ void TestBadInput::saveRefusesAHashReadFromTheFile()
 {
     const QByteArray bytes = "a,b,c,d,e,f,g,h#\t# Stuck\r\n";
     loadGame(bytes);
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QVERIFY2(m_fake->dialogs.messages.first().text.contains(
                      QStringLiteral("Area 'Stuck' holds the character '#'")),
             qPrintable(m_fake->dialogs.messages.first().text));
     QCOMPARE(readFile(gameFile()), bytes);
-    QVERIFY(m_window->editor().isModified());
+    QVERIFY(m_editor->isModified());
 }
 
 void TestBadInput::typedTextIsSavedAsTypedOrRefused_data()
@@ -486,12 +489,12 @@ void TestBadInput::typedTextIsSavedAsTypedOrRefused()
     QFETCH(QString, refused);
     writeFile(gameFile(), threeAreas());
     loadFolder(path(QStringLiteral("game")));
-    m_window->editor().selectArea(1);
+    m_editor->selectArea(1);
     typeIntoSlot(0, typed);
-    QCOMPARE(m_window->editor().table().areaPeds(2).section(u',', 0, typed.count(u',')), typed);
-    const QStringList before = windowState(*m_window);
+    QCOMPARE(m_editor->table().areas.at(2 - 1).areaPeds.section(u',', 0, typed.count(u',')), typed);
+    const QStringList before = windowState();
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     const ShownMessage &shown = m_fake->dialogs.messages.first();
@@ -503,7 +506,7 @@ void TestBadInput::typedTextIsSavedAsTypedOrRefused()
                 qPrintable(shown.text));
         QCOMPARE(shown.icon, MessageIcon::Warning);
         QCOMPARE(readFile(gameFile()), threeAreas());
-        QCOMPARE(windowState(*m_window), before);
+        QCOMPARE(windowState(), before);
         return;
     }
     QCOMPARE(shown.title, QStringLiteral("Saved"));
@@ -511,7 +514,7 @@ void TestBadInput::typedTextIsSavedAsTypedOrRefused()
     QVERIFY2(saved.contains("\r\n" + written + "# Harbour\r\n"), saved.constData());
 
     loadFolder(path(QStringLiteral("game")));
-    QCOMPARE(m_window->editor().table().areaPeds(2), listAfterReload);
+    QCOMPARE(m_editor->table().areas.at(2 - 1).areaPeds, listAfterReload);
 }
 
 void TestBadInput::saveFailureKeepsFileAndDocument_data()
@@ -538,15 +541,15 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
     QFETCH(QString, error);
     writeFile(gameFile(), hundredAreas());
     loadFolder(path(QStringLiteral("game")));
-    m_window->editor().selectArea(99);
+    m_editor->selectArea(99);
     const bool copyKept = kind.endsWith(QLatin1String("copy kept"));
     if (copyKept) {
-        saveCommand(m_window->editor(), m_fake->platform());
+        m_files->save();
         forgetDialogs();
     }
     const QByteArray oldBytes = readFile(gameFile());
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
-    const QStringList before = windowState(*m_window);
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QStringList before = windowState();
     const QString data = path(QStringLiteral("game/data"));
 
     QStringList shown;
@@ -559,11 +562,11 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
                     const rlim_t limit = rlim_t(oldBytes.size() / 2);
                     const rlimit fileSize{limit, limit};
                     setrlimit(RLIMIT_FSIZE, &fileSize);
-                    saveCommand(m_window->editor(), m_fake->platform());
+                    m_files->save();
                     QStringList texts;
                     for (const ShownMessage &message : std::as_const(m_fake->dialogs.messages))
                         texts << message.text;
-                    texts << windowState(*m_window).join(u'\x1f');
+                    texts << windowState().join(u'\x1f');
                     return texts.join(u'\x1e').toUtf8();
                 },
                 30000);
@@ -579,11 +582,11 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
         } else {
             QVERIFY(QDir(data).removeRecursively());
         }
-        saveCommand(m_window->editor(), m_fake->platform());
+        m_files->save();
         QCOMPARE(m_fake->dialogs.messages.takeFirst(), changedOnDisk(gameFile()));
         for (const ShownMessage &message : std::as_const(m_fake->dialogs.messages))
             shown << message.text;
-        QCOMPARE(windowState(*m_window), before);
+        QCOMPARE(windowState(), before);
     }
 
     QCOMPARE(shown.size(), 1);
@@ -627,20 +630,20 @@ void TestBadInput::saveThroughASymbolicLink()
     QVERIFY(QDir().mkpath(path(QStringLiteral("game/data"))));
     QVERIFY(QFile::link(QStringLiteral("../../real/pedgrp.dat"), gameFile()));
     loadFolder(path(QStringLiteral("game")));
-    QCOMPARE(m_window->cmbareas()->count(), 3);
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
-    const QByteArray expected = m_window->editor().table().composeFile().toLatin1();
+    QCOMPARE(cmbareas()->count(), 3);
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QByteArray expected = composeFile(m_editor->table()).toLatin1();
     QVERIFY(QFile::remove(gameFile()));
     QVERIFY(QFile::link(linkTarget, gameFile()));
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     // Pointed elsewhere, the link names another file than the one read.
     if (linkTarget != QLatin1String("../../real/pedgrp.dat"))
         QCOMPARE(m_fake->dialogs.messages.takeFirst(), changedOnDisk(gameFile()));
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().title, QStringLiteral("Saved"));
-    QVERIFY(!m_window->editor().isModified());
+    QVERIFY(!m_editor->isModified());
     QCOMPARE(QFileInfo(gameFile()).isSymLink(), staysALink);
     QCOMPARE(readFile(gameFile()), expected);
     if (staysALink)

@@ -1,6 +1,6 @@
 #include "app/frmmain.h"
-#include "document/gamecheck.h"
 #include "file/filecommands.h"
+#include "gamereading/gamecheck.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -108,13 +108,13 @@ void TestFileCommands::loadFolder(const QString &typed)
 
 void TestFileCommands::editFirstSlot(const QString &text)
 {
-    m_window->cmbped(0)->setEditText(text);
-    QVERIFY(m_window->editor().isModified());
+    cmbped(0)->setEditText(text);
+    QVERIFY(m_editor->isModified());
 }
 
 void TestFileCommands::editAndUndo()
 {
-    const QString text = m_window->cmbped(0)->currentText();
+    const QString text = cmbped(0)->currentText();
     editFirstSlot(QStringLiteral("changed"));
     editFirstSlot(text);
 }
@@ -148,16 +148,16 @@ void TestFileCommands::saveWritesTheGoldenFileBeforeSayingSo()
     bool modifiedWhileShown = true;
     m_fake->dialogs.onMessage = [&](const ShownMessage &) {
         onDiskWhileShown = readFile(gameFile);
-        modifiedWhileShown = m_window->editor().isModified();
+        modifiedWhileShown = m_editor->isModified();
     };
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     verifyOnlyMessage(QStringLiteral("File save complete for '") + gameFile + QStringLiteral("'."),
             SavedTitle, MessageIcon::Information);
     QCOMPARE(onDiskWhileShown, testData("roundtrip.ref"));
     QVERIFY(!modifiedWhileShown);
-    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QVERIFY(action("mnusave")->isEnabled());
 }
 
 void TestFileCommands::savedFilesLoadAndSaveToTheSameBytes()
@@ -166,13 +166,13 @@ void TestFileCommands::savedFilesLoadAndSaveToTheSameBytes()
     const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
     const QByteArray golden = testData("roundtrip.ref");
 
-    saveCommand(m_window->editor(), m_fake->platform());
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
+    m_files->save();
     QCOMPARE(readFile(gameFile), golden);
 
     loadFolder(game);
-    QCOMPARE(m_window->cmbareas()->count(), 7);
-    saveCommand(m_window->editor(), m_fake->platform());
+    QCOMPARE(cmbareas()->count(), 7);
+    m_files->save();
     QCOMPARE(readFile(gameFile), golden);
 }
 
@@ -181,9 +181,9 @@ void TestFileCommands::saveWritesTheFileLoadFoundWhateverItsCase()
     const QString realFile = path(QStringLiteral("Game/Data/PedGrp.DAT"));
     writeFile(realFile, testData("roundtrip.txt"));
     loadFolder(path(QStringLiteral("game")));
-    QVERIFY(m_window->editor().hasDocument());
+    QVERIFY(m_editor->hasDocument());
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     verifyOnlyMessage(QStringLiteral("File save complete for '") + path(QStringLiteral("game"))
                     + QStringLiteral("/data/pedgrp.dat'."),
@@ -208,9 +208,9 @@ void TestFileCommands::saveWithoutALoadedDocumentDoesNothing()
     const QStringList before
             = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
     m_fake->dialogs.inputAnswers << QStringLiteral("saved.dat");
-    saveAsCommand(m_window->editor(), m_fake->platform());
+    m_files->saveAs();
 
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
@@ -251,7 +251,7 @@ void TestFileCommands::saveFailureKeepsTheOldFileAndModified()
         QVERIFY(QDir(game).removeRecursively());
     }
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     if (!breakage.isEmpty())
         QCOMPARE(m_fake->dialogs.messages.takeFirst(), changedOnDisk(gameFile));
@@ -262,7 +262,7 @@ void TestFileCommands::saveFailureKeepsTheOldFileAndModified()
     else
         verifyOnlyFailure(
                 prefix, QStringLiteral("."), QStringLiteral("Error"), MessageIcon::Warning);
-    QVERIFY(m_window->editor().isModified());
+    QVERIFY(m_editor->isModified());
     if (breakage.isEmpty())
         QCOMPARE(readFile(gameFile), oldBytes);
     if (breakage == QLatin1String("folder"))
@@ -294,7 +294,7 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
     editAndUndo();
     m_fake->dialogs.inputAnswers << typed;
 
-    saveAsCommand(m_window->editor(), m_fake->platform());
+    m_files->saveAs();
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     QCOMPARE(m_fake->dialogs.inputs.first().prompt, QStringLiteral("Enter file name to save as."));
@@ -304,9 +304,9 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
             SavedTitle, MessageIcon::Information);
     QCOMPARE(readFile(path(written)), testData("roundtrip.ref"));
     QCOMPARE(readFile(game + QStringLiteral("/data/pedgrp.dat")), input);
-    QVERIFY(!m_window->editor().isModified());
-    QVERIFY(!m_window->menu().mnusave->isEnabled());
-    QVERIFY(m_window->menu().mnusaveas->isEnabled());
+    QVERIFY(!m_editor->isModified());
+    QVERIFY(!action("mnusave")->isEnabled());
+    QVERIFY(action("mnusaveas")->isEnabled());
 }
 
 void TestFileCommands::saveAsAsksBeforeReplacingAFile_data()
@@ -328,7 +328,7 @@ void TestFileCommands::saveAsAsksBeforeReplacingAFile()
     m_fake->dialogs.inputAnswers << typed;
     m_fake->dialogs.messageAnswers << answer;
 
-    saveAsCommand(m_window->editor(), m_fake->platform());
+    m_files->saveAs();
 
     const ShownMessage question{QStringLiteral("'%1' already exists. Replace it?")
                                         .arg(QDir::toNativeSeparators(path("out/old.dat"))),
@@ -339,8 +339,8 @@ void TestFileCommands::saveAsAsksBeforeReplacingAFile()
             answer == Answer::Yes ? testData("roundtrip.ref") : OtherBytes);
     QCOMPARE(readFile(path(QStringLiteral("out/old.dat.bak"))),
             answer == Answer::Yes ? OtherBytes : QByteArray());
-    QCOMPARE(m_window->editor().isModified(), answer == Answer::No);
-    QCOMPARE(m_window->menu().mnusave->isEnabled(), answer == Answer::No);
+    QCOMPARE(m_editor->isModified(), answer == Answer::No);
+    QCOMPARE(action("mnusave")->isEnabled(), answer == Answer::No);
 }
 
 void TestFileCommands::saveAsCancelledChangesNothing()
@@ -350,12 +350,12 @@ void TestFileCommands::saveAsCancelledChangesNothing()
     const QStringList before
             = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    saveAsCommand(m_window->editor(), m_fake->platform());
+    m_files->saveAs();
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QVERIFY(m_window->editor().isModified());
-    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QVERIFY(m_editor->isModified());
+    QVERIFY(action("mnusave")->isEnabled());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
@@ -363,14 +363,14 @@ void TestFileCommands::nextLoadTurnsSaveBackOnForTheGameFile()
 {
     const QString game = loadGame(testData("roundtrip.txt"));
     m_fake->dialogs.inputAnswers << QStringLiteral("saved.dat");
-    saveAsCommand(m_window->editor(), m_fake->platform());
-    QVERIFY(!m_window->menu().mnusave->isEnabled());
+    m_files->saveAs();
+    QVERIFY(!action("mnusave")->isEnabled());
 
     loadFolder(game);
-    QVERIFY(m_window->menu().mnusave->isEnabled());
-    QVERIFY(m_window->menu().mnusaveas->isEnabled());
+    QVERIFY(action("mnusave")->isEnabled());
+    QVERIFY(action("mnusaveas")->isEnabled());
     editFirstSlot(QStringLiteral("pimp"));
-    m_window->menu().mnusave->trigger();
+    action("mnusave")->trigger();
 
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(readFile(path(QStringLiteral("saved.dat"))), testData("roundtrip.ref"));
@@ -407,7 +407,7 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
     editFirstSlot(slotText);
     m_fake->dialogs.inputAnswers << typed;
 
-    saveAsCommand(m_window->editor(), m_fake->platform());
+    m_files->saveAs();
 
     const QString prefix = SavingFailed.arg(typed);
     if (!description.isEmpty())
@@ -416,8 +416,8 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
     else
         verifyOnlyFailure(
                 prefix, QStringLiteral("."), QStringLiteral("Error"), MessageIcon::Warning);
-    QVERIFY(m_window->editor().isModified());
-    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QVERIFY(m_editor->isModified());
+    QVERIFY(action("mnusave")->isEnabled());
     QCOMPARE(readFile(path(QStringLiteral("out/old.dat"))), OtherBytes);
     QCOMPARE(QDir(path(QStringLiteral("out"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
             QStringList{QStringLiteral("old.dat")});
@@ -428,7 +428,7 @@ void TestFileCommands::saveAsFailureKeepsSaveOnAndTheOldFile()
 void TestFileCommands::restoreOffersTheLastGameFolder()
 {
     const QString game = loadGame(testData("roundtrip.txt"));
-    restoreBackupCommand(m_window->editor(), m_fake->platform());
+    m_files->restoreBackup();
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     const AskedInput &asked = m_fake->dialogs.inputs.first();
@@ -467,13 +467,13 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     loadGame(testData("roundtrip.txt"));
     writeFile(path(QStringLiteral("Caps/DATA/PEDGRP.dat")), OtherBytes);
     QVERIFY(QDir().mkpath(path(QStringLiteral("fresh/data"))));
-    m_window->editor().selectArea(4);
+    m_editor->selectArea(4);
     editFirstSlot(QStringLiteral("pimp"));
-    const QString listBefore = m_window->editor().table().areaPeds(5);
+    const QString listBefore = m_editor->table().areas.at(5 - 1).areaPeds;
     const QStringList slotsBefore = slotTexts();
     m_fake->dialogs.inputAnswers << typed;
 
-    restoreBackupCommand(m_window->editor(), m_fake->platform());
+    m_files->restoreBackup();
 
     QCOMPARE(m_fake->dialogs.inputs.first().defaultText, path(QStringLiteral("game/")));
     verifyOnlyMessage(QStringLiteral("Backup file 'pedgrp.dat' restored."),
@@ -482,15 +482,15 @@ void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument()
     QCOMPARE(readFile(path(gameFile) + QStringLiteral(".bak")), kept);
     QCOMPARE(QDir(QFileInfo(path(gameFile)).path()).entryList(QDir::Files | QDir::Hidden).size(),
             kept.isEmpty() ? 1 : 2);
-    QVERIFY(m_window->editor().isModified());
-    QCOMPARE(m_window->editor().table().areaPeds(5), listBefore);
-    QCOMPARE(m_window->editor().selectedArea(), 4);
+    QVERIFY(m_editor->isModified());
+    QCOMPARE(m_editor->table().areas.at(5 - 1).areaPeds, listBefore);
+    QCOMPARE(m_editor->selectedArea(), 4);
     QCOMPARE(slotTexts(), slotsBefore);
 }
 
 void TestFileCommands::restoreCancelledDoesNothing()
 {
-    restoreBackupCommand(m_window->editor(), m_fake->platform());
+    m_files->restoreBackup();
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
     QCOMPARE(m_fake->dialogs.inputs.first().defaultText,
@@ -523,7 +523,7 @@ void TestFileCommands::restoreFailureLeavesTheGameFile()
     }
     m_fake->dialogs.inputAnswers << game;
 
-    restoreBackupCommand(m_window->editor(), m_fake->platform());
+    m_files->restoreBackup();
 
     verifyOnlyFailure(
             BackupFailed, QStringLiteral(".'"), QStringLiteral("Varnel"), MessageIcon::None);
@@ -555,7 +555,7 @@ void TestFileCommands::saveAsksWhenTheFileChangedOnDisk()
     editFirstSlot(QStringLiteral("pimp"));
     if (restored) {
         m_fake->dialogs.inputAnswers << game;
-        restoreBackupCommand(m_window->editor(), m_fake->platform());
+        m_files->restoreBackup();
         forgetDialogs();
     } else {
         writeFile(gameFile, OtherBytes);
@@ -563,11 +563,11 @@ void TestFileCommands::saveAsksWhenTheFileChangedOnDisk()
     const QByteArray onDisk = readFile(gameFile);
     m_fake->dialogs.messageAnswers << Answer::No;
 
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
 
     QCOMPARE(m_fake->dialogs.messages, QList{changedOnDisk(gameFile)});
     QCOMPARE(readFile(gameFile), onDisk);
-    QVERIFY(m_window->editor().isModified());
+    QVERIFY(m_editor->isModified());
 }
 
 void TestFileCommands::theFirstSaveKeepsACopyAndLaterSavesLeaveIt()
@@ -578,12 +578,12 @@ void TestFileCommands::theFirstSaveKeepsACopyAndLaterSavesLeaveIt()
     const QByteArray original = readFile(gameFile);
 
     editFirstSlot(QStringLiteral("pimp"));
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
     QCOMPARE(readFile(copy), original);
 
     loadFolder(game);
     editFirstSlot(QStringLiteral("cas_man"));
-    saveCommand(m_window->editor(), m_fake->platform());
+    m_files->save();
     QCOMPARE(readFile(copy), original);
     QVERIFY(readFile(gameFile).contains("cas_man"));
 }
@@ -610,7 +610,10 @@ void TestFileCommands::gameCheckNoWritesNothing()
     m_fake->dialogs.passedQuestions.clear();
     m_fake->dialogs.messageAnswers << Answer::No;
 
-    (saveAsName.isEmpty() ? saveCommand : saveAsCommand)(m_window->editor(), m_fake->platform());
+    if (saveAsName.isEmpty())
+        m_files->save();
+    else
+        m_files->saveAs();
 
     const ShownMessage question{QStringLiteral("Problems the game will have with this file:\r\n\r\n"
                                                "Short (area 1): the game sees 7 names (male01, "
@@ -620,8 +623,8 @@ void TestFileCommands::gameCheckNoWritesNothing()
             GameCheckTitle, MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
     QCOMPARE(m_fake->dialogs.messages, QList{question});
     QCOMPARE(readFile(target), onDisk);
-    QVERIFY(m_window->editor().isModified());
-    QVERIFY(m_window->menu().mnusave->isEnabled());
+    QVERIFY(m_editor->isModified());
+    QVERIFY(action("mnusave")->isEnabled());
 }
 
 QTEST_MAIN(TestFileCommands)

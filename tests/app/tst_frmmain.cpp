@@ -1,5 +1,5 @@
 #include "app/frmmain.h"
-#include "document/pedcatalogue.h"
+#include "format/pedcatalogue.h"
 #include "support/editortest.h"
 
 #include <QAction>
@@ -43,13 +43,13 @@ void TestFrmMain::hasItsCaptionAndFrame()
 {
     QCOMPARE(m_window->windowHandle()->title(), QStringLiteral("Varnel"));
     QVERIFY(!m_window->windowIcon().isNull());
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
-    QVERIFY(m_window->frameeditor()->font().bold());
-    QVERIFY(!m_window->cmbareas()->isEditable());
-    QCOMPARE(m_window->cmbareas()->count(), 0);
-    QCOMPARE(m_window->cmbareas()->currentIndex(), -1);
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor"));
+    QVERIFY(frameeditor()->font().bold());
+    QVERIFY(!cmbareas()->isEditable());
+    QCOMPARE(cmbareas()->count(), 0);
+    QCOMPARE(cmbareas()->currentIndex(), -1);
     QStringList labels;
-    for (const QLabel *label : m_window->frameeditor()->findChildren<QLabel *>())
+    for (const QLabel *label : frameeditor()->findChildren<QLabel *>())
         labels << label->text();
     labels.sort();
     QCOMPARE(labels, (QStringList{"Area List:", "Peds In Area:"}));
@@ -86,16 +86,16 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
 
 void TestFrmMain::onlyLoadRestoreExitAndHelpWorkAtStart()
 {
-    const MenuEntries &menu = m_window->menu();
-    for (QAction *on : {menu.mnuload, menu.mnurestore, menu.mnuclose, menu.mnureadme, menu.mnuinfo,
-                 menu.mnusite})
+    for (QAction *on : {action("mnuload"), action("mnurestore"), action("mnuclose"),
+                 action("mnureadme"), action("mnuinfo"), action("mnusite")})
         QVERIFY2(on->isEnabled(), qPrintable(on->text()));
-    for (QAction *off : {menu.mnusave, menu.mnusaveas, menu.mnusetarea, menu.mnusetliberty,
-                 menu.mnurandomarea, menu.mnurandom, menu.mnuerrorscan})
+    for (QAction *off :
+            {action("mnusave"), action("mnusaveas"), action("mnusetarea"), action("mnusetliberty"),
+                    action("mnurandomarea"), action("mnurandom"), action("mnuerrorscan")})
         QVERIFY2(!off->isEnabled(), qPrintable(off->text()));
-    QVERIFY(!m_window->cmbareas()->isEnabled());
+    QVERIFY(!cmbareas()->isEnabled());
     for (int slot = 0; slot < SlotCount; ++slot)
-        QVERIFY(!m_window->cmbped(slot)->isEnabled());
+        QVERIFY(!cmbped(slot)->isEnabled());
 }
 
 void TestFrmMain::disabledShortcutsDoNothing()
@@ -114,7 +114,7 @@ void TestFrmMain::disabledShortcutsDoNothing()
 void TestFrmMain::slotBoxesListTheCatalogueAndShowNothing()
 {
     for (int slot = 0; slot < SlotCount; ++slot) {
-        const QComboBox *box = m_window->cmbped(slot);
+        const QComboBox *box = cmbped(slot);
         QVERIFY(box->isEditable());
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
@@ -122,35 +122,35 @@ void TestFrmMain::slotBoxesListTheCatalogueAndShowNothing()
         QCOMPARE(items, pedCatalogue());
         QCOMPARE(box->currentText(), QString());
     }
-    QVERIFY(!m_window->editor().isModified());
-    QCOMPARE(m_window->editor().table().areaPeds(1), QString());
+    QVERIFY(!m_editor->isModified());
+    QVERIFY(m_editor->table().areas.isEmpty());
 }
 
 void TestFrmMain::controlsStandWhereTheyAreDrawn()
 {
     QCOMPARE(m_window->centralWidget()->size(), QSize(250, 193));
-    QCOMPARE(m_window->frameeditor()->geometry(), QRect(8, 8, 235, 177));
-    QCOMPARE(m_window->cmbareas()->geometry(), QRect(64, 16, 164, 20));
-    QCOMPARE(m_window->cmbped(0)->geometry(), QRect(8, 72, 107, 20));
-    QCOMPARE(m_window->cmbped(1)->geometry(), QRect(120, 72, 107, 20));
-    QCOMPARE(m_window->cmbped(6)->geometry(), QRect(8, 144, 107, 20));
-    QCOMPARE(m_window->cmbped(7)->geometry(), QRect(120, 144, 107, 20));
+    QCOMPARE(frameeditor()->geometry(), QRect(8, 8, 235, 177));
+    QCOMPARE(cmbareas()->geometry(), QRect(64, 16, 164, 20));
+    QCOMPARE(cmbped(0)->geometry(), QRect(8, 72, 107, 20));
+    QCOMPARE(cmbped(1)->geometry(), QRect(120, 72, 107, 20));
+    QCOMPARE(cmbped(6)->geometry(), QRect(8, 144, 107, 20));
+    QCOMPARE(cmbped(7)->geometry(), QRect(120, 144, 107, 20));
 
     // The layout does not follow the window's size.
-    const QRect before = m_window->cmbped(7)->geometry();
+    const QRect before = cmbped(7)->geometry();
     m_window->resize(m_window->width() + 100, m_window->height() + 100);
-    QCOMPARE(m_window->cmbped(7)->geometry(), before);
+    QCOMPARE(cmbped(7)->geometry(), before);
 }
 
 void TestFrmMain::tabGoesFromTheAreaListThroughTheSlots()
 {
-    QWidget *expected = m_window->cmbareas();
+    QWidget *expected = cmbareas();
     for (int slot = 0; slot < SlotCount; ++slot) {
         QWidget *next = expected->nextInFocusChain();
-        while (next->focusProxy() || next->parentWidget() == m_window->cmbped(slot))
+        while (next->focusProxy() || next->parentWidget() == cmbped(slot))
             next = next->nextInFocusChain();
-        QVERIFY(next == m_window->cmbped(slot) || next->parentWidget() == m_window->cmbped(slot));
-        expected = m_window->cmbped(slot);
+        QVERIFY(next == cmbped(slot) || next->parentWidget() == cmbped(slot));
+        expected = cmbped(slot);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "format/areawriter.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -81,21 +82,21 @@ void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
     QCOMPARE(asked.defaultText, QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\"));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 
-    QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->cmbareas()->itemText(1), QStringLiteral("Harbour"));
-    QCOMPARE(m_window->editor().selectedArea(), 0);
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
+    QCOMPARE(cmbareas()->count(), 3);
+    QCOMPARE(cmbareas()->itemText(1), QStringLiteral("Harbour"));
+    QCOMPARE(m_editor->selectedArea(), 0);
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
     QCOMPARE(slotTexts().join(u','),
             QStringLiteral("male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1"));
-    QCOMPARE(m_window->editor().table().headerText, QStringLiteral("# header\r\n"));
-    QVERIFY(!m_window->editor().isModified());
+    QCOMPARE(m_editor->table().headerText, QStringLiteral("# header\r\n"));
+    QVERIFY(!m_editor->isModified());
 
-    QVERIFY(m_window->cmbareas()->isEnabled());
+    QVERIFY(cmbareas()->isEnabled());
     for (int slot = 0; slot < SlotCount; ++slot)
-        QVERIFY(m_window->cmbped(slot)->isEnabled());
-    const MenuEntries &menu = m_window->menu();
-    for (QAction *action : {menu.mnusave, menu.mnusaveas, menu.mnurandom, menu.mnurandomarea,
-                 menu.mnuerrorscan, menu.mnusetarea, menu.mnusetliberty})
+        QVERIFY(cmbped(slot)->isEnabled());
+    for (QAction *action :
+            {action("mnusave"), action("mnusaveas"), action("mnurandom"), action("mnurandomarea"),
+                    action("mnuerrorscan"), action("mnusetarea"), action("mnusetliberty")})
         QVERIFY2(action->isEnabled(), qPrintable(action->text()));
 }
 
@@ -113,8 +114,8 @@ void TestLoadAndEdit::loadAcceptsTheFolderWithOrWithoutSeparator()
     const QString folder = makeGameFolder(m_dir->path(), threeAreas());
     loadFolder(folder + suffix);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->editor().table().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
-    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(m_files->documentFile().gameDirectory, folder + (suffix.isEmpty() ? "/" : suffix));
+    QCOMPARE(cmbareas()->count(), 3);
 }
 
 void TestLoadAndEdit::loadFindsFilesWhateverTheirCase()
@@ -122,7 +123,7 @@ void TestLoadAndEdit::loadFindsFilesWhateverTheirCase()
     writeFile(path(QStringLiteral("Game/Data/PEDGRP.DAT")), threeAreas());
     loadFolder(path(QStringLiteral("game")));
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(cmbareas()->count(), 3);
 }
 
 void TestLoadAndEdit::loadReadsAHundredAreas()
@@ -132,49 +133,49 @@ void TestLoadAndEdit::loadReadsAHundredAreas()
         bytes += areaLine(EightNames, "Area " + QByteArray::number(area));
     loadGame(bytes);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 100);
-    QCOMPARE(m_window->cmbareas()->itemText(99), QStringLiteral("Area 100"));
+    QCOMPARE(cmbareas()->count(), 100);
+    QCOMPARE(cmbareas()->itemText(99), QStringLiteral("Area 100"));
 }
 
 void TestLoadAndEdit::loadOfAFileWithoutAreasEnablesAnEmptyList()
 {
     loadGame("# only a comment\r\n");
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 0);
-    QCOMPARE(m_window->editor().selectedArea(), -1);
-    QVERIFY(m_window->cmbareas()->isEnabled());
-    QVERIFY(m_window->menu().mnusave->isEnabled());
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor"));
+    QCOMPARE(cmbareas()->count(), 0);
+    QCOMPARE(m_editor->selectedArea(), -1);
+    QVERIFY(cmbareas()->isEnabled());
+    QVERIFY(action("mnusave")->isEnabled());
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor"));
 }
 
 void TestLoadAndEdit::answeringNoToReallyLoadEndsTheLoad()
 {
     loadGame(threeAreas());
-    m_window->cmbped(3)->setEditText(QStringLiteral("pimp"));
-    const QString before = m_window->editor().table().composeFile();
+    cmbped(3)->setEditText(QStringLiteral("pimp"));
+    const QString before = composeFile(m_editor->table());
     m_fake->dialogs.messageAnswers << Answer::No;
 
-    m_window->menu().mnuload->trigger();
+    action("mnuload")->trigger();
 
     QCOMPARE(m_fake->dialogs.messages, QList{ReallyLoad});
     QCOMPARE(m_fake->dialogs.inputs.size(), 1);
-    QVERIFY(m_window->editor().isModified());
-    QCOMPARE(m_window->editor().table().composeFile(), before);
+    QVERIFY(m_editor->isModified());
+    QCOMPARE(composeFile(m_editor->table()), before);
 }
 
 void TestLoadAndEdit::cancelledLoadKeepsTheOpenDocument()
 {
     loadGame(threeAreas());
-    m_window->cmbped(3)->setEditText(QStringLiteral("pimp"));
-    const QString edited = m_window->editor().table().areaPeds(1);
+    cmbped(3)->setEditText(QStringLiteral("pimp"));
+    const QString edited = m_editor->table().areas.at(1 - 1).areaPeds;
 
-    m_window->menu().mnuload->trigger(); // the fake answers Cancel
+    action("mnuload")->trigger(); // the fake answers Cancel
     QCOMPARE(m_fake->dialogs.inputs.size(), 2);
     QCOMPARE(m_fake->dialogs.messages, QList{ReallyLoad});
-    QCOMPARE(m_window->editor().table().areaPeds(1), edited);
-    QVERIFY(m_window->editor().isModified());
-    QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->editor().selectedArea(), 0);
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds, edited);
+    QVERIFY(m_editor->isModified());
+    QCOMPARE(cmbareas()->count(), 3);
+    QCOMPARE(m_editor->selectedArea(), 0);
 }
 
 void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument_data()
@@ -204,9 +205,9 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
 
     const QString good = makeGameFolder(m_dir->path(), threeAreas());
     loadFolder(good);
-    m_window->editor().selectArea(1);
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
-    const QString composed = m_window->editor().table().composeFile();
+    m_editor->selectArea(1);
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QString composed = composeFile(m_editor->table());
 
     QString typed = folder;
     if (folder == QLatin1String("nowhere"))
@@ -229,19 +230,19 @@ void TestLoadAndEdit::failedLoadReportsAndKeepsTheOpenDocument()
     QCOMPARE(shown.icon, MessageIcon::None);
     QCOMPARE(shown.buttons, MessageButtons::Ok);
 
-    QCOMPARE(m_window->editor().table().composeFile(), composed);
-    QCOMPARE(m_window->editor().table().gameDirectory, good + u'/');
-    QVERIFY(m_window->editor().isModified());
-    QCOMPARE(m_window->cmbareas()->count(), 3);
-    QCOMPARE(m_window->editor().selectedArea(), 1);
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+    QCOMPARE(composeFile(m_editor->table()), composed);
+    QCOMPARE(m_files->documentFile().gameDirectory, good + u'/');
+    QVERIFY(m_editor->isModified());
+    QCOMPARE(cmbareas()->count(), 3);
+    QCOMPARE(m_editor->selectedArea(), 1);
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
 
     // The file was closed: the same folder loads once it is mended.
     if (folder == QLatin1String("other")) {
         writeFile(typed + QStringLiteral("/data/pedgrp.dat"), threeAreas());
         loadFolder(typed);
         QCOMPARE(m_fake->dialogs.messages.size(), 1);
-        QVERIFY(!m_window->editor().isModified());
+        QVERIFY(!m_editor->isModified());
     }
 }
 
@@ -264,11 +265,11 @@ void TestLoadAndEdit::showsTheSplitOfTheSelectedArea()
     QFETCH(QByteArray, list);
     QFETCH(QStringList, shown);
     loadGame(areaLine("x,x,x,x,x,x,x,x", "First") + areaLine(list, "Second"));
-    m_window->editor().selectArea(1);
+    m_editor->selectArea(1);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
     QCOMPARE(slotTexts(), shown);
-    QCOMPARE(m_window->editor().table().areaPeds(2), QString::fromLatin1(list));
-    QVERIFY(!m_window->editor().isModified());
+    QCOMPARE(m_editor->table().areas.at(2 - 1).areaPeds, QString::fromLatin1(list));
+    QVERIFY(!m_editor->isModified());
 }
 
 void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
@@ -279,43 +280,43 @@ void TestLoadAndEdit::damagedAreaIsReportedAndNotMixedWithOthers()
     QList<QStringList> boxesWhileWarning;
     m_fake->dialogs.onMessage = [this, &boxesWhileWarning](
                                         const ShownMessage &) { boxesWhileWarning << slotTexts(); };
-    m_window->editor().selectArea(1);
+    m_editor->selectArea(1);
     const ShownMessage warning{damagedText(QStringLiteral("Four"), QStringLiteral("a,b,c,d")),
             QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok};
     QCOMPARE(m_fake->dialogs.messages, QList{warning});
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Four]"));
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Four]"));
     QCOMPARE(slotTexts(), (QStringList{"a", "b", "c", "d", "", "", "", ""}));
-    QCOMPARE(m_window->editor().table().areaPeds(2), QStringLiteral("a,b,c,d"));
-    QCOMPARE(m_window->editor().table().areaPeds(1), QStringLiteral("x,x,x,x,x,x,x,x"));
-    QVERIFY(!m_window->editor().isModified());
+    QCOMPARE(m_editor->table().areas.at(2 - 1).areaPeds, QStringLiteral("a,b,c,d"));
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds, QStringLiteral("x,x,x,x,x,x,x,x"));
+    QVERIFY(!m_editor->isModified());
 
-    m_window->editor().selectArea(2);
+    m_editor->selectArea(2);
     QCOMPARE(m_fake->dialogs.messages.last().text,
             damagedText(QStringLiteral("One"), QStringLiteral("noComma")));
     QCOMPARE(slotTexts(), (QStringList{"noComma", "", "", "", "", "", "", ""}));
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("noComma"));
+    QCOMPARE(m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("noComma"));
 
     // Editing a damaged area stores the eight boxes.
-    m_window->cmbped(1)->setEditText(QStringLiteral("b"));
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("noComma,b,,,,,,"));
-    QVERIFY(m_window->editor().isModified());
+    cmbped(1)->setEditText(QStringLiteral("b"));
+    QCOMPARE(m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("noComma,b,,,,,,"));
+    QVERIFY(m_editor->isModified());
 }
 
 void TestLoadAndEdit::pickingAnAreaShowsIt()
 {
     loadGame(threeAreas());
-    QComboBox *areas = m_window->cmbareas();
+    QComboBox *areas = cmbareas();
     areas->setFocus();
     QTest::keyClick(areas, Qt::Key_Down);
-    QCOMPARE(m_window->editor().selectedArea(), 1);
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+    QCOMPARE(m_editor->selectedArea(), 1);
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
     QCOMPARE(slotTexts().first(), QStringLiteral("st_man"));
-    QVERIFY(!m_window->editor().isModified());
+    QVERIFY(!m_editor->isModified());
 
     // Picking the shown area again shows it again.
-    m_window->frameeditor()->setTitle(QString());
+    frameeditor()->setTitle(QString());
     emit areas->activated(1);
-    QCOMPARE(m_window->frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Harbour]"));
 }
 
 void TestLoadAndEdit::namesTheGameDoesNotKnowAreMarked()
@@ -324,68 +325,68 @@ void TestLoadAndEdit::namesTheGameDoesNotKnowAreMarked()
             "peds\r\n200, mymod, mymod, CIVMALE, STAT_STREET_GUY, man, 1,0\r\nend\r\n");
     loadGame(areaLine("male01,ZZ_TOP,female01,mymod,st_wom,pimp,p_man1,worker1", "Mod"));
     auto marked = [this](int slot) {
-        const QComboBox *box = m_window->cmbped(slot);
+        const QComboBox *box = cmbped(slot);
         return box->lineEdit()->palette().color(QPalette::Text)
                 != box->palette().color(QPalette::Text);
     };
     QVERIFY(!marked(0));
     QVERIFY(marked(1));
-    QCOMPARE(m_window->cmbped(1)->toolTip(), QStringLiteral("Not a model the game knows: ZZ_TOP"));
+    QCOMPARE(cmbped(1)->toolTip(), QStringLiteral("Not a model the game knows: ZZ_TOP"));
     QVERIFY(!marked(3)); // a model of the game's own default.ide
-    QVERIFY(!m_window->editor().isModified());
+    QVERIFY(!m_editor->isModified());
 
-    m_window->cmbped(0)->setEditText(QStringLiteral("male0"));
+    cmbped(0)->setEditText(QStringLiteral("male0"));
     QVERIFY(marked(0));
-    m_window->cmbped(1)->setEditText(QString());
+    cmbped(1)->setEditText(QString());
     QVERIFY(!marked(1));
-    QCOMPARE(m_window->cmbped(1)->toolTip(), QString());
+    QCOMPARE(cmbped(1)->toolTip(), QString());
 }
 
 void TestLoadAndEdit::typingStoresTheTextAsTyped()
 {
     loadGame(threeAreas());
-    m_window->editor().selectArea(2);
-    QComboBox *box = m_window->cmbped(3);
+    m_editor->selectArea(2);
+    QComboBox *box = cmbped(3);
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("B_MAN1, x"));
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
-    QVERIFY(m_window->editor().isModified());
+    QCOMPARE(m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
+    QVERIFY(m_editor->isModified());
 
     // Enter neither adds the text to the list nor swaps it for a listed name.
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QCOMPARE(box->count(), 57);
     QCOMPARE(box->currentText(), QStringLiteral("B_MAN1, x"));
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
+    QCOMPARE(m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("a,b,c,B_MAN1, x,e,f,g,h"));
 }
 
 void TestLoadAndEdit::choosingFromTheListStoresTheName()
 {
     loadGame(threeAreas());
-    m_window->editor().selectArea(2);
-    QComboBox *box = m_window->cmbped(0);
+    m_editor->selectArea(2);
+    QComboBox *box = cmbped(0);
     box->setFocus();
     box->setCurrentIndex(12); // b_man1, as a pick from the open list does
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("b_man1,b,c,d,e,f,g,h"));
-    QVERIFY(m_window->editor().isModified());
+    QCOMPARE(m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("b_man1,b,c,d,e,f,g,h"));
+    QVERIFY(m_editor->isModified());
 }
 
 void TestLoadAndEdit::clearingABoxLeavesAnEmptySlot()
 {
     loadGame(threeAreas());
-    m_window->editor().selectArea(2);
-    m_window->cmbped(2)->lineEdit()->clear();
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("a,b,,d,e,f,g,h"));
-    QCOMPARE(m_window->editor().table().areaPeds(1).count(u','), 7);
+    m_editor->selectArea(2);
+    cmbped(2)->lineEdit()->clear();
+    QCOMPARE(m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("a,b,,d,e,f,g,h"));
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds.count(u','), 7);
 }
 
 void TestLoadAndEdit::typingWithoutASelectedAreaChangesNothing()
 {
     loadGame("# no areas\r\n");
-    QTest::keyClicks(m_window->cmbped(0)->lineEdit(), QStringLiteral("pimp"));
-    QVERIFY(!m_window->editor().isModified());
-    QVERIFY(!m_window->menu().mnuundo->isEnabled());
-    QCOMPARE(m_window->editor().table().areaPeds(1), QString());
-    QCOMPARE(m_window->editor().table().composeFile(), QStringLiteral("# no areas\r\n\r\n"));
+    QTest::keyClicks(cmbped(0)->lineEdit(), QStringLiteral("pimp"));
+    QVERIFY(!m_editor->isModified());
+    QVERIFY(!action("mnuundo")->isEnabled());
+    QVERIFY(m_editor->table().areas.isEmpty());
+    QCOMPARE(composeFile(m_editor->table()), QStringLiteral("# no areas\r\n\r\n"));
 }
 
 void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
@@ -399,7 +400,7 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 
     m_window->show();
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::Yes;
     QVERIFY(m_window->close());
     const ShownMessage question{QStringLiteral("Unsaved changes have been made. Really Quit?"),
@@ -410,23 +411,23 @@ void TestLoadAndEdit::closingAsksOnlyAfterAnEdit()
 void TestLoadAndEdit::answeringNoKeepsTheWindowAndDocument()
 {
     loadGame(threeAreas());
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
-    const QString list = m_window->editor().table().areaPeds(1);
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
+    const QString list = m_editor->table().areas.at(1 - 1).areaPeds;
     m_fake->dialogs.messageAnswers << Answer::No;
     QVERIFY(!m_window->close());
     QVERIFY(m_window->isVisible());
-    QVERIFY(m_window->editor().isModified());
-    QCOMPARE(m_window->editor().table().areaPeds(1), list);
+    QVERIFY(m_editor->isModified());
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds, list);
 }
 
 void TestLoadAndEdit::exitRunsTheSameCheck()
 {
     loadGame(threeAreas());
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::No << Answer::Yes;
-    m_window->menu().mnuclose->trigger();
+    action("mnuclose")->trigger();
     QVERIFY(m_window->isVisible());
-    m_window->menu().mnuclose->trigger();
+    action("mnuclose")->trigger();
     QCOMPARE(m_fake->dialogs.messages.size(), 2);
     QVERIFY(!m_window->isVisible());
 }

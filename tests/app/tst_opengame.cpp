@@ -69,16 +69,16 @@ void TestOpenGame::promptOpensAFolderOrAFile()
 
     loadFolder(typed);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
-    QCOMPARE(m_window->cmbareas()->count(), 3);
+    QCOMPARE(cmbareas()->count(), 3);
     QCOMPARE(m_fake->settings.remembered, typed.endsWith(u't') ? typed : typed + u'/');
 
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
-    m_window->menu().mnusave->trigger();
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
+    action("mnusave")->trigger();
     QVERIFY(readFile(path(file)).startsWith("# header\r\n\r\npimp,"));
     QVERIFY(m_fake->dialogs.messages.last().text.contains(
             typed.endsWith(u't') ? typed : typed + QStringLiteral("/data/pedgrp.dat")));
 
-    m_window->menu().mnurestore->trigger();
+    action("mnurestore")->trigger();
     QCOMPARE(m_fake->dialogs.inputs.last().defaultText, restoreOffers);
 }
 
@@ -106,8 +106,8 @@ void TestOpenGame::promptsOfferTheRememberedOrDetectedGame()
     writeFile(steam + QStringLiteral("common/Grand Theft Auto 3/data/pedgrp.dat"), threeAreas());
     m_fake->settings.remembered = remembered;
 
-    m_window->menu().mnuload->trigger();
-    m_window->menu().mnurestore->trigger();
+    action("mnuload")->trigger();
+    action("mnurestore")->trigger();
 
     QCOMPARE(m_fake->dialogs.inputs.size(), 2);
     QCOMPARE(m_fake->dialogs.inputs[0].defaultText, offered);
@@ -129,12 +129,12 @@ void TestOpenGame::failuresNameThePathTried()
 void TestOpenGame::aPathFromOutsideLoadsAsTheLoadPromptWould()
 {
     const QString game = makeGameFolder(m_dir->path(), threeAreas());
-    openPathCommand(m_window->editor(), m_fake->platform(), game);
-    QCOMPARE(m_window->cmbareas()->count(), 3);
+    m_files->openPath(game);
+    QCOMPARE(cmbareas()->count(), 3);
 
-    m_window->cmbped(0)->setEditText(QStringLiteral("pimp"));
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
     m_fake->dialogs.messageAnswers << Answer::No;
-    openPathCommand(m_window->editor(), m_fake->platform(), path(QStringLiteral("missing")));
+    m_files->openPath(path(QStringLiteral("missing")));
     QCOMPARE(m_fake->dialogs.messages, QList{ReallyLoad});
     QVERIFY(m_fake->dialogs.inputs.isEmpty());
 }
@@ -172,7 +172,7 @@ void TestOpenGame::dropsOfOneLocalPathLoadIt()
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(m_window.get(), &drop);
 
-    QCOMPARE(m_window->cmbareas()->count(), accepted ? 3 : 0);
+    QCOMPARE(cmbareas()->count(), accepted ? 3 : 0);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 }
 

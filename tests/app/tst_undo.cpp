@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "format/areawriter.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -25,7 +26,7 @@ private slots:
     void theWheelChangesOnlyTheFocusedBox();
 
 private:
-    QComboBox *box(int slot) const { return m_window->cmbped(slot); }
+    QComboBox *box(int slot) const { return cmbped(slot); }
 };
 
 void TestUndo::init()
@@ -42,23 +43,22 @@ void TestUndo::cleanup()
 // The caption marks unsaved changes as the history moves.
 void TestUndo::undoAndRedoNameTheirStepAndFollowTheHistory()
 {
-    const MenuEntries &menu = m_window->menu();
     QWindow *frame = m_window->windowHandle();
-    QVERIFY(!menu.mnuundo->isEnabled());
-    QVERIFY(!menu.mnuredo->isEnabled());
+    QVERIFY(!action("mnuundo")->isEnabled());
+    QVERIFY(!action("mnuredo")->isEnabled());
     QCOMPARE(frame->title(), QStringLiteral("Varnel"));
 
     QTest::keyClicks(box(2)->lineEdit(), QStringLiteral("x"));
-    QCOMPARE(menu.mnuundo->text(), QStringLiteral("&Undo Typing in Ped 3"));
+    QCOMPARE(action("mnuundo")->text(), QStringLiteral("&Undo Typing in Ped 3"));
     QCOMPARE(frame->title(), QStringLiteral("Varnel*"));
 
     m_fake->random.numbers = {0.5f};
-    menu.mnurandom->trigger();
-    QCOMPARE(menu.mnuundo->text(), QStringLiteral("&Undo Randomize In All Areas"));
-    menu.mnuundo->trigger();
-    QCOMPARE(menu.mnuredo->text(), QStringLiteral("&Redo Randomize In All Areas"));
+    action("mnurandom")->trigger();
+    QCOMPARE(action("mnuundo")->text(), QStringLiteral("&Undo Randomize In All Areas"));
+    action("mnuundo")->trigger();
+    QCOMPARE(action("mnuredo")->text(), QStringLiteral("&Redo Randomize In All Areas"));
     QCOMPARE(box(2)->currentText(), QStringLiteral("criminal01x"));
-    menu.mnuundo->trigger();
+    action("mnuundo")->trigger();
     QCOMPARE(frame->title(), QStringLiteral("Varnel"));
 }
 
@@ -69,10 +69,11 @@ void TestUndo::undoKeysInASlotBoxUndoTheDocument()
 
     QTest::keyClick(box(0), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(box(0)->currentText(), QStringLiteral("male01"));
-    QCOMPARE(m_window->editor().table().areaPeds(1).section(u',', 0, 0), QStringLiteral("male01"));
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds.section(u',', 0, 0),
+            QStringLiteral("male01"));
     QTest::keyClick(box(0), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(box(0)->currentText(), QStringLiteral("male01zz"));
-    QCOMPARE(m_window->editor().history().count(), 1);
+    QCOMPARE(m_editor->history().count(), 1);
 }
 
 void TestUndo::typingMergesUntilTheFocusMoves()
@@ -83,35 +84,36 @@ void TestUndo::typingMergesUntilTheFocusMoves()
     QVERIFY(box(4)->hasFocus());
     box(3)->setFocus();
     QTest::keyClicks(box(3), QStringLiteral("cd"));
-    QCOMPARE(m_window->editor().history().count(), 2);
-    m_window->menu().mnuundo->trigger();
+    QCOMPARE(m_editor->history().count(), 2);
+    action("mnuundo")->trigger();
     QCOMPARE(box(3)->currentText(), QStringLiteral("b_man1ab"));
 }
 
 void TestUndo::downGoesOnFromTheShownName()
 {
-    m_window->editor().selectArea(2);
+    m_editor->selectArea(2);
     box(0)->setFocus();
     box(0)->setEditText(QStringLiteral("pimp"));
     QTest::keyClick(box(0), Qt::Key_Down);
     QCOMPARE(box(0)->currentText(), QStringLiteral("prostitute"));
-    QCOMPARE(m_window->editor().table().areaPeds(3), QStringLiteral("prostitute,b,c,d,e,f,g,h"));
+    QCOMPARE(
+            m_editor->table().areas.at(3 - 1).areaPeds, QStringLiteral("prostitute,b,c,d,e,f,g,h"));
 }
 
 void TestUndo::theWheelChangesOnlyTheFocusedBox()
 {
-    const QString before = m_window->editor().table().composeFile();
+    const QString before = composeFile(m_editor->table());
     auto wheel = [](QWidget *widget) {
         const QPointF at = widget->rect().center();
         QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                 Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(widget, &event);
     };
-    m_window->cmbareas()->clearFocus();
+    cmbareas()->clearFocus();
     wheel(box(5));
-    wheel(m_window->cmbareas());
-    QCOMPARE(m_window->editor().table().composeFile(), before);
-    QCOMPARE(m_window->editor().selectedArea(), 0);
+    wheel(cmbareas());
+    QCOMPARE(composeFile(m_editor->table()), before);
+    QCOMPARE(m_editor->selectedArea(), 0);
 
     box(5)->setFocus();
     wheel(box(5));

@@ -2,8 +2,8 @@
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
-#include "document/pedcatalogue.h"
-#include "document/pedgrpfile.h"
+#include "format/areareader.h"
+#include "format/pedcatalogue.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -35,8 +35,8 @@ QString eightTimes(const QString &name)
 QStringList areaLists(const AreaTable &table)
 {
     QStringList lists;
-    for (int area = 1; area <= table.areaCount(); ++area)
-        lists.append(table.areaPeds(area));
+    for (int area = 1; area <= table.areas.size(); ++area)
+        lists.append(table.areas.at(area - 1).areaPeds);
     return lists;
 }
 
@@ -84,7 +84,7 @@ bool TestBulkCommands::load(const QByteArray &bytes)
 {
     loadGame(bytes);
     forgetDialogs();
-    return m_window->editor().hasDocument();
+    return m_editor->hasDocument();
 }
 
 void TestBulkCommands::setAllRejectsWithoutChange_data()
@@ -102,19 +102,18 @@ void TestBulkCommands::setAllRejectsWithoutChange()
     QFETCH(QString, typed);
     QFETCH(bool, reported);
     QVERIFY(load(FourAreas));
-    FrmMain &window = *m_window;
-    window.editor().selectArea(1);
+    m_editor->selectArea(1);
     m_fake->dialogs.messages.clear();
-    const QStringList before = areaLists(window.editor().table());
+    const QStringList before = areaLists(m_editor->table());
 
     m_fake->dialogs.inputAnswers << typed << typed;
-    setAllInAreaCommand(window.editor(), m_fake->dialogs);
-    setAllInLibertyCityCommand(window.editor(), m_fake->dialogs);
+    setAllInAreaCommand(*m_editor, m_fake->dialogs);
+    setAllInLibertyCityCommand(*m_editor, m_fake->dialogs);
 
-    QCOMPARE(areaLists(window.editor().table()), before);
-    QCOMPARE(window.editor().isModified(), false);
-    QCOMPARE(window.editor().selectedArea(), 1);
-    QCOMPARE(window.cmbped(0)->currentText(), QStringLiteral("st_man"));
+    QCOMPARE(areaLists(m_editor->table()), before);
+    QCOMPARE(m_editor->isModified(), false);
+    QCOMPARE(m_editor->selectedArea(), 1);
+    QCOMPARE(cmbped(0)->currentText(), QStringLiteral("st_man"));
     const ShownMessage refusal{"Error: Could not find the pedestrian '" + typed + "'.",
             QStringLiteral("Error"), MessageIcon::Warning, MessageButtons::Ok};
     QCOMPARE(
@@ -124,11 +123,10 @@ void TestBulkCommands::setAllRejectsWithoutChange()
 void TestBulkCommands::setAllInAreaFillsOnlyTheSelectedArea()
 {
     QVERIFY(load(FourAreas));
-    FrmMain &window = *m_window;
-    window.editor().selectArea(1);
+    m_editor->selectArea(1);
     m_fake->dialogs.inputAnswers << QStringLiteral("pimp");
 
-    setAllInAreaCommand(window.editor(), m_fake->dialogs);
+    setAllInAreaCommand(*m_editor, m_fake->dialogs);
 
     const AskedInput asked = m_fake->dialogs.inputs.value(0);
     QCOMPARE(asked.prompt,
@@ -137,35 +135,34 @@ void TestBulkCommands::setAllInAreaFillsOnlyTheSelectedArea()
     QCOMPARE(asked.title, QStringLiteral("Set All In Area"));
     QCOMPARE(asked.defaultText, QString());
     const QStringList expected{Downtown, eightTimes("pimp"), Damaged, Downtown};
-    QCOMPARE(areaLists(window.editor().table()), expected);
-    QVERIFY(window.editor().isModified());
-    QCOMPARE(window.editor().selectedArea(), 1);
+    QCOMPARE(areaLists(m_editor->table()), expected);
+    QVERIFY(m_editor->isModified());
+    QCOMPARE(m_editor->selectedArea(), 1);
 }
 
 void TestBulkCommands::setAllInLibertyCityFillsEveryAreaOnce()
 {
     QVERIFY(load(FourAreas));
-    FrmMain &window = *m_window;
     m_fake->dialogs.inputAnswers << QStringLiteral("b_wom2");
+    const QStringList before = areaLists(m_editor->table());
     QStringList listsWhileWarning;
     m_fake->dialogs.onMessage
-            = [&](const ShownMessage &) { listsWhileWarning = areaLists(window.editor().table()); };
+            = [&](const ShownMessage &) { listsWhileWarning = areaLists(m_editor->table()); };
 
-    setAllInLibertyCityCommand(window.editor(), m_fake->dialogs);
+    setAllInLibertyCityCommand(*m_editor, m_fake->dialogs);
 
     QCOMPARE(m_fake->dialogs.inputs.value(0).title, QStringLiteral("Set All In LIberty"));
     QCOMPARE(m_fake->dialogs.inputs.value(0).prompt,
             QStringLiteral("Enter the name of the ped to use in every area in every city, it will "
                            "be checked to make sure it exists."));
-    // The damaged area is reported when it is reached, and replaced after that.
+    // The damaged area is reported before any area changes, and replaced after that.
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QVERIFY(m_fake->dialogs.messages[0].text.contains("Damaged Area: Broken."));
-    const QStringList whileWarning{eightTimes("b_wom2"), eightTimes("b_wom2"), Damaged, Downtown};
-    QCOMPARE(listsWhileWarning, whileWarning);
-    QCOMPARE(areaLists(window.editor().table()), QStringList(4, eightTimes("b_wom2")));
-    QCOMPARE(window.editor().selectedArea(), 3);
-    QCOMPARE(window.frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
-    QVERIFY(window.editor().isModified());
+    QCOMPARE(listsWhileWarning, before);
+    QCOMPARE(areaLists(m_editor->table()), QStringList(4, eightTimes("b_wom2")));
+    QCOMPARE(m_editor->selectedArea(), 3);
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
+    QVERIFY(m_editor->isModified());
 }
 
 void TestBulkCommands::drawPosition_data()
@@ -192,29 +189,27 @@ void TestBulkCommands::drawPosition()
 void TestBulkCommands::randomizeInAreaDrawsEightFromTheBoxLists()
 {
     QVERIFY(load(FourAreas));
-    FrmMain &window = *m_window;
-    window.editor().selectArea(1);
+    m_editor->selectArea(1);
     m_fake->random.numbers = {0.0f, LargestBelowOne, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.75f};
 
-    randomizeInAreaCommand(window.editor(), m_fake->random);
+    randomizeInAreaCommand(*m_editor, m_fake->random);
 
     QCOMPARE(m_fake->random.reseeds, 1);
     QCOMPARE(m_fake->random.draws, 8);
     const QStringList expected{Downtown,
             "st_man,prostitute2,male01,st_man,st_man,st_man,st_man,st_man", Damaged, Downtown};
-    QCOMPARE(areaLists(window.editor().table()), expected);
-    QCOMPARE(window.editor().selectedArea(), 1);
-    QVERIFY(window.editor().isModified());
+    QCOMPARE(areaLists(m_editor->table()), expected);
+    QCOMPARE(m_editor->selectedArea(), 1);
+    QVERIFY(m_editor->isModified());
 }
 
 void TestBulkCommands::randomizeInAllAreasDrawsAreaByArea()
 {
     QVERIFY(load(FourAreas));
-    FrmMain &window = *m_window;
     for (int draw = 0; draw < 4 * SlotCount; ++draw)
         m_fake->random.numbers.append(float(draw) / 57.0f + 0.001f);
 
-    randomizeInAllAreasCommand(window.editor(), m_fake->random);
+    randomizeInAllAreasCommand(*m_editor, m_fake->random);
 
     QCOMPARE(m_fake->random.reseeds, 1);
     QCOMPARE(m_fake->random.draws, 4 * SlotCount);
@@ -222,23 +217,22 @@ void TestBulkCommands::randomizeInAllAreasDrawsAreaByArea()
     QStringList expected;
     for (int area = 0; area < 4; ++area)
         expected.append(names.mid(area * SlotCount, SlotCount).join(u','));
-    QCOMPARE(areaLists(window.editor().table()), expected);
+    QCOMPARE(areaLists(m_editor->table()), expected);
     QCOMPARE(m_fake->dialogs.messages.size(), 1); // the damaged area, before it was replaced
-    QCOMPARE(window.editor().selectedArea(), 3);
-    QCOMPARE(window.frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
+    QCOMPARE(m_editor->selectedArea(), 3);
+    QCOMPARE(frameeditor()->title(), QStringLiteral("Editor: [Downtown]"));
 }
 
 void TestBulkCommands::bulkCommandsOnAnEmptyListChangeNothing()
 {
     QVERIFY(load("# no areas\r\n"));
-    FrmMain &window = *m_window;
     m_fake->dialogs.inputAnswers << QStringLiteral("pimp");
 
-    randomizeInAllAreasCommand(window.editor(), m_fake->random);
-    setAllInLibertyCityCommand(window.editor(), m_fake->dialogs);
+    randomizeInAllAreasCommand(*m_editor, m_fake->random);
+    setAllInLibertyCityCommand(*m_editor, m_fake->dialogs);
 
     QCOMPARE(m_fake->random.draws, 0);
-    QCOMPARE(window.editor().isModified(), false);
+    QCOMPARE(m_editor->isModified(), false);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 }
 
@@ -279,7 +273,7 @@ void TestBulkCommands::scanReport()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, report);
-    const ReadResult read = readTable(file);
+    const ReadResult read = readAreaTable(file);
     QVERIFY(read.ok());
     QCOMPARE(::scanReport(read.table), report);
 }
@@ -287,19 +281,18 @@ void TestBulkCommands::scanReport()
 void TestBulkCommands::scanShowsItsReportAndChangesNothing()
 {
     QVERIFY(load(areaLine(Downtown, "Downtown") + areaLine(NineNames, "Harbour")));
-    FrmMain &window = *m_window;
-    window.editor().selectArea(0);
-    const QStringList before = areaLists(window.editor().table());
+    m_editor->selectArea(0);
+    const QStringList before = areaLists(m_editor->table());
 
-    scanCommand(window.editor(), m_fake->dialogs);
+    scanCommand(*m_editor, m_fake->dialogs);
 
     const ShownMessage report{QStringLiteral("The pedestrian 'shopper1,pimp' does not exist. "
                                              "This is ped number '8' in 'Harbour'."),
             QStringLiteral("Error Scan"), MessageIcon::Information, MessageButtons::Ok};
     QCOMPARE(m_fake->dialogs.messages, QList{report});
-    QCOMPARE(areaLists(window.editor().table()), before);
-    QCOMPARE(window.editor().isModified(), false);
-    QCOMPARE(window.editor().selectedArea(), 0);
+    QCOMPARE(areaLists(m_editor->table()), before);
+    QCOMPARE(m_editor->isModified(), false);
+    QCOMPARE(m_editor->selectedArea(), 0);
 }
 
 QTEST_MAIN(TestBulkCommands)

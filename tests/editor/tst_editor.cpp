@@ -1,7 +1,8 @@
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
-#include "document/pedgrpfile.h"
 #include "editor/editor.h"
+#include "format/areareader.h"
+#include "format/areawriter.h"
 #include "support/fakeplatform.h"
 #include "support/testfiles.h"
 
@@ -57,7 +58,7 @@ void TestEditor::init()
 
 void TestEditor::open(const QByteArray &bytes)
 {
-    ReadResult read = readTable(bytes);
+    ReadResult read = readAreaTable(bytes);
     QVERIFY(read.ok());
     m_editor->openDocument(std::move(read.table));
 }
@@ -98,20 +99,20 @@ void TestEditor::bulkStepsUndoAndRedoToTheExactBytes()
     QFETCH(int, selected);
     QFETCH(Step, step);
     m_editor->selectArea(selected);
-    const QString before = m_editor->table().composeFile();
+    const QString before = composeFile(m_editor->table());
 
     step(*m_editor, m_fake);
-    const QString after = m_editor->table().composeFile();
+    const QString after = composeFile(m_editor->table());
     QVERIFY(after != before);
     QCOMPARE(m_editor->history().count(), 1);
     QTEST(m_editor->history().undoText(), "name");
 
     m_editor->history().undo();
-    QCOMPARE(m_editor->table().composeFile(), before);
-    QCOMPARE(m_editor->table().areaPeds(2), QString::fromLatin1(Damaged));
+    QCOMPARE(composeFile(m_editor->table()), before);
+    QCOMPARE(m_editor->table().areas.at(2 - 1).areaPeds, QString::fromLatin1(Damaged));
     QVERIFY(!m_editor->isModified());
     m_editor->history().redo();
-    QCOMPARE(m_editor->table().composeFile(), after);
+    QCOMPARE(composeFile(m_editor->table()), after);
     QVERIFY(m_editor->isModified());
 }
 
@@ -140,7 +141,7 @@ void TestEditor::typingMergesUntilTheRunEnds()
 {
     type(2, QStringLiteral("xy"));
     QCOMPARE(m_editor->history().count(), 1);
-    QCOMPARE(m_editor->table().areaPeds(1), QStringLiteral("a,b,cxy,d,e,f,g,h"));
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds, QStringLiteral("a,b,cxy,d,e,f,g,h"));
 
     m_editor->endTyping(); // the focus left the box
     type(2, QStringLiteral("z"));
@@ -150,7 +151,7 @@ void TestEditor::typingMergesUntilTheRunEnds()
     QCOMPARE(m_editor->history().count(), 4);
 
     m_editor->history().setIndex(0);
-    QCOMPARE(m_editor->table().areaPeds(1), QStringLiteral("a,b,c,d,e,f,g,h"));
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds, QStringLiteral("a,b,c,d,e,f,g,h"));
 }
 
 void TestEditor::typingBackToTheOldTextLeavesNoStep()
@@ -169,7 +170,7 @@ void TestEditor::aChoiceIsAStepOfItsOwn()
     QCOMPARE(m_editor->history().count(), 3);
     m_editor->history().undo();
     QCOMPARE(m_editor->history().undoText(), QStringLiteral("Choice in Ped 5"));
-    QCOMPARE(m_editor->table().areaPeds(1), QStringLiteral("a,b,c,d,pimp,f,g,h"));
+    QCOMPARE(m_editor->table().areas.at(1 - 1).areaPeds, QStringLiteral("a,b,c,d,pimp,f,g,h"));
 }
 
 void TestEditor::theSavedStepAndALoadAreNotModified()

@@ -1,6 +1,6 @@
 #include "support/editortest.h"
 
-#include "document/gamecheck.h"
+#include "gamereading/gamecheck.h"
 #include "support/testfiles.h"
 
 #include <QComboBox>
@@ -27,7 +27,9 @@ bool EditorTest::createEditor()
     m_fake->shippedFilesFolder = path(QStringLiteral("program"));
     // No game installed for the user, whatever this machine holds.
     m_fake->folders = {path(QStringLiteral("home")), path(QStringLiteral("home/.wine"))};
-    m_window = std::make_unique<FrmMain>(m_fake->platform());
+    m_editor = std::make_unique<Editor>();
+    m_files = std::make_unique<FileCommands>(*m_editor, m_fake->platform());
+    m_window = std::make_unique<FrmMain>(*m_editor, *m_files, m_fake->platform());
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window.get());
 }
@@ -35,16 +37,18 @@ bool EditorTest::createEditor()
 void EditorTest::destroyEditor()
 {
     m_window.reset();
+    m_files.reset();
+    m_editor.reset();
     m_fake.reset();
     m_dir.reset();
 }
 
 void EditorTest::loadFolder(const QString &typed)
 {
-    const bool asks = m_window->editor().isModified();
+    const bool asks = m_editor->isModified();
     const qsizetype shown = m_fake->dialogs.messages.size();
     m_fake->dialogs.inputAnswers << typed;
-    m_window->menu().mnuload->trigger();
+    action("mnuload")->trigger();
     if (!asks)
         return;
     QCOMPARE(m_fake->dialogs.messages.value(shown), ReallyLoad);
@@ -68,6 +72,6 @@ QStringList EditorTest::slotTexts() const
 {
     QStringList texts;
     for (int slot = 0; slot < SlotCount; ++slot)
-        texts << m_window->cmbped(slot)->currentText();
+        texts << cmbped(slot)->currentText();
     return texts;
 }

@@ -3,6 +3,9 @@
 #include "app/frmmain.h"
 #include "support/fakeplatform.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -29,6 +32,18 @@ protected:
     // Forgets the questions and messages shown so far.
     void forgetDialogs();
     QStringList slotTexts() const;
+    // The window's controls and menu entries, found by name.
+    template <typename T> T *child(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
+    QAction *action(const char *name) const { return child<QAction>(QLatin1String(name)); }
+    QComboBox *cmbareas() const { return child<QComboBox>(QStringLiteral("cmbareas")); }
+    QComboBox *cmbped(int slot) const
+    {
+        return child<QComboBox>(QStringLiteral("cmbped%1").arg(slot));
+    }
+    QGroupBox *frameeditor() const { return child<QGroupBox>(QStringLiteral("frameeditor")); }
 
     static const ShownMessage ReallyLoad;
     // What Save asks when its file was changed since it was read.
@@ -36,5 +51,7 @@ protected:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<Editor> m_editor;
+    std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<FrmMain> m_window;
 };

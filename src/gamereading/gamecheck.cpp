@@ -1,0 +1,131 @@
+#include "gamereading/gamecheck.h"
+
+#include "gamereading/gamereader.h"
+
+namespace {
+
+constexpr int MaxShownFindings = 10;
+
+using Names = QList<QStringView>;
+
+// The names of each line the game sees in an area's written line, leaving out
+// lines that give none. The written line adds only TABs and "# name" to the
+// model list, and the game reads neither as names, so the list alone gives the
+// same names. More than one line only when the list holds a line break.
+QList<Names> namedLines(QStringView modelList)
+{
+    QList<Names> lines;
+    if (!modelList.contains(u'\n')) {
+        if (Names names = gameLineNameViews(modelList); !names.isEmpty())
+            lines.append(std::move(names));
+        return lines;
+    }
+    for (const QStringView line : modelList.split(u'\n')) {
+        Names names = gameLineNameViews(line);
+        if (!names.isEmpty())
+            lines.append(std::move(names));
+    }
+    return lines;
+}
+
+QString joined(const Names &names)
+{
+    QString text;
+    for (const QStringView name : names) {
+        if (!text.isEmpty())
+            text += QLatin1String(", ");
+        text += name;
+    }
+    return text;
+}
+
+QString areaLabel(const AreaTable &table, int area)
+{
+    return QStringLiteral("%1 (area %2): ")
+            .arg(table.areas[area - 1].areaName, QString::number(area));
+}
+
+QString countFinding(const Names &names)
+{
+    const QString count = names.size() == 1 ? QStringLiteral("1 name")
+                                            : QStringLiteral("%1 names").arg(names.size());
+    const QString seen = QStringLiteral("the game sees %1 (%2)").arg(count, joined(names));
+    if (names.size() > SlotCount)
+        return seen + QStringLiteral(" and ignores those after the eighth.");
+    return seen + QStringLiteral(", so no group; every later group moves up one.");
+}
+
+// What is wrong with how the game reads one area's line; empty when nothing is.
+QString lineFinding(const QList<Names> &lines)
+{
+    if (lines.isEmpty())
+        return QStringLiteral(
+                "the game sees no names, so no group; every later group moves up one.");
+    if (lines.size() > 1)
+        return QStringLiteral("a line break in its list makes the game see %1 lines.")
+                .arg(lines.size());
+    if (lines.first().size() != SlotCount)
+        return countFinding(lines.first());
+    return QString();
+}
+
+// The names the game looks up: all of a short line, the first eight of a long one.
+Names namesNotFound(const QList<Names> &lines, const GameModels &models)
+{
+    Names unknown;
+    for (const Names &names : lines) {
+        for (const QStringView name : names.first(qMin(names.size(), qsizetype(SlotCount)))) {
+            if (!models.knows(name) && !unknown.contains(name))
+                unknown.append(name);
+        }
+    }
+    return unknown;
+}
+
+int groupCount(const QList<Names> &lines)
+{
+    int groups = 0;
+    for (const Names &names : lines)
+        groups += names.size() >= SlotCount ? 1 : 0;
+    return groups;
+}
+
+QString tooManyGroups(const AreaTable &table, int groups, int firstAreaPast)
+{
+    return QStringLiteral("%1 groups, but the game holds %2: the groups from %3 (area %4) on "
+                          "write past its table.")
+            .arg(QString::number(groups), QString::number(GameGroupCapacity),
+                    table.areas[firstAreaPast - 1].areaName, QString::number(firstAreaPast));
+}
+
+} // namespace
+
+QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
+{
+    QStringList findings;
+    int groups = 0;
+    int firstAreaPast = 0;
+    for (const int area : writtenAreas(table)) {
+        const QList<Names> lines = namedLines(table.areas[area - 1].areaPeds);
+        groups += groupCount(lines);
+        if (groups > GameGroupCapacity && firstAreaPast == 0)
+            firstAreaPast = area;
+        if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
+            findings.append(areaLabel(table, area) + wrong);
+        if (const Names unknown = namesNotFound(lines, models); !unknown.isEmpty())
+            findings.append(areaLabel(table, area) + QStringLiteral("the game will not find ")
+                    + joined(unknown) + u'.');
+    }
+    if (groups > GameGroupCapacity)
+        findings.prepend(tooManyGroups(table, groups, firstAreaPast));
+    return findings;
+}
+
+QString gameCheckQuestion(const QStringList &findings)
+{
+    QString text = QStringLiteral("Problems the game will have with this file:") + CrLf + CrLf;
+    text += findings.first(qMin(findings.size(), qsizetype(MaxShownFindings))).join(CrLf);
+    if (findings.size() > MaxShownFindings)
+        text += CrLf + QStringLiteral("... and %1 more").arg(findings.size() - MaxShownFindings);
+    return text + CrLf + CrLf + QStringLiteral("Save anyway?");
+}

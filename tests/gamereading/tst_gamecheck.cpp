@@ -1,0 +1,129 @@
+#include "format/areareader.h"
+#include "gamereading/gamecheck.h"
+#include "support/testfiles.h"
+
+#include <QTest>
+
+namespace {
+
+const QByteArray EightNames = "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp";
+const QByteArray SevenNames = "pimp,pimp,pimp,pimp,pimp,pimp,pimp";
+
+// Areas named "Area 1" to "Area n"; those in shortAreas hold seven names.
+AreaTable areas(int count, const QList<int> &shortAreas = {})
+{
+    QByteArray file = "# header\r\n";
+    for (int area = 1; area <= count; ++area)
+        file += areaLine(shortAreas.contains(area) ? SevenNames : EightNames,
+                "Area " + QByteArray::number(area));
+    return readAreaTable(file).table;
+}
+
+QStringList numbered(int count)
+{
+    QStringList lines;
+    for (int line = 1; line <= count; ++line)
+        lines << QStringLiteral("finding %1").arg(line);
+    return lines;
+}
+
+} // namespace
+
+class TestGameCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checksHowTheGameReadsAnArea_data();
+    void checksHowTheGameReadsAnArea();
+    void countsGroupsAsTheGameDoes_data();
+    void countsGroupsAsTheGameDoes();
+    void asksWithAtMostTenFindings();
+};
+
+void TestGameCheck::checksHowTheGameReadsAnArea_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("findings");
+    const QString area = QStringLiteral("Area 2 (area 2): ");
+    const QString moves = QStringLiteral(", so no group; every later group moves up one.");
+    const QString ignores = QStringLiteral(" and ignores those after the eighth.");
+    const QString nine = QStringLiteral("the game sees 9 names (pimp, pimp, pimp, pimp, pimp, "
+                                        "pimp, pimp, pimp, ");
+
+    QTest::newRow("names in other case and the game's own peds are found")
+            << "PIMP,Pimp,MALE01,b_MAN1,NewPed,pimp,pimp,pimp" << QStringList();
+    QTest::newRow("seven names")
+            << QString(SevenNames)
+            << QStringList{area + "the game sees 7 names (pimp, pimp, pimp, pimp, pimp, pimp, pimp)"
+                       + moves};
+    QTest::newRow("nine names, a comma missing between two")
+            << "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp male01"
+            << QStringList{area + nine + "male01)" + ignores};
+    QTest::newRow("a # stuck to a name ends the line")
+            << "pimp,#pimp,pimp,pimp,pimp,pimp,pimp,pimp"
+            << QStringList{area + "the game sees 1 name (pimp)" + moves};
+    QTest::newRow("a # before the first name reads as a comment")
+            << "#pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp"
+            << QStringList{area + "the game sees no names" + moves};
+    QTest::newRow("a short list is written whole")
+            << "pimp,zz"
+            << QStringList{area + "the game sees 2 names (pimp, zz)" + moves,
+                       area + "the game will not find zz."};
+    QTest::newRow("unknown names, each once")
+            << "pimp,zz,pimp,Zz,zz,pimp,pimp,pimp"
+            << QStringList{area + "the game will not find zz, Zz."};
+    QTest::newRow("unknown name after the eighth is not looked up")
+            << "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp,zz"
+            << QStringList{area + nine + "zz)" + ignores};
+    QTest::newRow("a line break in a slot")
+            << "pimp,pimp,pimp,pimp\npimp,pimp,pimp,pimp,pimp"
+            << QStringList{area + "a line break in its list makes the game see 2 lines."};
+}
+
+void TestGameCheck::checksHowTheGameReadsAnArea()
+{
+    QFETCH(QString, list);
+    AreaTable table = areas(3);
+    table.areas[1].areaPeds = list;
+    QTEST(gameCheckFindings(table, GameModels({QStringLiteral("newped")})), "findings");
+}
+
+void TestGameCheck::countsGroupsAsTheGameDoes_data()
+{
+    QTest::addColumn<int>("areaCount");
+    QTest::addColumn<QList<int>>("shortAreas");
+    QTest::addColumn<QString>("countFinding");
+    QTest::newRow("31 groups") << 31 << QList<int>() << QString();
+    QTest::newRow("32 groups") << 32 << QList<int>()
+                               << "32 groups, but the game holds 31: the groups from Area 32 (area "
+                                  "32) on write past its table.";
+    QTest::newRow("32 areas, one no group") << 32 << QList<int>{5} << QString();
+    QTest::newRow("34 areas, one no group")
+            << 34 << QList<int>{2}
+            << "33 groups, but the game holds 31: the groups from Area 33 (area 33) on write past "
+               "its table.";
+}
+
+void TestGameCheck::countsGroupsAsTheGameDoes()
+{
+    QFETCH(int, areaCount);
+    QFETCH(QList<int>, shortAreas);
+    QFETCH(QString, countFinding);
+    const QStringList findings = gameCheckFindings(areas(areaCount, shortAreas), GameModels());
+    QCOMPARE(findings.size(), shortAreas.size() + (countFinding.isEmpty() ? 0 : 1));
+    if (!countFinding.isEmpty())
+        QCOMPARE(findings.first(), countFinding);
+}
+
+void TestGameCheck::asksWithAtMostTenFindings()
+{
+    const QString lead = QStringLiteral("Problems the game will have with this file:\r\n\r\n");
+    const QString ask = QStringLiteral("\r\n\r\nSave anyway?");
+    const QString ten = numbered(10).join(QStringLiteral("\r\n"));
+    QCOMPARE(gameCheckQuestion(numbered(10)), lead + ten + ask);
+    QCOMPARE(gameCheckQuestion(numbered(12)), lead + ten + "\r\n... and 2 more" + ask);
+}
+
+QTEST_GUILESS_MAIN(TestGameCheck)
+#include "tst_gamecheck.moc"
