@@ -135,6 +135,25 @@ QString resolvePath(const QString &typedPath, const UserFolders &folders)
 #endif
 }
 
+QString spelledAsOnDisk(const QString &absolutePath)
+{
+#ifdef Q_OS_WIN
+    // From the drive's root; a network share's path stays as it is.
+    if (absolutePath.size() < 3 || absolutePath[1] != u':')
+        return absolutePath;
+    QString spelled = absolutePath.left(2);
+    for (const QString &name : absolutePath.mid(3).split(u'/', Qt::SkipEmptyParts)) {
+        // Windows compares the name filter without regard to case.
+        const QStringList onDisk = QDir(spelled + u'/').entryList(
+                {name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        spelled += u'/' + (onDisk.size() == 1 ? onDisk.first() : name);
+    }
+    return spelled;
+#else
+    return absolutePath;
+#endif
+}
+
 GameFileLocation gameFileIn(const QString &typedFolder, const UserFolders &folders)
 {
     const QString gameDirectory = withSeparator(typedFolder);

@@ -31,6 +31,10 @@ QString gameFilePath(const QString &gameDirectory);
 // can name the path tried.
 QString resolvePath(const QString &typedPath, const UserFolders &folders = userFolders());
 
+// An existing absolute path with each name written as it lies on disk. Outside
+// Windows resolvePath has already found those names, so the path stays as it is.
+QString spelledAsOnDisk(const QString &absolutePath);
+
 // The file that a typed Load answer names, and how to speak of it.
 struct GameFileLocation
 {
