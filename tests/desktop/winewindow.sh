@@ -4,6 +4,7 @@
 # for its window "Varnel", saves a screenshot, closes the window as a window
 # manager would and expects the program to end with exit code 0, having
 # written nothing into its own folder.
+# Before that it checks what the zip holds.
 # Usage: winewindow.sh ZIP X11WINDOW ARTIFACT_FOLDER
 # Run from the source folder, with WINEPREFIX set.
 set -u
@@ -29,6 +30,22 @@ unpacked=$artifacts/portable
 rm -rf "$unpacked"
 unzip -q "$zip" -d "$unpacked" || { echo "FAIL: cannot unzip $zip"; exit 1; }
 program=$(find "$unpacked" -name varnel.exe)
+[ -n "$program" ] || { echo "FAIL: no varnel.exe in $zip"; exit 1; }
+folder=$(dirname "$program")
+
+# What the zip must hold beside the program, and the licences it ships.
+for shipped in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
+        libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
+        readme.txt backup.file LICENSE THIRD-PARTY-NOTICES.txt; do
+    [ -s "$folder/$shipped" ] || { echo "FAIL: the zip lacks $shipped"; exit 1; }
+done
+for licence in "GNU LESSER GENERAL PUBLIC LICENSE" "GCC RUNTIME LIBRARY EXCEPTION" \
+        "mingw-w64 project"; do
+    grep -q "$licence" "$folder/THIRD-PARTY-NOTICES.txt" \
+        || { echo "FAIL: the notices lack $licence"; exit 1; }
+done
+x86_64-w64-mingw32-objdump -p "$program" | grep -q 'Subsystem.*Windows GUI' \
+    || { echo "FAIL: varnel.exe is not a GUI program"; exit 1; }
 before=$(find "$unpacked" | sort)
 screenshot="$artifacts/winewindow.png"
 
