@@ -21,6 +21,7 @@
 #include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -30,13 +31,17 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -88,9 +93,12 @@ class BenchSettings : public Settings
 public:
     QString rememberedGame() const override { return m_game; }
     void setRememberedGame(const QString &game) override { m_game = game; }
+    QByteArray allAreasGeometry() const override { return m_geometry; }
+    void setAllAreasGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
 
 private:
     QString m_game;
+    QByteArray m_geometry;
 };
 
 struct BenchPlatform
@@ -164,31 +172,44 @@ private:
     std::array<QComboBox *, SlotCount> m_boxes{};
 };
 
-// Ends the event loop once the first paint of any widget has been handled.
+// Ends a local event loop once the first paint of any widget has been
+// handled. Not QCoreApplication::quit(): that closes every window first.
 class FirstPaint : public QObject
 {
 public:
+    explicit FirstPaint(QEventLoop &loop) : m_loop(loop) { }
+
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, &m_loop, &QEventLoop::quit);
         }
         return false;
     }
 
 private:
+    QEventLoop &m_loop;
     bool m_seen = false;
 };
 
+// Shows the window as it is, without fitting it to its contents first.
+void showAsIsAndWaitForPaint(const std::function<void()> &show)
+{
+    QEventLoop loop;
+    FirstPaint watch(loop);
+    qApp->installEventFilter(&watch);
+    show();
+    loop.exec();
+    qApp->removeEventFilter(&watch);
+}
+
 void showAndWaitForPaint(QWidget &window)
 {
-    FirstPaint watch;
-    qApp->installEventFilter(&watch);
-    window.adjustSize();
-    window.show();
-    QApplication::exec();
-    qApp->removeEventFilter(&watch);
+    showAsIsAndWaitForPaint([&window] {
+        window.adjustSize();
+        window.show();
+    });
 }
 
 QByteArray hundredAreaFile()
@@ -353,6 +374,97 @@ void printTable(const QList<Row> &rows, int runs, int childRuns)
                 row.program, qPrintable(row.unit), row.baseline, qPrintable(row.unit), ratio,
                 row.goal, ratio <= row.goal ? "" : " (missed)");
     }
+}
+
+// A bare table of the All Areas table's size: 100 rows of a group number, a
+// name and eight texts.
+std::unique_ptr<QTableWidget> filledBareTable(const AreaTable &table)
+{
+    auto bare = std::make_unique<QTableWidget>(int(table.areas.size()), 2 + SlotCount);
+    for (int row = 0; row < table.areas.size(); ++row) {
+        bare->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
+        bare->setItem(row, 1, new QTableWidgetItem(table.areas[row].areaName));
+        const PedSlots shown = shownSlotsOf(table.areas[row].areaPeds);
+        for (int slot = 0; slot < SlotCount; ++slot)
+            bare->setItem(row, 2 + slot, new QTableWidgetItem(shown[slot]));
+    }
+    return bare;
+}
+
+// Opening the window, one cell edit and Randomize In All Areas with the
+// window open, each against a bare QTableWidget doing the same visible work.
+void addAllAreasRows(QList<Row> &rows, int runs, BenchPlatform &platform, const QString &game,
+        const QStringList &randomTexts)
+{
+    const QSize tableWindowSize(960, 540);
+    std::unique_ptr<Varnel> fresh;
+    std::unique_ptr<QTableWidget> bare;
+    auto prepareFresh = [&] {
+        bare.reset();
+        fresh = std::make_unique<Varnel>(platform.platform());
+        showAndWaitForPaint(fresh->window);
+        loadInto(*fresh, platform, game);
+        QCoreApplication::processEvents();
+    };
+    const auto open = timePair(
+            runs, prepareFresh,
+            [&] { showAsIsAndWaitForPaint([&] { fresh->action("mnuallareas")->trigger(); }); },
+            [&] {
+                showAsIsAndWaitForPaint([&] {
+                    bare = filledBareTable(fresh->editor.table());
+                    bare->resize(tableWindowSize);
+                    bare->show();
+                });
+            },
+            [&] {
+                if (!fresh->window.findChild<QTableView *>(QStringLiteral("areatable")))
+                    fail(QStringLiteral("All Areas did not open"));
+            });
+    rows << Row{QStringLiteral("Opening All Areas on 100 areas (vs. a bare table of 1,000 texts)"),
+            open.first, open.second, QStringLiteral("ms"), 3.0};
+
+    // From here on both tables stay open.
+    Varnel &varnel = *fresh;
+    auto *table = varnel.window.findChild<QTableView *>(QStringLiteral("areatable"));
+    int edit = 0;
+    auto nextText = [&] { return randomTexts[edit % randomTexts.size()]; };
+    const auto cellEdit = timePair(
+            runs, [&] { ++edit; },
+            [&] {
+                table->model()->setData(table->model()->index(edit % AreaTotal, 4), nextText());
+                QCoreApplication::processEvents();
+            },
+            [&] {
+                bare->item(edit % AreaTotal, 4)->setText(nextText());
+                QCoreApplication::processEvents();
+            },
+            [&] {
+                expectNoMessage(platform, QStringLiteral("A cell edit"));
+                if (varnel.box(QStringLiteral("cmbped2"))->currentText() != nextText())
+                    fail(QStringLiteral("the main window did not follow a cell edit"));
+            });
+    rows << Row{QStringLiteral("One cell edit in All Areas (vs. one bare table item)"),
+            cellEdit.first, cellEdit.second, QStringLiteral("ms"), 3.0};
+
+    const auto randomize = timePair(
+            runs,
+            [&] {
+                loadInto(varnel, platform, game);
+                QCoreApplication::processEvents();
+                platform.dialogs.titles.clear();
+            },
+            [&] {
+                randomizeInAllAreasCommand(varnel.editor, platform.random);
+                QCoreApplication::processEvents();
+            },
+            [&] {
+                for (int text = 0; text < randomTexts.size(); ++text)
+                    bare->item(text / SlotCount, 2 + text % SlotCount)->setText(randomTexts[text]);
+                QCoreApplication::processEvents();
+            },
+            [&] { expectNoMessage(platform, QStringLiteral("Randomize In All Areas")); });
+    rows << Row{QStringLiteral("Randomize In All Areas with All Areas open (vs. 800 bare items)"),
+            randomize.first, randomize.second, QStringLiteral("ms"), 3.0};
 }
 
 int runBenchmark(int runs, int childRuns)
@@ -520,6 +632,8 @@ int runBenchmark(int runs, int childRuns)
         fail(QStringLiteral("Save did not write the document or rewrote the kept copy"));
     rows << Row{QStringLiteral("Save of 100 areas (vs. the same bytes with QSaveFile)"),
             saveTimes.first, saveTimes.second, QStringLiteral("ms"), 1.5};
+
+    addAllAreasRows(rows, runs, platform, game, randomTexts);
 
     rows << Row{QStringLiteral("Peak memory after a Load (vs. bare Qt window)"),
             median(memoryProgram), median(memoryBare), QStringLiteral("MiB"), 1.2};

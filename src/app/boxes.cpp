@@ -9,9 +9,6 @@
 
 namespace {
 
-// Red text, as desktop colour schemes mark an error.
-const QColor ErrorColour(0xbf, 0x03, 0x03);
-
 bool isUndoOrRedo(const QKeyEvent *key)
 {
     return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
@@ -106,8 +103,12 @@ void SlotBox::markUnknownNames(const QStringList &names)
     palette.setColor(
             QPalette::Text, names.isEmpty() ? this->palette().color(QPalette::Text) : ErrorColour);
     lineEdit()->setPalette(palette);
-    setToolTip(
-            names.isEmpty() ? QString() : tr("Not a model the game knows: %1").arg(names.first()));
+    setToolTip(names.isEmpty() ? QString() : unknownModelTip(names.first()));
+}
+
+QString SlotBox::unknownModelTip(const QString &name)
+{
+    return tr("Not a model the game knows: %1").arg(name);
 }
 
 void SlotBox::textChanged(const QString &text)

@@ -2,7 +2,11 @@
 
 #include "editor/editcommands.h"
 
+#include <QColor>
 #include <QComboBox>
+
+// Red text, as desktop colour schemes mark an error.
+inline const QColor ErrorColour(0xbf, 0x03, 0x03);
 
 // A drop-down list whose wheel works only while it has the keyboard focus:
 // scrolling over the window must not change what it shows.
@@ -33,6 +37,8 @@ public:
     // Shows the text in red, with a tooltip naming the first of the names,
     // while there are any.
     void markUnknownNames(const QStringList &names);
+    // The tooltip of a slot that holds a name the game will not find.
+    static QString unknownModelTip(const QString &name);
 
 signals:
     void edited(int slot, const QString &text, SlotEdit kind);

@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/allareaswindow.h"
 #include "app/boxes.h"
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
@@ -166,6 +167,7 @@ void FrmMain::createActions()
     m_mnuredo = m_editor.history().createRedoAction(this, tr("&Redo"));
     m_mnuredo->setObjectName(QStringLiteral("mnuredo"));
     m_mnuredo->setShortcuts(QKeySequence::Redo);
+    m_mnuallareas = createAction("mnuallareas", tr("All &Areas"), Qt::CTRL | Qt::Key_T, true);
     m_mnusetarea
             = createAction("mnusetarea", tr("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
     m_mnusetliberty = createAction(
@@ -188,6 +190,7 @@ void FrmMain::createActions()
     on(m_mnusaveas, [this] { m_fileCommands.saveAs(); });
     on(m_mnurestore, [this] { m_fileCommands.restoreBackup(); });
     on(m_mnuclose, [this] { close(); });
+    on(m_mnuallareas, [this] { showAllAreas(); });
     on(m_mnusetarea, [this] { setAllInAreaCommand(m_editor, *m_platform.dialogs); });
     on(m_mnusetliberty, [this] { setAllInLibertyCityCommand(m_editor, *m_platform.dialogs); });
     on(m_mnurandomarea, [this] { randomizeInAreaCommand(m_editor, *m_platform.random); });
@@ -214,6 +217,10 @@ void FrmMain::createMenus()
     edit->setObjectName(QStringLiteral("mnuedit"));
     edit->addAction(m_mnuundo);
     edit->addAction(m_mnuredo);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuview"));
+    view->addAction(m_mnuallareas);
 
     QMenu *options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuoptions"));
@@ -293,6 +300,14 @@ void FrmMain::enableEditing()
         action->setEnabled(true);
 }
 
+void FrmMain::showAllAreas()
+{
+    if (!m_allAreas)
+        m_allAreas = new AllAreasWindow(
+                m_editor, *m_platform.settings, {m_mnuundo, m_mnuredo, m_mnusave}, this);
+    m_allAreas->showInFront();
+}
+
 bool FrmMain::mayQuit()
 {
     if (!m_editor.isModified())
@@ -319,8 +334,11 @@ void FrmMain::dropEvent(QDropEvent *event)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    if (mayQuit())
-        event->accept();
-    else
+    if (!mayQuit()) {
         event->ignore();
+        return;
+    }
+    if (m_allAreas)
+        m_allAreas->close();
+    event->accept();
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class AllAreasWindow;
 class AreaList;
 class QAction;
 class QGroupBox;
@@ -44,6 +45,7 @@ private:
     void showSlots(const PedSlots &texts);
     void markUnknownModel(SlotBox *box);
     void enableEditing();
+    void showAllAreas();
     bool mayQuit();
 
     Editor &m_editor;
@@ -53,6 +55,7 @@ private:
     QGroupBox *m_frameeditor = nullptr;
     AreaList *m_cmbareas = nullptr;
     std::array<SlotBox *, SlotCount> m_cmbped{};
+    AllAreasWindow *m_allAreas = nullptr;
 
     QAction *m_mnuload = nullptr;
     QAction *m_mnusave = nullptr;
@@ -61,6 +64,7 @@ private:
     QAction *m_mnuclose = nullptr;
     QAction *m_mnuundo = nullptr;
     QAction *m_mnuredo = nullptr;
+    QAction *m_mnuallareas = nullptr;
     QAction *m_mnusetarea = nullptr;
     QAction *m_mnusetliberty = nullptr;
     QAction *m_mnurandomarea = nullptr;

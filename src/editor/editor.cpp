@@ -28,6 +28,7 @@ Editor::~Editor()
 
 void Editor::openDocument(AreaTable table, GameModels models)
 {
+    emit areasAboutToBeReplaced();
     m_table = std::move(table);
     m_models = std::move(models);
     m_history.clear();
@@ -95,6 +96,15 @@ void Editor::editSlot(int slot, const QString &text, SlotEdit kind)
     m_history.push(new SlotEditCommand(applier(), kind, slot, m_typingRun, before, after));
 }
 
+void Editor::editAreaSlot(int position, int slot, const QString &text)
+{
+    if (!isArea(position + 1, m_table))
+        return;
+    if (position != m_selected)
+        selectArea(position);
+    editSlot(slot, text, SlotEdit::Choice);
+}
+
 void Editor::endTyping()
 {
     ++m_typingRun;
@@ -123,8 +133,12 @@ void Editor::applyState(const EditorState &state, bool endsTyping)
 {
     if (endsTyping)
         endTyping();
-    for (const auto &[area, list] : state.lists)
+    QList<int> areas;
+    for (const auto &[area, list] : state.lists) {
         peds(m_table, area) = list;
+        areas.append(area);
+    }
+    emit listsChanged(areas);
     showSelection(state.position, state.shown);
 }
 

@@ -48,6 +48,10 @@ public:
     // composed anew from the eight texts. Without a selected area nothing is
     // stored.
     void editSlot(int slot, const QString &text, SlotEdit kind);
+    // The user changed one slot of an area in a view of all areas: the area
+    // becomes the selected one and the change is one step, as a choice from a
+    // slot box's list is.
+    void editAreaSlot(int position, int slot, const QString &text);
     // Typing that follows starts a step of its own.
     void endTyping();
 
@@ -57,11 +61,15 @@ public:
     void replaceLists(const QString &stepName, const AreaLists &lists);
 
 signals:
+    // A Load is about to replace the whole table; areasReplaced follows.
+    void areasAboutToBeReplaced();
     void areasReplaced(const QStringList &names);
     // position -1: no area is selected.
     void areaSelected(int position, const QString &name);
     void damagedArea(const QString &name, const QString &modelList);
     void slotsShown(const PedSlots &texts);
+    // The model lists of these areas (by number) were given by a step done or undone.
+    void listsChanged(const QList<int> &areas);
     void modifiedChanged(bool modified);
     void documentOpened();
     void saveAvailableChanged(bool available);

@@ -121,6 +121,22 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
     return findings;
 }
 
+QList<AreaReading> gameAreaReadings(const AreaTable &table)
+{
+    QList<AreaReading> readings(table.areas.size());
+    int groups = 0;
+    for (const int area : writtenAreas(table)) {
+        const QList<Names> lines = namedLines(table.areas[area - 1].areaPeds);
+        AreaReading &reading = readings[area - 1];
+        reading.groups = groupCount(lines);
+        reading.firstGroup = reading.groups > 0 ? groups : -1;
+        for (const Names &names : lines)
+            reading.names += names.size();
+        groups += reading.groups;
+    }
+    return readings;
+}
+
 QString gameCheckQuestion(const QStringList &findings)
 {
     QString text = QStringLiteral("Problems the game will have with this file:") + CrLf + CrLf;

@@ -3,6 +3,7 @@
 #include "format/areatable.h"
 #include "gamereading/gamemodels.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,19 @@ constexpr int GameGroupCapacity = 31;
 // order a line that is not read as exactly eight names and the names the game
 // will not find. Empty when the game reads every area as the group it shows.
 QStringList gameCheckFindings(const AreaTable &table, const GameModels &models);
+
+// How the game reads one area's written line: the number it gives the first
+// group the line makes (-1 when it makes none, as for an area not written),
+// how many groups it makes and how many names it sees.
+struct AreaReading
+{
+    int firstGroup = -1;
+    int groups = 0;
+    int names = 0;
+};
+
+// The reading of every area of the table, in order.
+QList<AreaReading> gameAreaReadings(const AreaTable &table);
 
 // The text of the box: the findings (at most ten, then how many more) and the
 // question "Save anyway?".

@@ -3,6 +3,7 @@
 namespace {
 
 const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
+const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
 
 // Varnel writes nothing to the Windows registry: there too its settings are an
 // INI file in the user's profile.
@@ -31,5 +32,16 @@ QString QtSettings::rememberedGame() const
 void QtSettings::setRememberedGame(const QString &game)
 {
     m_settings.setValue(RememberedGameKey, game);
+    m_settings.sync();
+}
+
+QByteArray QtSettings::allAreasGeometry() const
+{
+    return m_settings.value(AllAreasGeometryKey).toByteArray();
+}
+
+void QtSettings::setAllAreasGeometry(const QByteArray &geometry)
+{
+    m_settings.setValue(AllAreasGeometryKey, geometry);
     m_settings.sync();
 }

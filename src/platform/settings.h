@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 
@@ -12,6 +13,10 @@ public:
     // load, as the user typed it; empty when nothing is remembered.
     virtual QString rememberedGame() const = 0;
     virtual void setRememberedGame(const QString &game) = 0;
+    // The size and place of the All Areas window as QWidget::saveGeometry
+    // gives them; empty when nothing is remembered.
+    virtual QByteArray allAreasGeometry() const = 0;
+    virtual void setAllAreasGeometry(const QByteArray &geometry) = 0;
 };
 
 // Kept in the user's config folder (~/.config/Varnel/Varnel.conf on Linux,
@@ -23,6 +28,8 @@ public:
     QtSettings();
     QString rememberedGame() const override;
     void setRememberedGame(const QString &game) override;
+    QByteArray allAreasGeometry() const override;
+    void setAllAreasGeometry(const QByteArray &geometry) override;
 
 private:
     QSettings m_settings;

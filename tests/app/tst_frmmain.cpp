@@ -21,7 +21,7 @@ private slots:
 
     void hasItsCaptionAndFrame();
     void menusHoldEveryEntryInOrder();
-    void onlyLoadRestoreExitAndHelpWorkAtStart();
+    void onlyLoadRestoreExitAllAreasAndHelpWorkAtStart();
     void disabledShortcutsDoNothing();
     void slotBoxesListTheCatalogueAndShowNothing();
     void controlsStandWhereTheyAreDrawn();
@@ -65,6 +65,7 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
                     {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
                             "Restore BackUp|Ctrl+B", "-", "Exit|Ctrl+E"}},
             {"&Edit", {"&Undo|Ctrl+Z", "&Redo|" + redoKeys}},
+            {"&View", {"All &Areas|Ctrl+T"}},
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
                             "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
@@ -84,10 +85,10 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
     }
 }
 
-void TestFrmMain::onlyLoadRestoreExitAndHelpWorkAtStart()
+void TestFrmMain::onlyLoadRestoreExitAllAreasAndHelpWorkAtStart()
 {
     for (QAction *on : {action("mnuload"), action("mnurestore"), action("mnuclose"),
-                 action("mnureadme"), action("mnuinfo"), action("mnusite")})
+                 action("mnuallareas"), action("mnureadme"), action("mnuinfo"), action("mnusite")})
         QVERIFY2(on->isEnabled(), qPrintable(on->text()));
     for (QAction *off :
             {action("mnusave"), action("mnusaveas"), action("mnusetarea"), action("mnusetliberty"),

@@ -10,3 +10,13 @@ void FakeSettings::setRememberedGame(const QString &game)
     remembered = game;
     ++writes;
 }
+
+QByteArray FakeSettings::allAreasGeometry() const
+{
+    return geometry;
+}
+
+void FakeSettings::setAllAreasGeometry(const QByteArray &value)
+{
+    geometry = value;
+}

@@ -8,7 +8,10 @@ class FakeSettings : public Settings
 public:
     QString rememberedGame() const override;
     void setRememberedGame(const QString &game) override;
+    QByteArray allAreasGeometry() const override;
+    void setAllAreasGeometry(const QByteArray &geometry) override;
 
     QString remembered;
+    QByteArray geometry;
     int writes = 0;
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class AreaSearch;
+class AreaTableModel;
+class Editor;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QTableView;
+class Settings;
+
+// The window of all areas: a search field, the table of every area, and a
+// line counting areas, groups and problems. Its table is a view of the
+// editor's document; the keys of documentActions (Undo, Redo, Save) work here
+// as in the main window.
+class AllAreasWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    AllAreasWindow(Editor &editor, Settings &settings, const QList<QAction *> &documentActions,
+            QWidget *parent);
+
+    // Shows the window where it was last, or brings it to the front.
+    void showInFront();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void createControls();
+    void selectAreaOf(const QModelIndex &index);
+    void showCounts();
+    void copySelectedCells();
+
+    Editor &m_editor;
+    Settings &m_settings;
+    AreaTableModel *m_model = nullptr;
+    AreaSearch *m_search = nullptr;
+    QLineEdit *m_searchField = nullptr;
+    QTableView *m_table = nullptr;
+    QLabel *m_counts = nullptr;
+};
