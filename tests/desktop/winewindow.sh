@@ -54,6 +54,8 @@ wine "$program" -platform windows:fontengine=freetype examples/gta3 >"$artifacts
 pid=$!
 
 window=$("$x11window" wait Varnel 60) || fail "no window named Varnel appeared"
+# Wine maps the window before its first paint.
+sleep 3
 "$x11window" screenshot "$screenshot" || fail "no screenshot"
 "$x11window" close "$window" || fail "could not send the close request"
 
