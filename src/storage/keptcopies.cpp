@@ -5,6 +5,22 @@
 
 #include <QFileInfo>
 
+namespace {
+
+// The same text for every spelling of an existing file's path: links, "..",
+// and on Windows, where names match without regard to case, other capitals.
+QString fileIdentity(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+#ifdef Q_OS_WIN
+    return canonical.toCaseFolded();
+#else
+    return canonical;
+#endif
+}
+
+} // namespace
+
 QString KeptCopies::copyPath(const QString &path)
 {
     return path + QStringLiteral(".bak");
@@ -18,7 +34,7 @@ QString KeptCopies::replaceFile(
         return copyError;
     const QString error = writeFileSafely(path, newBytes);
     if (error.isEmpty())
-        m_handled.insert(QFileInfo(path).canonicalFilePath());
+        m_handled.insert(fileIdentity(path));
     return error;
 }
 
@@ -37,7 +53,7 @@ QString KeptCopies::keepCopyIfDue(const QString &path, const QByteArray *current
     // the replacement itself fail.
     if (!target.isFile())
         return QString();
-    const QString key = target.canonicalFilePath();
+    const QString key = fileIdentity(path);
     if (m_handled.contains(key))
         return QString();
     FileContents read;

@@ -44,7 +44,9 @@ private:
     QString m_data;
     QString m_target;
     QString m_copy;
-    QString m_link; // another spelling of the target
+    // Another spelling of the target: a link to it, or on Windows, where names
+    // match without regard to case, its path in capitals.
+    QString m_link;
     KeptCopies m_kept;
 };
 
@@ -56,8 +58,12 @@ void TestKeptCopies::init()
     QVERIFY(QDir().mkpath(m_data));
     m_target = m_data + QStringLiteral("/pedgrp.dat");
     m_copy = m_target + QStringLiteral(".bak");
+#ifdef Q_OS_WIN
+    m_link = m_target.toUpper();
+#else
     m_link = m_tmp->filePath(QStringLiteral("link.dat"));
     QVERIFY(QFile::link(m_target, m_link));
+#endif
     m_kept = KeptCopies();
 }
 
@@ -104,7 +110,9 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
     QCOMPARE(readFile(m_target), Second);
     QCOMPARE(readFile(m_copy), kept);
     QCOMPARE(entries(m_data).size(), kept.isNull() ? 1 : 2);
+#ifndef Q_OS_WIN
     QVERIFY(!QFileInfo::exists(m_link + QStringLiteral(".bak")));
+#endif
 }
 
 void TestKeptCopies::copyThatCannotBeMadeLeavesTheFile_data()
