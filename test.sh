@@ -20,3 +20,12 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+
+# The Windows leg: a cross build whose tests run under Wine, and the portable
+# zip; only when the Qt archive for Windows is there.
+qt_archive=${QT_MINGW_ARCHIVE:-../shared/qt6-mingw/qt6-mingw-6.4.2-x86_64.tar.xz}
+if [ -f "$qt_archive" ]; then
+  tools/build-windows.sh
+else
+  echo "Windows leg skipped: no Qt for Windows at $qt_archive (tools/build-windows.sh)"
+fi

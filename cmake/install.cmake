@@ -1,4 +1,8 @@
-# Installation and the Debian package.
+# Installation and the Debian package; on Windows the portable zip.
+# A portable Windows program keeps everything in its own folder.
+if(WIN32)
+  set(CMAKE_INSTALL_BINDIR .)
+endif()
 include(GNUInstallDirs)
 
 # On Windows readme.txt and backup.file stay beside the program; elsewhere
@@ -48,4 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's font, and xdg-open for the read-me and the author's site.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
+if(WIN32)
+  include(cmake/windows.cmake)
+endif()
 include(CPack)

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -9,13 +10,17 @@ namespace {
 
 constexpr int UsageError = 2;
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 // The usage line names the program as it was started, also when no
 // application object exists yet to tell the parser.
 QString helpText(const QCommandLineParser &parser, const QString &program)
 {
     const QString text = parser.helpText();
-    return QStringLiteral("Usage: ") + program + QStringLiteral(" [options] [path]")
-            + text.mid(text.indexOf(u'\n'));
+    return tr("Usage: %1 [options] [path]").arg(program) + text.mid(text.indexOf(u'\n'));
 }
 
 CommandLine exitWith(int exitCode, const QString &message)
@@ -31,16 +36,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
             ? QStringLiteral("varnel")
             : QFileInfo(arguments.first()).fileName();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-            QStringLiteral("Edits the pedestrian groups of GTA3 (data/pedgrp.dat)."));
+    parser.setApplicationDescription(tr("Edits the pedestrian groups of GTA3 (data/pedgrp.dat)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-            QStringLiteral("Displays help on commandline options."));
+            tr("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("path"),
-            QStringLiteral("A game folder, whose data/pedgrp.dat is loaded, or a file to load "
-                           "directly."),
-            QStringLiteral("[path]"));
+            tr("A game folder, whose data/pedgrp.dat is loaded, or a file to load directly."),
+            tr("[path]"));
 
     const bool parsed = parser.parse(arguments.isEmpty() ? QStringList{program} : arguments);
     const QString usage = helpText(parser, program);
@@ -55,9 +58,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QStringList paths = parser.positionalArguments();
     if (paths.size() > 1)
         return exitWith(UsageError,
-                program
-                        + QStringLiteral(": Give one game folder or file, not %1.\n\n")
-                                  .arg(paths.size())
+                program + tr(": Give one game folder or file, not %1.\n\n").arg(paths.size())
                         + usage);
     CommandLine commandLine;
     commandLine.gamePath = paths.value(0);

@@ -96,7 +96,8 @@ bool mayReplace(const QString &path, Dialogs &dialogs)
     return !target.isFile()
             || ask(dialogs,
                     tr("'%1' already exists. Replace it?")
-                            .arg(QDir::toNativeSeparators(target.absoluteFilePath())),
+                            .arg(QDir::toNativeSeparators(
+                                    spelledAsOnDisk(target.absoluteFilePath()))),
                     tr("Save As..."));
 }
 

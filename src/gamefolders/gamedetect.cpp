@@ -7,15 +7,39 @@
 
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 const QString GameAppId = QStringLiteral("12100");
 
+// The 32-bit game's installer writes to "Program Files (x86)" on 64-bit Windows.
+// In a Wine prefix the lookup of DefaultGameDirectory already tries it.
+const QString X86GameDirectory
+        = QStringLiteral("c:\\program files (x86)\\rockstar games\\gtaiii\\");
+
+#ifdef Q_OS_WIN
+// Steam notes its folder for the user in the registry. Read without QSettings,
+// which would create the key where Steam is not installed.
+QStringList steamFolders(const QString &)
+{
+    wchar_t folder[MAX_PATH + 1];
+    DWORD size = sizeof folder;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath", RRF_RT_REG_SZ,
+                nullptr, folder, &size)
+            != ERROR_SUCCESS)
+        return {};
+    return {QDir::cleanPath(QString::fromWCharArray(folder))};
+}
+#else
 QStringList steamFolders(const QString &home)
 {
     return {home + QLatin1String("/.steam/steam"), home + QLatin1String("/.local/share/Steam"),
             home + QLatin1String("/.var/app/com.valvesoftware.Steam/.local/share/Steam")};
 }
+#endif
 
 // Newer Steam writes "0" { "path" "/..." }, older Steam "1" "/...".
 QStringList listedLibraries(const QString &steamFolder)
@@ -79,7 +103,7 @@ std::optional<QString> gameInLibrary(const QString &library, const UserFolders &
     const QString gameFolder = library + QLatin1String("/steamapps/common/") + installDir;
     if (!holdsTheGame(gameFolder, folders))
         return std::nullopt;
-    return withSeparator(gameFolder);
+    return withSeparator(QDir::toNativeSeparators(gameFolder));
 }
 
 } // namespace
@@ -90,7 +114,9 @@ DetectedGame detectGame(const UserFolders &folders)
         if (const auto game = gameInLibrary(library, folders))
             return {*game, GameSource::Steam};
     }
-    if (holdsTheGame(DefaultGameDirectory, folders))
-        return {DefaultGameDirectory, GameSource::Wine};
+    for (const QString &installed : {DefaultGameDirectory, X86GameDirectory}) {
+        if (holdsTheGame(installed, folders))
+            return {installed, GameSource::Wine};
+    }
     return {DefaultGameDirectory, GameSource::None};
 }

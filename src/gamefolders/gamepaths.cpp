@@ -7,10 +7,11 @@
 
 namespace {
 
-// "\\" always separates folders in a typed path; "/" where it is the system's.
+// "\" and "/" both separate folders in a typed path: Windows takes either,
+// and elsewhere a typed "\" stands for "/".
 bool isTypedSeparator(QChar c)
 {
-    return c == u'\\' || (QDir::separator() == u'/' && c == u'/');
+    return c == u'\\' || c == u'/';
 }
 
 qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
@@ -22,6 +23,7 @@ qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
     return -1;
 }
 
+#ifndef Q_OS_WIN
 QString joined(const QString &folder, const QString &name)
 {
     if (folder.isEmpty())
@@ -108,6 +110,7 @@ QString gameFileBelow(const QString &folder)
     return resolvedBelow(folder, QStringLiteral("data/pedgrp.dat"));
 #endif
 }
+#endif
 
 } // namespace
 
@@ -118,7 +121,10 @@ bool endsInSeparator(const QString &typedPath)
 
 QString withSeparator(const QString &typedDirectory)
 {
-    return endsInSeparator(typedDirectory) ? typedDirectory : typedDirectory + QDir::separator();
+    if (endsInSeparator(typedDirectory))
+        return typedDirectory;
+    const qsizetype last = lastSeparatorBefore(typedDirectory, typedDirectory.size());
+    return typedDirectory + (last < 0 ? QDir::separator() : typedDirectory[last]);
 }
 
 QString gameFilePath(const QString &gameDirectory)
@@ -130,6 +136,7 @@ QString gameFilePath(const QString &gameDirectory)
 QString resolvePath(const QString &typedPath, const UserFolders &folders)
 {
 #ifdef Q_OS_WIN
+    // The system finds the path as Windows programs have always found it.
     Q_UNUSED(folders);
     return typedPath;
 #else
@@ -139,6 +146,25 @@ QString resolvePath(const QString &typedPath, const UserFolders &folders)
     if (const auto wine = wineLocation(path, folders.winePrefix))
         return resolvedInWine(*wine);
     return resolvedBelow(path.startsWith(u'/') ? QStringLiteral("/") : QString(), path);
+#endif
+}
+
+QString spelledAsOnDisk(const QString &absolutePath)
+{
+#ifdef Q_OS_WIN
+    // From the drive's root; a network share's path stays as it is.
+    if (absolutePath.size() < 3 || absolutePath[1] != u':')
+        return absolutePath;
+    QString spelled = absolutePath.left(2);
+    for (const QString &name : absolutePath.mid(3).split(u'/', Qt::SkipEmptyParts)) {
+        // Windows compares the name filter without regard to case.
+        const QStringList onDisk = QDir(spelled + u'/').entryList(
+                {name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        spelled += u'/' + (onDisk.size() == 1 ? onDisk.first() : name);
+    }
+    return spelled;
+#else
+    return absolutePath;
 #endif
 }
 

@@ -10,12 +10,11 @@
 inline const QString DefaultGameDirectory
         = QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\");
 
-// Whether a typed path ends in a separator, and so names a folder ("\" always
-// counts; "/" too where it is the system's).
+// Whether a typed path ends in a separator ("\" or "/"), and so names a folder.
 bool endsInSeparator(const QString &typedPath);
 
-// The typed game directory with a separator at its end: nothing is added when
-// it already ends in one ("\" always counts; "/" too where it is the system's).
+// The typed game directory with a separator at its end, unless it already ends
+// in "\" or "/": the last one it is written with, else the system's.
 QString withSeparator(const QString &typedDirectory);
 
 // The game's pedgrp.dat below a directory that ends in a separator, written the
@@ -31,6 +30,10 @@ QString gameFilePath(const QString &gameDirectory);
 // (winepaths.h). Names that cannot be found are kept as typed, so that errors
 // can name the path tried.
 QString resolvePath(const QString &typedPath, const UserFolders &folders = userFolders());
+
+// An existing absolute path with each name written as it lies on disk. Outside
+// Windows resolvePath has already found those names, so the path stays as it is.
+QString spelledAsOnDisk(const QString &absolutePath);
 
 // The file that a typed Load answer names, and how to speak of it.
 struct GameFileLocation

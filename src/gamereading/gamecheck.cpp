@@ -7,6 +7,11 @@
 
 namespace {
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("GameCheck", text);
+}
+
 constexpr int MaxShownFindings = 10;
 
 using Names = QList<QStringView>;
@@ -44,29 +49,25 @@ QString joined(const Names &names)
 
 QString areaLabel(const AreaTable &table, int area)
 {
-    return QStringLiteral("%1 (area %2): ")
-            .arg(table.areas[area - 1].areaName, QString::number(area));
+    return tr("%1 (area %2): ").arg(table.areas[area - 1].areaName, QString::number(area));
 }
 
 QString countFinding(const Names &names)
 {
-    const QString count = names.size() == 1 ? QStringLiteral("1 name")
-                                            : QStringLiteral("%1 names").arg(names.size());
-    const QString seen = QStringLiteral("the game sees %1 (%2)").arg(count, joined(names));
+    const QString count = names.size() == 1 ? tr("1 name") : tr("%1 names").arg(names.size());
+    const QString seen = tr("the game sees %1 (%2)").arg(count, joined(names));
     if (names.size() > SlotCount)
-        return seen + QStringLiteral(" and ignores those after the eighth.");
-    return seen + QStringLiteral(", so no group; every later group moves up one.");
+        return seen + tr(" and ignores those after the eighth.");
+    return seen + tr(", so no group; every later group moves up one.");
 }
 
 // What is wrong with how the game reads one area's line; empty when nothing is.
 QString lineFinding(const QList<Names> &lines)
 {
     if (lines.isEmpty())
-        return QStringLiteral(
-                "the game sees no names, so no group; every later group moves up one.");
+        return tr("the game sees no names, so no group; every later group moves up one.");
     if (lines.size() > 1)
-        return QStringLiteral("a line break in its list makes the game see %1 lines.")
-                .arg(lines.size());
+        return tr("a line break in its list makes the game see %1 lines.").arg(lines.size());
     if (lines.first().size() != SlotCount)
         return countFinding(lines.first());
     return QString();
@@ -108,8 +109,8 @@ int groupCount(const QList<Names> &lines)
 
 QString tooManyGroups(const AreaTable &table, int groups, int firstAreaPast)
 {
-    return QStringLiteral("%1 groups, but the game holds %2: the groups from %3 (area %4) on "
-                          "write past its table.")
+    return tr("%1 groups, but the game holds %2: the groups from %3 (area %4) on "
+              "write past its table.")
             .arg(QString::number(groups), QString::number(GameGroupCapacity),
                     table.areas[firstAreaPast - 1].areaName, QString::number(firstAreaPast));
 }
@@ -128,14 +129,13 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
             firstAreaPast = area;
         if (readInPieces(table, area))
             findings.append(areaLabel(table, area)
-                    + QCoreApplication::translate("GameCheck",
-                            "the game reads only the first 1,022 characters of this line; the "
-                            "rest becomes a line of its own."));
+                    + tr("the game reads only the first 1,022 characters of this line; the "
+                         "rest becomes a line of its own."));
         if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
             findings.append(areaLabel(table, area) + wrong);
         if (const Names unknown = namesNotFound(lines, models); !unknown.isEmpty())
-            findings.append(areaLabel(table, area) + QStringLiteral("the game will not find ")
-                    + joined(unknown) + u'.');
+            findings.append(areaLabel(table, area) + tr("the game will not find ") + joined(unknown)
+                    + u'.');
     }
     if (groups > GameGroupCapacity)
         findings.prepend(tooManyGroups(table, groups, firstAreaPast));
@@ -160,9 +160,9 @@ QList<AreaReading> gameAreaReadings(const AreaTable &table)
 
 QString gameCheckQuestion(const QStringList &findings)
 {
-    QString text = QStringLiteral("Problems the game will have with this file:") + CrLf + CrLf;
+    QString text = tr("Problems the game will have with this file:") + CrLf + CrLf;
     text += findings.first(qMin(findings.size(), qsizetype(MaxShownFindings))).join(CrLf);
     if (findings.size() > MaxShownFindings)
-        text += CrLf + QStringLiteral("... and %1 more").arg(findings.size() - MaxShownFindings);
-    return text + CrLf + CrLf + QStringLiteral("Save anyway?");
+        text += CrLf + tr("... and %1 more").arg(findings.size() - MaxShownFindings);
+    return text + CrLf + CrLf + tr("Save anyway?");
 }

@@ -5,9 +5,24 @@ namespace {
 const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
 const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
 
+// Varnel writes nothing to the Windows registry: there too its settings are an
+// INI file in the user's profile.
+QSettings::Format settingsFormat()
+{
+#ifdef Q_OS_WIN
+    return QSettings::IniFormat;
+#else
+    return QSettings::NativeFormat;
+#endif
+}
+
 } // namespace
 
-QtSettings::QtSettings() : m_settings(QStringLiteral("Varnel"), QStringLiteral("Varnel")) { }
+QtSettings::QtSettings()
+    : m_settings(settingsFormat(), QSettings::UserScope, QStringLiteral("Varnel"),
+            QStringLiteral("Varnel"))
+{
+}
 
 QString QtSettings::rememberedGame() const
 {

@@ -20,7 +20,8 @@ public:
 };
 
 // Kept in the user's config folder (~/.config/Varnel/Varnel.conf on Linux,
-// the registry on Windows), written at once so that a crash loses nothing.
+// %APPDATA%\Varnel\Varnel.ini on Windows), written at once so that a crash
+// loses nothing.
 class QtSettings : public Settings
 {
 public:

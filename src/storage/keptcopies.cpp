@@ -37,6 +37,18 @@ bool mayWriteCopy(const QString &copyPath)
     return !copy.isSymLink() && (copy.isFile() || !copy.exists());
 }
 
+// The same text for every spelling of an existing file's path: links, "..",
+// and on Windows, where names match without regard to case, other capitals.
+QString fileIdentity(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+#ifdef Q_OS_WIN
+    return canonical.toCaseFolded();
+#else
+    return canonical;
+#endif
+}
+
 } // namespace
 
 QString KeptCopies::copyPath(const QString &path)
@@ -51,7 +63,7 @@ QString KeptCopies::replaceFile(
         return error;
     const QString error = writeFileSafely(path, newBytes);
     if (error.isEmpty())
-        m_handled.insert(QFileInfo(path).canonicalFilePath());
+        m_handled.insert(fileIdentity(path));
     return error;
 }
 
@@ -77,7 +89,7 @@ QString KeptCopies::keepOldBytes(const QString &path, VersionReason reason)
 
 QString KeptCopies::keepCopyIfDue(const QString &path, const QByteArray &bytes)
 {
-    const QString key = QFileInfo(path).canonicalFilePath();
+    const QString key = fileIdentity(path);
     if (m_handled.contains(key))
         return QString();
     const QString copy = copyPath(path);

@@ -23,12 +23,14 @@
 
 #include <functional>
 
+#ifndef Q_OS_WIN
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -59,6 +61,7 @@ QByteArray shortNamesLine(const QByteArrayList &names, const QByteArray &area)
     return names.join(",\t\t") + "\t\t# " + area + "\r\n";
 }
 
+#ifndef Q_OS_WIN
 struct ChildRun
 {
     bool finished = false;
@@ -108,6 +111,7 @@ ChildRun runInChild(const std::function<QByteArray()> &work, int timeoutMs)
     run.finished = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
+#endif
 
 } // namespace
 
@@ -308,8 +312,10 @@ void TestBadInput::unreadablePlaceFailsCleanly_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("error");
-    QTest::newRow("directory where pedgrp.dat should be") << "directory"
-                                                          << "file to open is a directory";
+    // An empty error is the system's own description.
+    QTest::newRow("directory where pedgrp.dat should be") << "directory" << QString();
+#ifndef Q_OS_WIN
+    // QFile::link makes shortcut files on Windows, which the file system does not follow.
     QTest::newRow("symbolic link to itself") << "file loop"
                                              << "Too many levels of symbolic links";
     QTest::newRow("symbolic link loop of two") << "two loop"
@@ -318,6 +324,7 @@ void TestBadInput::unreadablePlaceFailsCleanly_data()
                                                   << "Too many levels of symbolic links";
     QTest::newRow("link to a device") << "device"
                                       << "Not a regular file";
+#endif
 }
 
 void TestBadInput::unreadablePlaceFailsCleanly()
@@ -342,11 +349,14 @@ void TestBadInput::unreadablePlaceFailsCleanly()
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), gameFile()));
 
     loadFolder(path(QStringLiteral("game")));
-    verifyLoadFailedAndKeptTheDocument(before, error);
+    verifyLoadFailedAndKeptTheDocument(before, error.isEmpty() ? openError(gameFile()) : error);
 }
 
 void TestBadInput::namedPipeInThePlaceOfTheFileDoesNotHang()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no named pipes in folders");
+#else
     openEditedDocument();
     QVERIFY(QDir().mkpath(path(QStringLiteral("game/data"))));
     QCOMPARE(mkfifo(QFile::encodeName(gameFile()).constData(), 0600), 0);
@@ -362,6 +372,7 @@ void TestBadInput::namedPipeInThePlaceOfTheFileDoesNotHang()
             5000);
     QVERIFY(run.finished);
     QVERIFY2(run.output.startsWith(LoadFailed.toUtf8()), run.output.constData());
+#endif
 }
 
 void TestBadInput::unusualBytesAreWrittenBackUnchanged_data()
@@ -510,12 +521,14 @@ void TestBadInput::saveFailureKeepsFileAndDocument_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("error");
+#ifndef Q_OS_WIN
     // The old file is kept as an earlier version first, as large as it.
     QTest::newRow("full disk") << "full disk"
                                << "the old file could not be kept as an earlier version (File "
                                   "too large)";
     QTest::newRow("full disk, copy and version kept before") << "full disk, copy kept"
                                                              << "File too large";
+#endif
     QTest::newRow("folder in the place of the target") << "folder"
                                                        << "";
     QTest::newRow("missing folder") << "missing"
@@ -543,6 +556,7 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
     const QString data = path(QStringLiteral("game/data"));
 
     QStringList shown;
+#ifndef Q_OS_WIN
     if (kind.startsWith(QLatin1String("full disk"))) {
         // The file may grow to half the document only: the write fails part-way.
         const ChildRun run = runInChild(
@@ -562,7 +576,9 @@ void TestBadInput::saveFailureKeepsFileAndDocument()
         QVERIFY(run.finished);
         shown = QString::fromUtf8(run.output).split(u'\x1e');
         QCOMPARE(shown.takeLast(), before.join(u'\x1f'));
-    } else {
+    } else
+#endif
+    {
         if (kind == QLatin1String("folder")) {
             QVERIFY(QFile::remove(gameFile()));
             QVERIFY(QDir().mkpath(gameFile()));
@@ -608,6 +624,9 @@ void TestBadInput::saveThroughASymbolicLink_data()
 
 void TestBadInput::saveThroughASymbolicLink()
 {
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes shortcut files on Windows, which the file system does not follow");
+#endif
     QFETCH(QString, linkTarget);
     QFETCH(bool, staysALink);
     writeFile(path(QStringLiteral("real/pedgrp.dat")), threeAreas());

@@ -13,8 +13,10 @@
 #include <QTableWidget>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 class TestEarlierVersions : public QObject, protected EditorTest
 {
@@ -137,6 +139,9 @@ void TestEarlierVersions::editsAreKeptWhileEditingUntilSaved()
 // One entry left by a run that ended while editing, one of a window still open.
 void TestEarlierVersions::aRunThatEndedWithUnsavedChangesIsToldOfOnce()
 {
+#ifdef Q_OS_WIN
+    QSKIP("A run that ended is left by a forked child");
+#else
     const QString file = path(QStringLiteral("game/data/pedgrp.dat"));
     const QString shown = QStringLiteral("~/game/data/pedgrp.dat");
     const pid_t child = fork();
@@ -165,6 +170,7 @@ void TestEarlierVersions::aRunThatEndedWithUnsavedChangesIsToldOfOnce()
     QCOMPARE(versions.first().reason, VersionReason::KeptWhileEditing);
     QCOMPARE(readFile(versions.first().entryPath), QByteArray("# unsaved\r\n"));
     QCOMPARE(editingEntries().size(), 1);
+#endif
 }
 
 QTEST_MAIN(TestEarlierVersions)

@@ -78,9 +78,12 @@ void TestOpenGame::promptOpensAFolderOrAFile_data()
                                                   << "mods/groups.dat"
                                                   << "c:\\program files\\rockstar "
                                                      "games\\gtaiii\\";
+#ifndef Q_OS_WIN
+    // "~" is the shells' of Linux.
     QTest::newRow("home folder") << "~/gta3"
                                  << "home/gta3/data/pedgrp.dat"
                                  << "~/gta3/";
+#endif
 }
 
 void TestOpenGame::promptOpensAFolderOrAFile()
@@ -111,9 +114,12 @@ void TestOpenGame::promptsOfferTheRememberedOrDetectedGame_data()
 {
     QTest::addColumn<QString>("remembered");
     QTest::addColumn<QString>("offered");
+#ifndef Q_OS_WIN
+    // Windows's Steam is found through the registry (tst_gamedetect).
     const QString steamGame
             = QStringLiteral("<tmp>/home/.steam/steam/steamapps/common/Grand Theft Auto 3/");
     QTest::newRow("detected in Steam") << QString() << steamGame;
+#endif
     QTest::newRow("remembered first") << QStringLiteral("/games/gta3/") << "/games/gta3/";
 }
 
@@ -138,6 +144,9 @@ void TestOpenGame::promptsOfferTheRememberedOrDetectedGame()
 
 void TestOpenGame::failuresNameThePathTried()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows uses a path as it is typed: no other path is tried");
+#endif
     loadFolder(QStringLiteral("~/nowhere"));
     QCOMPARE(m_fake->dialogs.messages.size(), 1);
     QCOMPARE(m_fake->dialogs.messages.first().text,
@@ -162,7 +171,7 @@ void TestOpenGame::pathsFromTheSystemAreUsedAsGivenTypedOnesByTheirRules_data()
     QTest::newRow("typed, the backslash separates") << "prompt"
                                                     << "<tmp>/mods\\v2"
                                                     << "mods/v2/data/pedgrp.dat"
-                                                    << "<tmp>/mods\\v2/"
+                                                    << "<tmp>/mods\\v2\\"
                                                     << "";
     QTest::newRow("command line, not there as given: read as typed") << "command line"
                                                                      << "~/GTA3"
@@ -241,11 +250,11 @@ void TestOpenGame::dropsOfOneLocalPathLoadIt_data()
 {
     QTest::addColumn<QStringList>("urls");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("a game folder") << QStringList{"file://<tmp>/game"} << true;
-    QTest::newRow("the file") << QStringList{"file://<tmp>/game/data/pedgrp.dat"} << true;
-    QTest::newRow("two files") << QStringList{"file://<tmp>/game", "file://<tmp>/game"} << false;
+    QTest::newRow("a game folder") << QStringList{"<tmp>/game"} << true;
+    QTest::newRow("the file") << QStringList{"<tmp>/game/data/pedgrp.dat"} << true;
+    QTest::newRow("two files") << QStringList{"<tmp>/game", "<tmp>/game"} << false;
     QTest::newRow("a web address") << QStringList{"http://www.varnel.example/"} << false;
-    QTest::newRow("a missing path") << QStringList{"file://<tmp>/nowhere"} << false;
+    QTest::newRow("a missing path") << QStringList{"<tmp>/nowhere"} << false;
 }
 
 void TestOpenGame::dropsOfOneLocalPathLoadIt()
@@ -254,8 +263,12 @@ void TestOpenGame::dropsOfOneLocalPathLoadIt()
     QFETCH(bool, accepted);
     makeGameFolder(m_dir->path(), threeAreas());
     QList<QUrl> dropped;
-    for (const QString &url : urls)
-        dropped << QUrl(QString(url).replace(QLatin1String("<tmp>"), m_dir->path()));
+    for (const QString &url : urls) {
+        dropped << (url.startsWith(QLatin1String("<tmp>"))
+                        ? QUrl::fromLocalFile(QString(url).replace(
+                                QLatin1String("<tmp>"), m_dir->path()))
+                        : QUrl(url));
+    }
 
     drop(dropped, accepted);
 

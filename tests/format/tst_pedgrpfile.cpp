@@ -3,6 +3,7 @@
 #include "gamereading/gamereader.h"
 #include "support/testfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,8 +74,8 @@ void TestPedgrpFile::readingAndWritingMatchesTheGoldenFile()
     QFETCH(QString, input);
     QFETCH(QString, expected);
     const QString dataFolder = QStringLiteral(VARNEL_TEST_DATA "/");
-    const QString inPath = input.startsWith(u'/') ? input : dataFolder + input;
-    const QString refPath = expected.startsWith(u'/') ? expected : dataFolder + expected;
+    const QString inPath = QDir::isAbsolutePath(input) ? input : dataFolder + input;
+    const QString refPath = QDir::isAbsolutePath(expected) ? expected : dataFolder + expected;
 
     const ReadResult read = readPedgrpFile(inPath);
     QVERIFY2(read.ok(), qPrintable(read.error));
@@ -147,12 +148,11 @@ void TestPedgrpFile::reportsFilesThatCannotBeRead_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("error");
-    QTest::newRow("missing") << "missing"
-                             << "No such file or directory";
+    // An empty error is the system's own description.
+    QTest::newRow("missing") << "missing" << QString();
     QTest::newRow("empty") << "empty"
                            << "File does not exist";
-    QTest::newRow("a folder in its place") << "folder"
-                                           << "file to open is a directory";
+    QTest::newRow("a folder in its place") << "folder" << QString();
 }
 
 void TestPedgrpFile::reportsFilesThatCannotBeRead()
@@ -164,9 +164,10 @@ void TestPedgrpFile::reportsFilesThatCannotBeRead()
         writeFile(path, QByteArray());
     else if (what == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(path));
+    QFETCH(QString, error);
     const ReadResult read = readPedgrpFile(path);
     QVERIFY(!read.ok());
-    QTEST(read.error, "error");
+    QCOMPARE(read.error, error.isEmpty() ? openError(path) : error);
 }
 
 void TestPedgrpFile::encodesOnlyWhatAnEightBitFileHolds()

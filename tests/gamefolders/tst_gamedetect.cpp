@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,10 +67,41 @@ Files steamGame(const QString &library)
     return manifest(library, Title) + gameFile(installed(library));
 }
 
+#ifdef Q_OS_WIN
+// Steam on Windows names its folder in the user's registry, with "/" as Steam
+// writes it. Points it at a folder for one test and then puts back what was there.
+class SteamInRegistry
+{
+public:
+    explicit SteamInRegistry(const QString &folder)
+        : m_key(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                QSettings::NativeFormat),
+          m_before(m_key.value(SteamPath))
+    {
+        m_key.setValue(SteamPath, folder);
+        m_key.sync();
+    }
+    ~SteamInRegistry()
+    {
+        if (m_before.isValid())
+            m_key.setValue(SteamPath, m_before);
+        else
+            m_key.remove(SteamPath);
+    }
+
+private:
+    const QString SteamPath = QStringLiteral("SteamPath");
+    QSettings m_key;
+    QVariant m_before;
+};
+#endif
+
 } // namespace
 
 // A temporary folder stands for the machine: "<root>" in the rows is that
-// folder, "<home>" the home folder below it, which holds the Wine prefix.
+// folder, "<home>" the home folder below it, which holds the Wine prefix. On
+// Windows the registry names Local as the Steam folder, and Steam elsewhere,
+// Wine and links are Linux's.
 class TestGameDetect : public QObject
 {
     Q_OBJECT
@@ -99,6 +131,7 @@ void TestGameDetect::findsTheFirstInstall_data()
             << manifest(Local, "GTA III")
                     + Files{{installed(Local, "gta iii") + "DATA/PEDGRP.DAT", "x"}}
             << installed(Local, "GTA III") << GameSource::Steam;
+#ifndef Q_OS_WIN
     QTest::newRow("native Steam before Flatpak")
             << steamGame(Flatpak) + steamGame(Native) << installed(Native) << GameSource::Steam;
     QTest::newRow("Flatpak Steam before Wine")
@@ -108,6 +141,7 @@ void TestGameDetect::findsTheFirstInstall_data()
             << installed(Native) << GameSource::Steam;
     QTest::newRow("Wine prefix, offered as a Windows path")
             << gameFile(WineGame) << none << GameSource::Wine;
+#endif
     QTest::newRow("damaged library list: Steam's own library still counts")
             << steamFile(Local, "libraryfolders.vdf", "\"libraryfolders\"\n{\n\t\"0\"\n\t{")
                     + steamGame(Local)
@@ -115,8 +149,8 @@ void TestGameDetect::findsTheFirstInstall_data()
     QTest::newRow("damaged library list: its libraries are passed over")
             << steamFile(Local, "libraryfolders.vdf",
                        "\"libraryfolders\" { \"1\" { \"path\" \"" + SecondDisk + "\" }")
-                    + steamGame(SecondDisk) + gameFile(WineGame)
-            << none << GameSource::Wine;
+                    + steamGame(SecondDisk)
+            << none << GameSource::None;
     QTest::newRow("a damaged manifest and one without the game's files are passed over")
             << libraryList(Local, {Local, SecondDisk, ThirdDisk})
                     + steamFile(Local, "appmanifest_12100.acf", "\"AppState\" { \"inst")
@@ -146,10 +180,13 @@ void TestGameDetect::findsTheFirstInstall()
         }
     }
 
+#ifdef Q_OS_WIN
+    const SteamInRegistry steam(place(Local));
+#endif
     const DetectedGame game = detectGame({place("<home>"), place("<home>/.wine")});
     QTEST(game.source, "source");
     QFETCH(QString, folder);
-    QCOMPARE(game.folder, place(folder));
+    QCOMPARE(game.folder, QDir::toNativeSeparators(place(folder)));
 }
 
 QTEST_APPLESS_MAIN(TestGameDetect)

@@ -2,6 +2,7 @@
 #include "support/testfiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +22,10 @@ private slots:
     void locatesWhatTheLoadAnswerNames();
     void findsTheGameFolderAboveData_data();
     void findsTheGameFolderAboveData();
+#ifdef Q_OS_WIN
+    void usesWindowsPathsAsTyped_data();
+    void usesWindowsPathsAsTyped();
+#endif
 };
 
 void TestGamePaths::addsASeparatorOnlyWhenMissing_data()
@@ -29,14 +34,15 @@ void TestGamePaths::addsASeparatorOnlyWhenMissing_data()
     QTest::addColumn<QString>("directory");
     const QString sep = QDir::separator();
     QTest::newRow("no separator") << "/games/gta3"
-                                  << "/games/gta3" + sep;
+                                  << "/games/gta3/";
+    QTest::newRow("the separator it is written with") << "c:\\games\\gta3"
+                                                       << "c:\\games\\gta3\\";
     QTest::newRow("backslash counts") << "c:\\gta3\\"
                                       << "c:\\gta3\\";
     QTest::newRow("blanks are kept") << "   "
                                      << "   " + sep;
-    if (sep == QLatin1String("/"))
-        QTest::newRow("slash counts") << "/games/gta3/"
-                                      << "/games/gta3/";
+    QTest::newRow("slash counts") << "/games/gta3/"
+                                  << "/games/gta3/";
 }
 
 void TestGamePaths::addsASeparatorOnlyWhenMissing()
@@ -162,9 +168,6 @@ void TestGamePaths::locatesWhatTheLoadAnswerNames_data()
 
 void TestGamePaths::locatesWhatTheLoadAnswerNames()
 {
-#ifdef Q_OS_WIN
-    QSKIP("The rows are written with Linux paths");
-#endif
     QTemporaryDir root;
     writeFile(root.filePath(QStringLiteral("game/Data/pedgrp.dat")), "x");
     writeFile(root.filePath(QStringLiteral("notes.txt")), "x");
@@ -193,9 +196,8 @@ void TestGamePaths::findsTheGameFolderAboveData_data()
     QTest::newRow("folder only ending in data") << "c:\\gta3\\olddata\\pedgrp.dat" << QString();
     QTest::newRow("data with nothing typed above") << "data\\pedgrp.dat" << QString();
     QTest::newRow("a bare name") << "pedgrp.dat" << QString();
-    if (QDir::separator() == u'/')
-        QTest::newRow("the root above data") << "/data/pedgrp.dat"
-                                             << "/";
+    QTest::newRow("the root above data") << "/data/pedgrp.dat"
+                                         << "/";
 }
 
 void TestGamePaths::findsTheGameFolderAboveData()
@@ -204,6 +206,32 @@ void TestGamePaths::findsTheGameFolderAboveData()
     QFETCH(QString, folder);
     QCOMPARE(gameFolderAboveData(file).value_or(QString()), folder);
 }
+
+#ifdef Q_OS_WIN
+// The file system finds the path: no Wine prefix, no matching of our own.
+void TestGamePaths::usesWindowsPathsAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("the default folder") << DefaultGameDirectory << false;
+    QTest::newRow("a folder in other capitals") << "<root>\\GAME" << true;
+    QTest::newRow("\"..\" as Windows takes it") << "<root>\\other\\..\\game\\" << true;
+    QTest::newRow("the drive's root") << "<drive>\\" << false;
+}
+
+void TestGamePaths::usesWindowsPathsAsTyped()
+{
+    QTemporaryDir root;
+    writeFile(root.filePath(QStringLiteral("game/data/pedgrp.dat")), "x");
+    QFETCH(QString, typed);
+    typed.replace(QLatin1String("<root>"), QDir::toNativeSeparators(root.path()));
+    typed.replace(QLatin1String("<drive>"), root.path().left(2));
+
+    const GameFileLocation file = locateGameFile(typed);
+    QCOMPARE(file.path, withSeparator(typed) + QStringLiteral("data\\pedgrp.dat"));
+    QTEST(QFileInfo(file.path).isFile(), "found");
+}
+#endif
 
 QTEST_APPLESS_MAIN(TestGamePaths)
 #include "tst_gamepaths.moc"

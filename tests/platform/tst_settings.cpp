@@ -1,10 +1,13 @@
 #include "platform/settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 // The user's config folder is a temporary one; each QtSettings stands for a run.
+// Its settings file is Varnel/Varnel.conf on Linux, Varnel/Varnel.ini on
+// Windows, where nothing goes to the registry.
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -21,8 +24,9 @@ private:
 void TestSettings::init()
 {
     QVERIFY(m_config.isValid());
-    QFile::remove(m_config.filePath(QStringLiteral("Varnel/Varnel.conf")));
+    QVERIFY(QDir(m_config.filePath(QStringLiteral("Varnel"))).removeRecursively());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
 }
 
 void TestSettings::remembersTheGameAcrossRuns_data()
@@ -38,10 +42,11 @@ void TestSettings::remembersTheGameAcrossRuns()
     QtSettings run;
     QCOMPARE(run.rememberedGame(), QString());
     run.setRememberedGame(game);
-#ifndef Q_OS_WIN
-    // Written at once, while the run goes on.
-    QVERIFY(QFileInfo(m_config.filePath(QStringLiteral("Varnel/Varnel.conf"))).size() > 0);
-#endif
+    // Written at once, while the run goes on, into a file.
+    const QFileInfoList files
+            = QDir(m_config.filePath(QStringLiteral("Varnel"))).entryInfoList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QVERIFY(files.first().size() > 0);
     QCOMPARE(QtSettings().rememberedGame(), game);
 }
 

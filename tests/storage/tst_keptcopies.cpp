@@ -9,7 +9,9 @@
 
 #include <memory>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -46,7 +48,9 @@ private:
     QString m_data;
     QString m_target;
     QString m_copy;
-    QString m_link; // another spelling of the target
+    // Another spelling of the target: a link to it, or on Windows, where names
+    // match without regard to case, its path in capitals.
+    QString m_link;
     std::unique_ptr<VersionHistory> m_versions;
     std::unique_ptr<KeptCopies> m_kept;
 };
@@ -59,8 +63,12 @@ void TestKeptCopies::init()
     QVERIFY(QDir().mkpath(m_data));
     m_target = m_data + QStringLiteral("/pedgrp.dat");
     m_copy = m_target + QStringLiteral(".bak");
+#ifdef Q_OS_WIN
+    m_link = m_target.toUpper();
+#else
     m_link = m_tmp->filePath(QStringLiteral("link.dat"));
     QVERIFY(QFile::link(m_target, m_link));
+#endif
     m_versions = std::make_unique<VersionHistory>(m_tmp->filePath(QStringLiteral("versions-data")));
     m_kept = std::make_unique<KeptCopies>(*m_versions);
 }
@@ -107,7 +115,9 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
     QCOMPARE(readFile(m_target), Second);
     QCOMPARE(readFile(m_copy), kept);
     QCOMPARE(entries(m_data).size(), kept.isNull() ? 1 : 2);
+#ifndef Q_OS_WIN
     QVERIFY(!QFileInfo::exists(m_link + QStringLiteral(".bak")));
+#endif
 }
 
 // What lies at <file>.bak before the first Save: a copy made by hand is kept as
@@ -118,10 +128,12 @@ void TestKeptCopies::bakRules_data()
     QTest::addColumn<QString>("bak");
     QTest::addColumn<bool>("copyMade");
     QTest::newRow("a file made by hand") << "file" << true;
+    QTest::newRow("a folder") << "folder" << false;
+#ifndef Q_OS_WIN
     QTest::newRow("a link to a file elsewhere") << "link" << false;
     QTest::newRow("a dangling link") << "dangling" << false;
-    QTest::newRow("a folder") << "folder" << false;
     QTest::newRow("a named pipe") << "pipe" << false;
+#endif
 }
 
 void TestKeptCopies::bakRules()
@@ -138,8 +150,10 @@ void TestKeptCopies::bakRules()
         QVERIFY(QFile::link(elsewhere, m_copy));
     if (bak == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(m_copy));
+#ifndef Q_OS_WIN
     if (bak == QLatin1String("pipe"))
         QCOMPARE(mkfifo(QFile::encodeName(m_copy).constData(), 0600), 0);
+#endif
 
     QCOMPARE(replace(QStringLiteral("save"), First, m_target), QString());
 

@@ -21,6 +21,12 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
+QString openError(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
 QString makeGameFolder(const QString &root, const QByteArray &bytes)
 {
     const QString folder = root + QStringLiteral("/game");
