@@ -100,6 +100,8 @@ QString withHomeExpanded(const QString &path, const QString &home)
     return startsAtHome(path) ? home + path.mid(1) : path;
 }
 
+#endif
+
 // data/pedgrp.dat below an existing folder, found as Load finds it below a
 // typed one.
 QString gameFileBelow(const QString &folder)
@@ -110,7 +112,6 @@ QString gameFileBelow(const QString &folder)
     return resolvedBelow(folder, QStringLiteral("data/pedgrp.dat"));
 #endif
 }
-#endif
 
 } // namespace
 
