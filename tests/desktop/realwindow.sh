@@ -20,6 +20,8 @@ if [ "${VARNEL_ON_XVFB:-}" != 1 ]; then
         sh "$0" "$@"
 fi
 
+. "$(dirname "$0")/closewindow.sh"
+
 fail() {
     echo "FAIL: $*"
     kill "$pid" 2>/dev/null
@@ -33,16 +35,5 @@ pid=$!
 
 window=$("$x11window" wait Varnel 30) || fail "no window named Varnel appeared"
 "$x11window" screenshot "$screenshot" || fail "no screenshot"
-"$x11window" close "$window" || fail "could not send the close request"
-
-# "At once": a few seconds' grace for a busy machine.
-tenths=0
-while kill -0 "$pid" 2>/dev/null; do
-    tenths=$((tenths + 1))
-    [ "$tenths" -le 50 ] || fail "still running 5 s after the close request"
-    sleep 0.1
-done
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; exit 1; }
+close_and_expect_exit "$x11window" "$window" "$pid" 5
 echo "PASS: window $window shown (screenshot $screenshot), closed, exit code 0"

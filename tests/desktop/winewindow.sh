@@ -17,6 +17,8 @@ if [ "${VARNEL_ON_XVFB:-}" != 1 ]; then
         sh "$0" "$@"
 fi
 
+. "$(dirname "$0")/closewindow.sh"
+
 fail() {
     echo "FAIL: $*"
     kill "$pid" 2>/dev/null
@@ -57,16 +59,6 @@ window=$("$x11window" wait Varnel 60) || fail "no window named Varnel appeared"
 # Wine maps the window before its first paint.
 sleep 3
 "$x11window" screenshot "$screenshot" || fail "no screenshot"
-"$x11window" close "$window" || fail "could not send the close request"
-
-tenths=0
-while kill -0 "$pid" 2>/dev/null; do
-    tenths=$((tenths + 1))
-    [ "$tenths" -le 100 ] || fail "still running 10 s after the close request"
-    sleep 0.1
-done
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; exit 1; }
+close_and_expect_exit "$x11window" "$window" "$pid" 10
 [ "$(find "$unpacked" | sort)" = "$before" ] || { echo "FAIL: it wrote into its own folder"; exit 1; }
 echo "PASS: varnel.exe from the zip showed window $window (screenshot $screenshot), closed, exit code 0"
