@@ -15,18 +15,17 @@ QString tr(const char *text)
 
 // Keeps the regular file at path as a version for reason; a file that is not
 // there has nothing to keep.
-QString keepVersionOf(VersionHistory &versions, const QString &path, VersionReason reason,
-        QByteArray *bytes = nullptr)
+QString keepVersionOf(VersionHistory &versions, const QString &path, VersionReason reason)
 {
     if (!QFileInfo(path).isFile())
         return QString();
-    FileContents old = readFileWhole(path);
-    if (!old.error.isEmpty())
-        return old.error;
-    const QString error = versions.keep(path, old.bytes, reason);
-    if (bytes)
-        *bytes = std::move(old.bytes);
-    return error;
+    const FileContents old = readFileWhole(path);
+    return old.error.isEmpty() ? versions.keep(path, old.bytes, reason) : old.error;
+}
+
+QString versionFailure(const QString &error)
+{
+    return tr("the old file could not be kept as an earlier version (%1)").arg(error);
 }
 
 // A link could lead the copy anywhere, and a folder or a device in its place
@@ -81,27 +80,34 @@ QString KeptCopies::keepOldBytes(const QString &path, VersionReason reason)
     // the replacement itself fail.
     if (!QFileInfo(path).isFile())
         return QString();
-    QByteArray old;
-    if (const QString error = keepVersionOf(*m_versions, path, reason, &old); !error.isEmpty())
-        return tr("the old file could not be kept as an earlier version (%1)").arg(error);
-    return keepCopyIfDue(path, old);
+    const FileContents old = readFileWhole(path);
+    if (!old.error.isEmpty())
+        return versionFailure(old.error);
+    const QString key = fileIdentity(path);
+    const bool copyDue = !m_handled.contains(key);
+    const bool copying = copyDue && mayWriteCopy(copyPath(path));
+    // The copy, written safely before anything is replaced, holds the same
+    // bytes as the version.
+    if (const QString error = m_versions->keep(path, old.bytes, reason,
+                copying ? VersionWrite::HeldElsewhere : VersionWrite::Synced);
+            !error.isEmpty())
+        return versionFailure(error);
+    if (copying) {
+        if (const QString error = writeCopy(path, old.bytes); !error.isEmpty())
+            return error;
+    }
+    if (copyDue)
+        m_handled.insert(key);
+    return QString();
 }
 
-QString KeptCopies::keepCopyIfDue(const QString &path, const QByteArray &bytes)
+QString KeptCopies::writeCopy(const QString &path, const QByteArray &bytes)
 {
-    const QString key = fileIdentity(path);
-    if (m_handled.contains(key))
-        return QString();
     const QString copy = copyPath(path);
-    QString error;
-    if (mayWriteCopy(copy)) {
-        error = keepVersionOf(*m_versions, copy, VersionReason::ReplacedByBakCopy);
-        if (error.isEmpty())
-            error = writeFileSafely(copy, bytes);
-    }
-    if (!error.isEmpty())
-        return tr("the old file could not be kept as '%1' (%2)")
-                .arg(QFileInfo(copy).fileName(), error);
-    m_handled.insert(key);
-    return QString();
+    QString error = keepVersionOf(*m_versions, copy, VersionReason::ReplacedByBakCopy);
+    if (error.isEmpty())
+        error = writeFileSafely(copy, bytes);
+    if (error.isEmpty())
+        return QString();
+    return tr("the old file could not be kept as '%1' (%2)").arg(QFileInfo(copy).fileName(), error);
 }

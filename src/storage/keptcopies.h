@@ -30,7 +30,7 @@ public:
 
 private:
     QString keepOldBytes(const QString &path, VersionReason reason);
-    QString keepCopyIfDue(const QString &path, const QByteArray &bytes);
+    QString writeCopy(const QString &path, const QByteArray &bytes);
 
     VersionHistory *m_versions;
     // Canonical paths of the files replaced or created so far, so that two

@@ -1,12 +1,13 @@
 #include "storage/savefile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace {
 
 // Writes until every byte is taken. A short write is retried, so that a full
 // disk surfaces as the system's own error rather than as a truncated file.
-bool writeAll(QSaveFile &file, const QByteArray &bytes)
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -35,6 +36,18 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return file.errorString();
     return QString();
+}
+
+QString writeNewFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (writeAll(file, bytes))
+        return QString();
+    const QString error = file.errorString();
+    file.remove();
+    return error;
 }
 
 QString writeFailure(const QString &path)

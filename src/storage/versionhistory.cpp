@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -108,9 +109,22 @@ void removeOldest(QDir folder)
         folder.remove(names.at(i));
 }
 
+// The file's path is written once, without waiting for the disk: should a
+// power cut leave it empty, the next version kept of the file writes it again.
+QString nameFolder(const QDir &folder, const QString &key)
+{
+    const QString path = folder.filePath(FileNameEntry);
+    if (QFileInfo(path).size() > 0)
+        return QString();
+    QFile::remove(path);
+    const QString error = writeNewFile(path, key.toUtf8());
+    // Another window may have named it a moment ago.
+    return QFileInfo(path).size() > 0 ? QString() : error;
+}
+
 // Keeps bytes as a version of file kept at when.
 QString store(const QString &versionsFolder, const QString &file, const QByteArray &bytes,
-        VersionReason reason, const QDateTime &when)
+        VersionReason reason, const QDateTime &when, VersionWrite write)
 {
     const QString key = fileKey(file);
     QDir folder(versionsFolder + u'/' + folderNameOf(key));
@@ -119,13 +133,13 @@ QString store(const QString &versionsFolder, const QString &file, const QByteArr
     const QStringList names = versionNames(folder);
     if (!names.isEmpty() && holdsBytes(folder.filePath(names.last()), bytes))
         return QString();
-    if (!folder.exists(FileNameEntry)) {
-        if (QString error = writeFileSafely(folder.filePath(FileNameEntry), key.toUtf8());
-                !error.isEmpty())
-            return error;
-    }
-    const QString name = uniqueName(folder, when.toMSecsSinceEpoch(), keyOf(reason));
-    if (QString error = writeFileSafely(folder.filePath(name), bytes); !error.isEmpty())
+    if (QString error = nameFolder(folder, key); !error.isEmpty())
+        return error;
+    const QString path
+            = folder.filePath(uniqueName(folder, when.toMSecsSinceEpoch(), keyOf(reason)));
+    const QString error = write == VersionWrite::Synced ? writeFileSafely(path, bytes)
+                                                        : writeNewFile(path, bytes);
+    if (!error.isEmpty())
         return error;
     removeOldest(folder);
     return QString();
@@ -196,9 +210,10 @@ QString VersionHistory::runFolder() const
     return editingFolder() + u'/' + m_runId;
 }
 
-QString VersionHistory::keep(const QString &file, const QByteArray &bytes, VersionReason reason)
+QString VersionHistory::keep(
+        const QString &file, const QByteArray &bytes, VersionReason reason, VersionWrite write)
 {
-    return store(versionsFolder(), file, bytes, reason, QDateTime::currentDateTime());
+    return store(versionsFolder(), file, bytes, reason, QDateTime::currentDateTime(), write);
 }
 
 QList<KeptVersion> VersionHistory::versions() const
@@ -272,7 +287,7 @@ QString VersionHistory::recover(const QString &runFolder)
         const QStringList lines = QString::fromUtf8(names.bytes).split(u'\n');
         const QDateTime when = QFileInfo(runFolder + u'/' + BytesEntry).lastModified();
         const QString error = store(versionsFolder(), lines.value(0), bytes.bytes,
-                VersionReason::KeptWhileEditing, when);
+                VersionReason::KeptWhileEditing, when, VersionWrite::Synced);
         if (!error.isEmpty())
             return QString();
         shown = lines.value(1);

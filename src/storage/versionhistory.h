@@ -21,6 +21,13 @@ enum class VersionReason {
     KeptWhileEditing,
 };
 
+// Whether keeping a version waits until the disk holds its bytes. One whose
+// bytes another file holds safely already need not wait.
+enum class VersionWrite {
+    Synced,
+    HeldElsewhere,
+};
+
 // One earlier version of a file, kept in the data folder.
 struct KeptVersion
 {
@@ -56,7 +63,8 @@ public:
 
     // Keeps bytes as a version of file, unless the newest version kept of it
     // holds the same bytes. Returns the failure's description, or the empty text.
-    QString keep(const QString &file, const QByteArray &bytes, VersionReason reason);
+    QString keep(const QString &file, const QByteArray &bytes, VersionReason reason,
+            VersionWrite write = VersionWrite::Synced);
 
     // Every version of every file, newest first.
     QList<KeptVersion> versions() const;

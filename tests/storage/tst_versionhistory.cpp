@@ -2,6 +2,7 @@
 #include "storage/versionhistory.h"
 #include "support/testfiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,20 +18,24 @@ private slots:
 
 // Each of "replaces" replacements of a file that held "# version <n>" before
 // it (or the same bytes each time), as a command makes it; the data folder is
-// a plain file when "blocked".
+// a plain file when "blocked". "nameLost" empties the file naming the versions'
+// file after the first replacement, as a power cut may.
 void TestVersionHistory::keepsWhatEachReplaceReplaces_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("replaces");
     QTest::addColumn<bool>("sameBytes");
     QTest::addColumn<bool>("blocked");
+    QTest::addColumn<bool>("nameLost");
     QTest::addColumn<int>("kept");
-    QTest::newRow("Save") << "save" << 1 << false << false << 1;
-    QTest::newRow("Save As") << "saveas" << 1 << false << false << 1;
-    QTest::newRow("Restore BackUp") << "restore" << 1 << false << false << 1;
-    QTest::newRow("the same bytes twice") << "save" << 2 << true << false << 1;
-    QTest::newRow("the newest 100") << "save" << 101 << false << false << 100;
-    QTest::newRow("a data folder that cannot be written") << "save" << 1 << false << true << 0;
+    QTest::newRow("Save") << "save" << 1 << false << false << false << 1;
+    QTest::newRow("Save As") << "saveas" << 1 << false << false << false << 1;
+    QTest::newRow("Restore BackUp") << "restore" << 1 << false << false << false << 1;
+    QTest::newRow("the same bytes twice") << "save" << 2 << true << false << false << 1;
+    QTest::newRow("the newest 100") << "save" << 101 << false << false << false << 100;
+    QTest::newRow("a data folder that cannot be written")
+            << "save" << 1 << false << true << false << 0;
+    QTest::newRow("versions whose name was lost") << "save" << 2 << false << false << true << 2;
 }
 
 void TestVersionHistory::keepsWhatEachReplaceReplaces()
@@ -39,6 +44,7 @@ void TestVersionHistory::keepsWhatEachReplaceReplaces()
     QFETCH(int, replaces);
     QFETCH(bool, sameBytes);
     QFETCH(bool, blocked);
+    QFETCH(bool, nameLost);
     QTemporaryDir tmp;
     const QString data = tmp.filePath(QStringLiteral("data"));
     if (blocked)
@@ -57,6 +63,12 @@ void TestVersionHistory::keepsWhatEachReplaceReplaces()
 
     QString error;
     for (int n = 0; n < replaces; ++n) {
+        if (nameLost && n == 1) {
+            const QDir folders(data + QStringLiteral("/versions"));
+            writeFile(folders.filePath(folders.entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0)
+                              + QStringLiteral("/file.txt")),
+                    QByteArray());
+        }
         writeFile(target, before(n));
         error = how == QLatin1String("restore") ? kept.copyFile(source, target, reason)
                                                 : kept.replaceFile(target, "# new\r\n", reason);
