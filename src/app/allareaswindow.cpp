@@ -69,6 +69,23 @@ private:
 
 } // namespace
 
+// The table of areas; a command that reads the document can take the text of
+// the cell being edited first.
+class AreaTableView : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    void commitOpenEditor()
+    {
+        QWidget *editor = indexWidget(currentIndex());
+        if (state() != EditingState || !editor)
+            return;
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+};
+
 // Keeps the rows whose area name or any slot holds the searched text, in any case.
 class AreaSearch : public QSortFilterProxyModel
 {
@@ -127,7 +144,7 @@ void AllAreasWindow::createControls()
     m_search->setSourceModel(m_model);
     connect(m_searchField, &QLineEdit::textChanged, m_search, &AreaSearch::search);
 
-    m_table = new QTableView(this);
+    m_table = new AreaTableView(this);
     m_table->setObjectName(QStringLiteral("areatable"));
     m_table->setAccessibleName(tr("All Areas"));
     m_table->setModel(m_search);
@@ -157,6 +174,11 @@ void AllAreasWindow::showInFront()
     show();
     raise();
     activateWindow();
+}
+
+void AllAreasWindow::commitOpenEdit()
+{
+    m_table->commitOpenEditor();
 }
 
 // Enter or a double click on an area's group or name selects it in the main window.

@@ -5,12 +5,12 @@
 
 class AreaSearch;
 class AreaTableModel;
+class AreaTableView;
 class Editor;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
-class QTableView;
 class Settings;
 
 // The window of all areas: a search field, the table of every area, and a
@@ -27,6 +27,8 @@ public:
 
     // Shows the window where it was last, or brings it to the front.
     void showInFront();
+    // Hands the text of a cell still being edited to the document.
+    void commitOpenEdit();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -43,6 +45,6 @@ private:
     AreaTableModel *m_model = nullptr;
     AreaSearch *m_search = nullptr;
     QLineEdit *m_searchField = nullptr;
-    QTableView *m_table = nullptr;
+    AreaTableView *m_table = nullptr;
     QLabel *m_counts = nullptr;
 };

@@ -193,7 +193,12 @@ void FrmMain::createActions()
         connect(action, &QAction::triggered, this, command);
     };
     on(m_mnuload, [this] { m_fileCommands.load(); });
-    on(m_mnusave, [this] { m_fileCommands.save(); });
+    on(m_mnusave, [this] {
+        // Ctrl+S in All Areas saves the cell being edited there too.
+        if (m_allAreas)
+            m_allAreas->commitOpenEdit();
+        m_fileCommands.save();
+    });
     on(m_mnusaveas, [this] { m_fileCommands.saveAs(); });
     on(m_mnurestore, [this] { m_fileCommands.restoreBackup(); });
     on(m_mnuversions, [this] { showEarlierVersions(); });

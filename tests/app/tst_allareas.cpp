@@ -164,6 +164,14 @@ void TestAllAreas::aCellEditIsOneNamedStepAndTheMainWindowFollows()
     QCOMPARE(cell(1, 4), QStringLiteral("pimp"));
     QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!m_editor->isModified());
+
+    // Save takes the text of a cell still being edited.
+    table()->setCurrentIndex(table()->model()->index(0, 2));
+    QTest::keyClick(table(), Qt::Key_F2);
+    QTest::keyClicks(table()->findChild<QComboBox *>(), QStringLiteral("cop"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!m_editor->isModified());
+    QVERIFY(readFile(path(QStringLiteral("game/data/pedgrp.dat"))).contains("\ncop,\t"));
 }
 
 void TestAllAreas::theTableFollowsEveryChange()
