@@ -1,6 +1,7 @@
 #include "storage/filestamp.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,22 @@ QByteArray hashOf(const QByteArray &bytes)
 }
 
 } // namespace
+
+QString realFilePath(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
+}
+
+QString fileIdentity(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return realFilePath(path).toCaseFolded();
+#else
+    return realFilePath(path);
+#endif
+}
 
 FileStamp FileStamp::ofOpenFile(const QFileDevice &file, const QByteArray &bytes)
 {

@@ -26,6 +26,14 @@ struct FileStamp
     friend bool sameBytes(const FileStamp &a, const FileStamp &b);
 };
 
+// The path of the file at path with links and ".." resolved; for a file that
+// is not there, its clean absolute path.
+QString realFilePath(const QString &path);
+
+// The same text for every spelling of a file's path: its real path, and on
+// Windows, where names match without regard to case, in one case.
+QString fileIdentity(const QString &path);
+
 // A whole file read once, with its stamp.
 struct FileContents
 {

@@ -36,18 +36,6 @@ bool mayWriteCopy(const QString &copyPath)
     return !copy.isSymLink() && (copy.isFile() || !copy.exists());
 }
 
-// The same text for every spelling of an existing file's path: links, "..",
-// and on Windows, where names match without regard to case, other capitals.
-QString fileIdentity(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-#ifdef Q_OS_WIN
-    return canonical.toCaseFolded();
-#else
-    return canonical;
-#endif
-}
-
 } // namespace
 
 QString KeptCopies::copyPath(const QString &path)

@@ -57,17 +57,10 @@ std::optional<VersionReason> reasonOf(QStringView key)
     return std::nullopt;
 }
 
-// Two spellings of one existing file share their versions.
-QString fileKey(const QString &file)
-{
-    const QString canonical = QFileInfo(file).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(file).absoluteFilePath()) : canonical;
-}
-
-QString folderNameOf(const QString &key)
+QString folderNameOf(const QString &identity)
 {
     return QString::fromLatin1(
-            QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Md5).toHex());
+            QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Md5).toHex());
 }
 
 // The versions in a file's folder, oldest first.
@@ -111,13 +104,13 @@ void removeOldest(QDir folder)
 
 // The file's path is written once, without waiting for the disk: should a
 // power cut leave it empty, the next version kept of the file writes it again.
-QString nameFolder(const QDir &folder, const QString &key)
+QString nameFolder(const QDir &folder, const QString &file)
 {
     const QString path = folder.filePath(FileNameEntry);
     if (QFileInfo(path).size() > 0)
         return QString();
     QFile::remove(path);
-    const QString error = writeNewFile(path, key.toUtf8());
+    const QString error = writeNewFile(path, file.toUtf8());
     // Another window may have named it a moment ago.
     return QFileInfo(path).size() > 0 ? QString() : error;
 }
@@ -126,14 +119,13 @@ QString nameFolder(const QDir &folder, const QString &key)
 QString store(const QString &versionsFolder, const QString &file, const QByteArray &bytes,
         VersionReason reason, const QDateTime &when, VersionWrite write)
 {
-    const QString key = fileKey(file);
-    QDir folder(versionsFolder + u'/' + folderNameOf(key));
+    QDir folder(versionsFolder + u'/' + folderNameOf(fileIdentity(file)));
     if (QString error = makeFolder(folder.path()); !error.isEmpty())
         return error;
     const QStringList names = versionNames(folder);
     if (!names.isEmpty() && holdsBytes(folder.filePath(names.last()), bytes))
         return QString();
-    if (QString error = nameFolder(folder, key); !error.isEmpty())
+    if (QString error = nameFolder(folder, realFilePath(file)); !error.isEmpty())
         return error;
     const QString path
             = folder.filePath(uniqueName(folder, when.toMSecsSinceEpoch(), keyOf(reason)));

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -118,6 +119,12 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
 #ifndef Q_OS_WIN
     QVERIFY(!QFileInfo::exists(m_link + QStringLiteral(".bak")));
 #endif
+    // Both spellings keep their versions in one history.
+    QSet<QString> files;
+    for (const KeptVersion &version : m_versions->versions())
+        if (version.reason != VersionReason::ReplacedByBakCopy)
+            files.insert(version.file);
+    QCOMPARE(files.size(), 1);
 }
 
 // What lies at <file>.bak before the first Save: a copy made by hand is kept as
