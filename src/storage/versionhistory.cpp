@@ -152,8 +152,9 @@ std::optional<KeptVersion> versionAt(const QDir &folder, const QString &file, co
 
 void appendVersionsOf(const QDir &folder, QList<KeptVersion> &versions)
 {
+    // A name lost to a power cut is written again with the file's next version.
     const FileContents file = readFileWhole(folder.filePath(FileNameEntry));
-    if (!file.error.isEmpty())
+    if (!file.error.isEmpty() || file.bytes.isEmpty())
         return;
     const QString path = QString::fromUtf8(file.bytes);
     for (const QString &name : versionNames(folder))

@@ -68,6 +68,8 @@ void TestVersionHistory::keepsWhatEachReplaceReplaces()
             writeFile(folders.filePath(folders.entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0)
                               + QStringLiteral("/file.txt")),
                     QByteArray());
+            // Versions of no known file are not offered.
+            QCOMPARE(versions.versions().size(), 0);
         }
         writeFile(target, before(n));
         error = how == QLatin1String("restore") ? kept.copyFile(source, target, reason)
