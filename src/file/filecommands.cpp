@@ -175,7 +175,9 @@ void FileCommands::showReadFailure(const QString &error)
             MessageIcon::None, MessageButtons::Ok);
 }
 
-void FileCommands::open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp)
+// Makes a table just read from location the open document.
+void FileCommands::openRead(
+        const GameFileLocation &location, AreaTable table, const FileStamp &stamp)
 {
     m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
     m_editor.openDocument(std::move(table), GameModels::beside(location.path));
@@ -194,7 +196,7 @@ void FileCommands::loadFrom(const GameFileLocation &location, PathInFailure path
                         : describeFailure(read.error, location.shownPath, location.path));
         return;
     }
-    open(location, std::move(read.table), stamp);
+    openRead(location, std::move(read.table), stamp);
 }
 
 void FileCommands::load()
@@ -310,6 +312,6 @@ void FileCommands::openVersion(const KeptVersion &version)
         return;
     }
     // Save asks about the file only when it changes after this.
-    open(location, std::move(read.table), readFileWhole(location.path).stamp);
+    openRead(location, std::move(read.table), readFileWhole(location.path).stamp);
     m_editor.markUnsaved();
 }

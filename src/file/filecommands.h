@@ -51,7 +51,7 @@ private:
     enum class PathInFailure { Always, WhereNotTyped };
     void loadFrom(const GameFileLocation &location, PathInFailure pathInFailure);
     void showReadFailure(const QString &error);
-    void open(const GameFileLocation &location, AreaTable table, const FileStamp &stamp);
+    void openRead(const GameFileLocation &location, AreaTable table, const FileStamp &stamp);
     QString offeredGame() const;
     QString offeredRestoreFolder() const;
 

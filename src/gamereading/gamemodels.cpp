@@ -95,7 +95,7 @@ GameModels GameModels::beside(const QString &pedgrpPath)
 bool GameModels::knows(QStringView name) const
 {
     // Borrows the characters: most names need no folding and no copy.
-    return m_folded.contains(foldCase(QString::fromRawData(name.data(), name.size())));
+    return m_folded.contains(foldCase(QString::fromRawData(name.constData(), name.size())));
 }
 
 QStringList GameModels::unknownNames(const QString &slotText) const
