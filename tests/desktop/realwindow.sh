@@ -22,12 +22,6 @@ fi
 
 . "$(dirname "$0")/closewindow.sh"
 
-fail() {
-    echo "FAIL: $*"
-    kill "$pid" 2>/dev/null
-    exit 1
-}
-
 mkdir -p "$artifacts"
 screenshot="$artifacts/realwindow.png"
 QT_QPA_PLATFORM=xcb "$varnel" &

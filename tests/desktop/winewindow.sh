@@ -19,12 +19,6 @@ fi
 
 . "$(dirname "$0")/closewindow.sh"
 
-fail() {
-    echo "FAIL: $*"
-    kill "$pid" 2>/dev/null
-    exit 1
-}
-
 # The zip alone must do: no DLL folders, plugins or platform from outside.
 unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM WINEQT_QPA_FONTDIR
 mkdir -p "$artifacts"
