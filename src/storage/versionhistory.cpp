@@ -133,7 +133,8 @@ QString store(const QString &versionsFolder, const QString &file, const QByteArr
                                                         : writeNewFile(path, bytes);
     if (!error.isEmpty())
         return error;
-    removeOldest(folder);
+    if (names.size() >= VersionHistory::MaxVersions)
+        removeOldest(folder);
     return QString();
 }
 
