@@ -235,9 +235,14 @@ QString VersionHistory::keepWhileEditing(
             return tr("the lock '%1' could not be taken").arg(QDir::toNativeSeparators(run));
         m_runLock = std::move(lock);
     }
-    const QString error
-            = writeFileSafely(run + u'/' + FileNameEntry, (file + u'\n' + shownPath).toUtf8());
-    return error.isEmpty() ? writeFileSafely(run + u'/' + BytesEntry, bytes) : error;
+    // The file's name changes far less often than its bytes.
+    const QByteArray name = (file + u'\n' + shownPath).toUtf8();
+    if (name != m_editingName) {
+        if (QString error = writeFileSafely(run + u'/' + FileNameEntry, name); !error.isEmpty())
+            return error;
+        m_editingName = name;
+    }
+    return writeFileSafely(run + u'/' + BytesEntry, bytes);
 }
 
 void VersionHistory::dropWhileEditing()
@@ -245,6 +250,7 @@ void VersionHistory::dropWhileEditing()
     if (!m_runLock)
         return;
     removeEntryFiles(runFolder());
+    m_editingName.clear();
     m_runLock.reset();
     QDir().rmdir(runFolder());
 }

@@ -88,4 +88,6 @@ private:
     QString m_dataFolder;
     QString m_runId;
     std::unique_ptr<QLockFile> m_runLock;
+    // What this run's entry holds as the name of its file.
+    QByteArray m_editingName;
 };
