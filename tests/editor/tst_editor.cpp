@@ -39,6 +39,7 @@ private slots:
     void typingBackToTheOldTextLeavesNoStep();
     void aChoiceIsAStepOfItsOwn();
     void theSavedStepAndALoadAreNotModified();
+    void aLoadAfterADocumentThatNoStepSavedIsNotModified();
     void withoutASelectedAreaNothingIsAStep();
 
 private:
@@ -186,10 +187,27 @@ void TestEditor::theSavedStepAndALoadAreNotModified()
     QVERIFY(!m_editor->isModified());
     m_editor->history().undo();
     QVERIFY(m_editor->isModified());
+    // A new step in the place of the saved one is not saved.
+    type(0, QStringLiteral("3"));
+    QCOMPARE(m_editor->history().index(), 1);
+    QVERIFY(m_editor->isModified());
 
     open(ThreeAreasOneDamaged);
     QCOMPARE(m_editor->history().count(), 0);
     QVERIFY(!m_editor->isModified());
+}
+
+// A version opened from the earlier ones: its history is empty.
+void TestEditor::aLoadAfterADocumentThatNoStepSavedIsNotModified()
+{
+    m_editor->markUnsaved();
+    QVERIFY(m_editor->isModified());
+    QSignalSpy modified(m_editor.get(), &Editor::modifiedChanged);
+
+    open(ThreeAreasOneDamaged);
+
+    QVERIFY(!m_editor->isModified());
+    QCOMPARE(modified, QList<QVariantList>{{false}});
 }
 
 void TestEditor::withoutASelectedAreaNothingIsAStep()
