@@ -328,9 +328,14 @@ void FrmMain::showEarlierVersions()
 
 void FrmMain::showAllAreas()
 {
-    if (!m_allAreas)
+    if (!m_allAreas) {
         m_allAreas = new AllAreasWindow(
                 m_editor, *m_platform.settings, {m_mnuundo, m_mnuredo, m_mnusave}, this);
+        const EditingKeeper &keeper = m_fileCommands.editingKeeper();
+        m_allAreas->showKeepWarning(keeper.warning());
+        connect(&keeper, &EditingKeeper::warningChanged, m_allAreas,
+                &AllAreasWindow::showKeepWarning);
+    }
     m_allAreas->showInFront();
 }
 

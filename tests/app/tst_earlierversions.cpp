@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -28,6 +30,7 @@ private slots:
 
     void openBringsAVersionBackAsAnUnsavedDocument();
     void editsAreKeptWhileEditingUntilSaved();
+    void aKeepThatFailsIsToldOnceTypingHasEnded();
     void aRunThatEndedWithUnsavedChangesIsToldOfOnce();
 
 private:
@@ -134,6 +137,42 @@ void TestEarlierVersions::editsAreKeptWhileEditingUntilSaved()
 
     m_files->save();
     QCOMPARE(editingEntries(), QStringList());
+}
+
+// The data folder cannot hold the run's entry while "editing" is a file.
+void TestEarlierVersions::aKeepThatFailsIsToldOnceTypingHasEnded()
+{
+    const QString editing = m_dataDir->filePath(QStringLiteral("editing"));
+    const int keepMs = EditingKeeper::DelayMs + 1000;
+    loadGame(threeAreas());
+    action("mnuallareas")->trigger();
+    auto *counts = child<QLabel>(QStringLiteral("counts"));
+    forgetDialogs();
+    writeFile(editing, "not a folder");
+
+    QTest::keyClicks(cmbped(0)->lineEdit(), QStringLiteral("pimp"));
+    const QString warning = QStringLiteral("Unsaved changes are not being kept: ");
+    QTRY_VERIFY_WITH_TIMEOUT(counts->text().contains(QStringLiteral(". ") + warning), keepMs);
+    QVERIFY(m_fake->dialogs.messages.isEmpty());
+    const QString told = counts->text().mid(counts->text().indexOf(warning));
+    const QList<ShownMessage> warned{
+            {told, QStringLiteral("Varnel"), MessageIcon::Warning, MessageButtons::Ok}};
+    m_editor->endTyping();
+    QTRY_COMPARE(m_fake->dialogs.messages, warned);
+
+    // Not again while keeps fail; again after one has worked.
+    cmbped(1)->setEditText(QStringLiteral("hooker"));
+    QTest::qWait(keepMs);
+    QFile::remove(editing);
+    cmbped(1)->setEditText(QStringLiteral("criminal01"));
+    QTRY_VERIFY_WITH_TIMEOUT(!counts->text().contains(warning), keepMs);
+    QCOMPARE(m_fake->dialogs.messages, warned);
+    m_files->save();
+    forgetDialogs();
+    QVERIFY(QDir(editing).removeRecursively());
+    writeFile(editing, "not a folder");
+    cmbped(2)->setEditText(QStringLiteral("pimp"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_fake->dialogs.messages, warned, keepMs);
 }
 
 // One entry left by a run that ended while editing, one of a window still open.

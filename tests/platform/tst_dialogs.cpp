@@ -24,6 +24,8 @@ private slots:
     void pathPromptsCompleteFromTheHomeFolder();
     void questionsDefaultToTheirSafeAnswer_data();
     void questionsDefaultToTheirSafeAnswer();
+    void anOfferedButtonAnswersOnlyWhenClicked_data();
+    void anOfferedButtonAnswersOnlyWhenClicked();
 
 private:
     // Runs look on the modal box as soon as it is open, then closes it.
@@ -104,6 +106,37 @@ void TestDialogs::questionsDefaultToTheirSafeAnswer()
             QStringLiteral("Sure?"), QStringLiteral("Question"), MessageIcon::Warning, buttons);
     QCOMPARE(shownDefault, defaultButton);
     QCOMPARE(answer, Answer::No);
+}
+
+void TestDialogs::anOfferedButtonAnswersOnlyWhenClicked_data()
+{
+    QTest::addColumn<bool>("clicked");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("clicked") << true << Answer::Offered;
+    QTest::newRow("Enter") << false << Answer::Ok;
+}
+
+void TestDialogs::anOfferedButtonAnswersOnlyWhenClicked()
+{
+    QFETCH(bool, clicked);
+    QFETCH(Answer, answer);
+    QtDialogs dialogs;
+    QTimer::singleShot(0, qApp, [clicked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QPushButton *offered = nullptr;
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == QLatin1String("&Open It"))
+                offered = qobject_cast<QPushButton *>(button);
+        QVERIFY(offered);
+        if (clicked)
+            offered->click();
+        else
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.offer(QStringLiteral("Kept."), QStringLiteral("Varnel"),
+                     MessageIcon::Information, QStringLiteral("&Open It")),
+            answer);
 }
 
 QTEST_MAIN(TestDialogs)
