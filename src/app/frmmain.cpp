@@ -314,10 +314,24 @@ void FrmMain::enableEditing()
         action->setEnabled(true);
 }
 
-// Open loads the chosen version once the list is closed, asking first as Load does.
-void FrmMain::showEarlierVersions()
+void FrmMain::start(VersionHistory &versions, const QString &givenPath)
 {
-    auto *dialog = new EarlierVersionsDialog(m_fileCommands.versions().versions(), this);
+    const QList<KeptVersion> chosen = tellOfEndedRuns(versions, *m_platform.dialogs);
+    if (chosen.size() == 1)
+        m_fileCommands.openVersion(chosen.first());
+    else if (!chosen.isEmpty())
+        showEarlierVersions(&chosen.first());
+    else if (!givenPath.isEmpty())
+        m_fileCommands.openPath(givenPath);
+}
+
+// Open loads the chosen version once the list is closed, asking first as Load does.
+void FrmMain::showEarlierVersions(const KeptVersion *selected)
+{
+    auto *dialog = new EarlierVersionsDialog(
+            m_fileCommands.versions().versions(), m_editor, m_fileCommands.documentFile(), this);
+    if (selected)
+        dialog->select(*selected);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         if (const std::optional<KeptVersion> version = dialog->chosen())

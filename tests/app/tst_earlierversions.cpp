@@ -32,12 +32,36 @@ private slots:
     void editsAreKeptWhileEditingUntilSaved();
     void aKeepThatFailsIsToldOnceTypingHasEnded();
     void aRunThatEndedWithUnsavedChangesIsToldOfOnce();
+    void openItOpensWhatTheEndedRunsKept_data();
+    void openItOpensWhatTheEndedRunsKept();
+    void thePreviewComparesWithTheOpenDocumentOfItsFile_data();
+    void thePreviewComparesWithTheOpenDocumentOfItsFile();
 
 private:
     QStringList rowTexts(QTableWidget *table, int row) const;
     // The entries of runs that are editing now, or ended while editing.
     QStringList editingEntries() const;
+    // Leaves the entry of a run that ended while editing file.
+    void leaveEndedRun(const QString &file, const QString &shown, const QByteArray &bytes);
+    // The preview's note, or its rows with their cells joined by " | ".
+    QStringList previewTexts(EarlierVersionsDialog *dialog) const;
 };
+
+namespace {
+
+const QString OpenIt = QStringLiteral("&Open It");
+
+ShownMessage endedRunsNotice(const QStringList &shownPaths)
+{
+    QStringList lines;
+    for (const QString &shown : shownPaths)
+        lines << QStringLiteral("Varnel ended with unsaved changes to '") + shown
+                        + QStringLiteral("'. They are kept in File > Earlier Versions.");
+    return {lines.join(QStringLiteral("\r\n")), QStringLiteral("Varnel"), MessageIcon::Information,
+            MessageButtons::Ok, OpenIt};
+}
+
+} // namespace
 
 void TestEarlierVersions::init()
 {
@@ -61,6 +85,39 @@ QStringList TestEarlierVersions::editingEntries() const
 {
     return QDir(m_dataDir->filePath(QStringLiteral("editing")))
             .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+void TestEarlierVersions::leaveEndedRun(
+        const QString &file, const QString &shown, const QByteArray &bytes)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    Q_UNUSED(shown);
+    Q_UNUSED(bytes);
+    QSKIP("A run that ended is left by a forked child");
+#else
+    const pid_t child = fork();
+    if (child == 0) {
+        VersionHistory ended(m_dataDir->path());
+        ended.keepWhileEditing(file, shown, bytes);
+        _exit(0);
+    }
+    QVERIFY(child > 0);
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+#endif
+}
+
+QStringList TestEarlierVersions::previewTexts(EarlierVersionsDialog *dialog) const
+{
+    auto *note = dialog->findChild<QLabel *>(QStringLiteral("previewnote"));
+    if (note->isVisibleTo(dialog))
+        return {note->text()};
+    auto *preview = dialog->findChild<QTableWidget *>(QStringLiteral("preview"));
+    QStringList rows;
+    for (int row = 0; row < preview->rowCount(); ++row)
+        rows << rowTexts(preview, row).join(QStringLiteral(" | "));
+    return rows;
 }
 
 void TestEarlierVersions::openBringsAVersionBackAsAnUnsavedDocument()
@@ -178,20 +235,9 @@ void TestEarlierVersions::aKeepThatFailsIsToldOnceTypingHasEnded()
 // One entry left by a run that ended while editing, one of a window still open.
 void TestEarlierVersions::aRunThatEndedWithUnsavedChangesIsToldOfOnce()
 {
-#ifdef Q_OS_WIN
-    QSKIP("A run that ended is left by a forked child");
-#else
     const QString file = path(QStringLiteral("game/data/pedgrp.dat"));
     const QString shown = QStringLiteral("~/game/data/pedgrp.dat");
-    const pid_t child = fork();
-    if (child == 0) {
-        VersionHistory ended(m_dataDir->path());
-        ended.keepWhileEditing(file, shown, "# unsaved\r\n");
-        _exit(0);
-    }
-    QVERIFY(child > 0);
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
+    leaveEndedRun(file, shown, "# unsaved\r\n");
     VersionHistory stillOpen(m_dataDir->path());
     QCOMPARE(
             stillOpen.keepWhileEditing(path("other.dat"), "other.dat", "# editing\r\n"), QString());
@@ -199,17 +245,109 @@ void TestEarlierVersions::aRunThatEndedWithUnsavedChangesIsToldOfOnce()
     tellOfEndedRuns(*m_versions, m_fake->dialogs);
     tellOfEndedRuns(*m_versions, m_fake->dialogs);
 
-    const ShownMessage told{QStringLiteral("Varnel ended with unsaved changes to '") + shown
-                    + QStringLiteral("'. They are kept in File > Earlier Versions."),
-            QStringLiteral("Varnel"), MessageIcon::Information, MessageButtons::Ok};
-    QCOMPARE(m_fake->dialogs.messages, QList<ShownMessage>{told});
+    QCOMPARE(m_fake->dialogs.messages, QList<ShownMessage>{endedRunsNotice({shown})});
     const QList<KeptVersion> versions = m_versions->versions();
     QCOMPARE(versions.size(), 1);
     QCOMPARE(versions.first().file, file);
     QCOMPARE(versions.first().reason, VersionReason::KeptWhileEditing);
     QCOMPARE(readFile(versions.first().entryPath), QByteArray("# unsaved\r\n"));
     QCOMPARE(editingEntries().size(), 1);
+}
+
+// Runs that ended while editing these files of the game folder; the command
+// line names another game.
+void TestEarlierVersions::openItOpensWhatTheEndedRunsKept_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("one file: opened at once") << QStringList{"pedgrp.dat"};
+    QTest::newRow("several: Earlier Versions, the newest of them selected")
+            << QStringList{"night.dat", "pedgrp.dat"};
+}
+
+void TestEarlierVersions::openItOpensWhatTheEndedRunsKept()
+{
+    QFETCH(QStringList, files);
+    const QString folder = path(QStringLiteral("game/data/"));
+    const QByteArray kept = bytesToKeep(readAreaTable(threeAreas()).table);
+    for (const QString &file : files) {
+        writeFile(folder + file, threeAreas());
+        leaveEndedRun(folder + file, file, kept);
+    }
+    // A version of another file, which the list may show before the runs'.
+    QCOMPARE(m_versions->keep(path("other.dat"), "# other\r\n", VersionReason::ReplacedBySave),
+            QString());
+    const QString otherGame = makeGameFolder(path(QStringLiteral("other")), threeAreas());
+    m_fake->dialogs.messageAnswers << Answer::Offered;
+
+    m_window->start(*m_versions, otherGame);
+
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QCOMPARE(m_fake->dialogs.messages.first().offered, OpenIt);
+    auto *dialog = m_window->findChild<EarlierVersionsDialog *>();
+    if (files.size() == 1) {
+        QVERIFY(!dialog);
+        QCOMPARE(fileIdentity(m_files->documentFile().path), fileIdentity(folder + files.first()));
+        QCOMPARE(bytesToKeep(m_editor->table()), kept);
+        QVERIFY(m_editor->isModified());
+        return;
+    }
+    QVERIFY(!m_editor->hasDocument());
+    QVERIFY(dialog && dialog->isVisible());
+    const auto isOneOfThem = [&](const KeptVersion &version) {
+        return version.file.startsWith(QFileInfo(folder).canonicalFilePath());
+    };
+    const QList<KeptVersion> versions = m_versions->versions();
+    QCOMPARE(dialog->chosen()->entryPath,
+            std::find_if(versions.begin(), versions.end(), isOneOfThem)->entryPath);
+}
+
+// A version of the game's pedgrp.dat holding these bytes, the game's own
+// three areas open or not.
+void TestEarlierVersions::thePreviewComparesWithTheOpenDocumentOfItsFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QStringList>("preview");
+    const QByteArray harbour = "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,";
+    const QByteArray list = QByteArray(threeAreas()).replace("shopper1", "pimp");
+    QTest::newRow("a list, an area more")
+            << list + areaLine("h,g,f,e,d,c,b,a", "Fourth") << "game"
+            << QStringList{"Harbour | " + harbour + "pimp | " + harbour + "shopper1",
+                       "Fourth | h,g,f,e,d,c,b,a | "};
+    QTest::newRow("a name") << QByteArray(threeAreas()).replace("# Letters", "# Lettres") << "game"
+                            << QStringList{"Letters | Lettres: a,b,c,d,e,f,g,h | Letters: "
+                                           "a,b,c,d,e,f,g,h"};
+    QTest::newRow("the same areas")
+            << threeAreas() << "game" << QStringList{"Same as the open document."};
+    const QStringList noDocument{"No open document of this file to compare with."};
+    QTest::newRow("another file open") << threeAreas() << "other" << noDocument;
+    QTest::newRow("no document open") << threeAreas() << "" << noDocument;
+#ifndef Q_OS_WIN
+    QTest::newRow("its file open through a linked folder")
+            << list << "linked"
+            << QStringList{"Harbour | " + harbour + "pimp | " + harbour + "shopper1"};
 #endif
+}
+
+void TestEarlierVersions::thePreviewComparesWithTheOpenDocumentOfItsFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, opened);
+    QFETCH(QStringList, preview);
+    const QString game = makeGameFolder(m_dir->path(), threeAreas());
+    makeGameFolder(path(QStringLiteral("other")), threeAreas());
+    QVERIFY(QFile::link(game, path(QStringLiteral("linked"))));
+    if (!opened.isEmpty())
+        loadFolder(path(opened));
+    QCOMPARE(m_versions->keep(game + QStringLiteral("/data/pedgrp.dat"), bytes,
+                     VersionReason::ReplacedBySave),
+            QString());
+
+    action("mnuversions")->trigger();
+
+    auto *dialog = m_window->findChild<EarlierVersionsDialog *>();
+    QCOMPARE(previewTexts(dialog), preview);
+    QCOMPARE(dialog->findChild<QTableWidget *>(QStringLiteral("preview"))->columnCount(), 3);
 }
 
 QTEST_MAIN(TestEarlierVersions)
