@@ -41,7 +41,7 @@ private:
     QStringList rowTexts(QTableWidget *table, int row) const;
     // The entries of runs that are editing now, or ended while editing.
     QStringList editingEntries() const;
-    // Leaves the entry of a run that ended while editing file.
+    // Leaves the entry of a run that ended while editing file (not on Windows).
     void leaveEndedRun(const QString &file, const QString &shown, const QByteArray &bytes);
     // The preview's note, or its rows with their cells joined by " | ".
     QStringList previewTexts(EarlierVersionsDialog *dialog) const;
@@ -94,7 +94,6 @@ void TestEarlierVersions::leaveEndedRun(
     Q_UNUSED(file);
     Q_UNUSED(shown);
     Q_UNUSED(bytes);
-    QSKIP("A run that ended is left by a forked child");
 #else
     const pid_t child = fork();
     if (child == 0) {
@@ -235,6 +234,9 @@ void TestEarlierVersions::aKeepThatFailsIsToldOnceTypingHasEnded()
 // One entry left by a run that ended while editing, one of a window still open.
 void TestEarlierVersions::aRunThatEndedWithUnsavedChangesIsToldOfOnce()
 {
+#ifdef Q_OS_WIN
+    QSKIP("A run that ended is left by a forked child");
+#endif
     const QString file = path(QStringLiteral("game/data/pedgrp.dat"));
     const QString shown = QStringLiteral("~/game/data/pedgrp.dat");
     leaveEndedRun(file, shown, "# unsaved\r\n");
@@ -266,6 +268,9 @@ void TestEarlierVersions::openItOpensWhatTheEndedRunsKept_data()
 
 void TestEarlierVersions::openItOpensWhatTheEndedRunsKept()
 {
+#ifdef Q_OS_WIN
+    QSKIP("A run that ended is left by a forked child");
+#endif
     QFETCH(QStringList, files);
     const QString folder = path(QStringLiteral("game/data/"));
     const QByteArray kept = bytesToKeep(readAreaTable(threeAreas()).table);
@@ -336,7 +341,8 @@ void TestEarlierVersions::thePreviewComparesWithTheOpenDocumentOfItsFile()
     QFETCH(QStringList, preview);
     const QString game = makeGameFolder(m_dir->path(), threeAreas());
     makeGameFolder(path(QStringLiteral("other")), threeAreas());
-    QVERIFY(QFile::link(game, path(QStringLiteral("linked"))));
+    if (opened == QLatin1String("linked"))
+        QVERIFY(QFile::link(game, path(opened)));
     if (!opened.isEmpty())
         loadFolder(path(opened));
     QCOMPARE(m_versions->keep(game + QStringLiteral("/data/pedgrp.dat"), bytes,
