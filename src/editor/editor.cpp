@@ -33,8 +33,10 @@ void Editor::openDocument(AreaTable table, GameModels models)
     emit areasAboutToBeReplaced();
     m_table = std::move(table);
     m_models = std::move(models);
+    // Set first, so that emptying the history does not pass through modified.
+    m_savedStep = 0;
     m_history.clear();
-    setSavedStep(0);
+    followModified();
     m_hasDocument = true;
     endTyping();
     setSaveAvailable(true);

@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+
 #ifndef Q_OS_WIN
 #include <sys/wait.h>
 #include <unistd.h>
