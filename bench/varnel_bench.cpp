@@ -77,6 +77,11 @@ public:
         titles << title;
         return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
     }
+    Answer offer(
+            const QString &text, const QString &title, MessageIcon icon, const QString &) override
+    {
+        return message(text, title, icon, MessageButtons::Ok);
+    }
     QString input(const QString &, const QString &, const QString &, Completion) override
     {
         return answer;

@@ -1,5 +1,4 @@
 #include "app/commandline.h"
-#include "app/earlierversions.h"
 #include "app/frmmain.h"
 #include "platform/programfolder.h"
 
@@ -52,8 +51,6 @@ int main(int argc, char *argv[])
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
-    tellOfEndedRuns(versions, dialogs);
-    if (!commandLine.gamePath.isEmpty())
-        fileCommands.openPath(commandLine.gamePath);
+    window.start(versions, commandLine.gamePath);
     return app.exec();
 }

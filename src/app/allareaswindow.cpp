@@ -160,6 +160,7 @@ void AllAreasWindow::createControls()
 
     m_counts = new QLabel(this);
     m_counts->setObjectName(QStringLiteral("counts"));
+    m_counts->setWordWrap(true);
     connect(m_model, &AreaTableModel::countsChanged, this, &AllAreasWindow::showCounts);
     showCounts();
 
@@ -189,15 +190,22 @@ void AllAreasWindow::selectAreaOf(const QModelIndex &index)
         m_editor.selectArea(m_search->mapToSource(index).row());
 }
 
+void AllAreasWindow::showKeepWarning(const QString &warning)
+{
+    m_keepWarning = warning;
+    showCounts();
+}
+
 void AllAreasWindow::showCounts()
 {
     const int areas = int(m_editor.table().areas.size());
-    m_counts->setText(
-            tr("%1, %2, %3")
-                    .arg(counted(areas, tr("1 area"), tr("%1 areas")),
-                            counted(m_model->groupCount(), tr("1 group the game reads"),
-                                    tr("%1 groups the game reads")),
-                            counted(m_model->problemCount(), tr("1 problem"), tr("%1 problems"))));
+    const QString counts
+            = tr("%1, %2, %3")
+                      .arg(counted(areas, tr("1 area"), tr("%1 areas")),
+                              counted(m_model->groupCount(), tr("1 group the game reads"),
+                                      tr("%1 groups the game reads")),
+                              counted(m_model->problemCount(), tr("1 problem"), tr("%1 problems")));
+    m_counts->setText(m_keepWarning.isEmpty() ? counts : tr("%1. %2").arg(counts, m_keepWarning));
 }
 
 // The cells as lines of TAB-separated texts, one line per row, as

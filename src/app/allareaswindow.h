@@ -29,6 +29,8 @@ public:
     void showInFront();
     // Hands the text of a cell still being edited to the document.
     void commitOpenEdit();
+    // Ends the count line with a warning, while it is not empty.
+    void showKeepWarning(const QString &warning);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,4 +49,5 @@ private:
     QLineEdit *m_searchField = nullptr;
     AreaTableView *m_table = nullptr;
     QLabel *m_counts = nullptr;
+    QString m_keepWarning;
 };

@@ -314,10 +314,24 @@ void FrmMain::enableEditing()
         action->setEnabled(true);
 }
 
-// Open loads the chosen version once the list is closed, asking first as Load does.
-void FrmMain::showEarlierVersions()
+void FrmMain::start(VersionHistory &versions, const QString &givenPath)
 {
-    auto *dialog = new EarlierVersionsDialog(m_fileCommands.versions().versions(), this);
+    const QList<KeptVersion> chosen = tellOfEndedRuns(versions, *m_platform.dialogs);
+    if (chosen.size() == 1)
+        m_fileCommands.openVersion(chosen.first());
+    else if (!chosen.isEmpty())
+        showEarlierVersions(&chosen.first());
+    else if (!givenPath.isEmpty())
+        m_fileCommands.openPath(givenPath);
+}
+
+// Open loads the chosen version once the list is closed, asking first as Load does.
+void FrmMain::showEarlierVersions(const KeptVersion *selected)
+{
+    auto *dialog = new EarlierVersionsDialog(
+            m_fileCommands.versions().versions(), m_editor, m_fileCommands.documentFile(), this);
+    if (selected)
+        dialog->select(*selected);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         if (const std::optional<KeptVersion> version = dialog->chosen())
@@ -328,9 +342,14 @@ void FrmMain::showEarlierVersions()
 
 void FrmMain::showAllAreas()
 {
-    if (!m_allAreas)
+    if (!m_allAreas) {
         m_allAreas = new AllAreasWindow(
                 m_editor, *m_platform.settings, {m_mnuundo, m_mnuredo, m_mnusave}, this);
+        const EditingKeeper &keeper = m_fileCommands.editingKeeper();
+        m_allAreas->showKeepWarning(keeper.warning());
+        connect(&keeper, &EditingKeeper::warningChanged, m_allAreas,
+                &AllAreasWindow::showKeepWarning);
+    }
     m_allAreas->showInFront();
 }
 

@@ -26,6 +26,11 @@ public:
     FrmMain(Editor &editor, FileCommands &fileCommands, const Platform &platform,
             QWidget *parent = nullptr);
 
+    // What the shown window does first: tells of the runs that ended with
+    // unsaved changes and opens what the user chose of them, or else loads
+    // givenPath when it is not empty.
+    void start(VersionHistory &versions, const QString &givenPath);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -47,7 +52,7 @@ private:
     void showSlots(const PedSlots &texts);
     void markUnknownModel(SlotBox *box);
     void enableEditing();
-    void showEarlierVersions();
+    void showEarlierVersions(const KeptVersion *selected = nullptr);
     bool isMenuShortcut(const QKeyEvent *key) const;
     void showAllAreas();
     bool mayQuit();

@@ -1,5 +1,7 @@
 #include "editor/editor.h"
 
+#include <utility>
+
 namespace {
 
 bool isArea(int area, const AreaTable &table)
@@ -16,8 +18,7 @@ QString &peds(AreaTable &table, int area)
 
 Editor::Editor(QObject *parent) : QObject(parent)
 {
-    connect(&m_history, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit modifiedChanged(!clean); });
+    connect(&m_history, &QUndoStack::indexChanged, this, &Editor::followModified);
     connect(&m_history, &QUndoStack::indexChanged, this, &Editor::documentChanged);
 }
 
@@ -32,9 +33,12 @@ void Editor::openDocument(AreaTable table, GameModels models)
     emit areasAboutToBeReplaced();
     m_table = std::move(table);
     m_models = std::move(models);
+    // Set first, so that emptying the history does not pass through modified.
+    m_savedStep = 0;
     m_history.clear();
+    followModified();
     m_hasDocument = true;
-    ++m_typingRun;
+    endTyping();
     setSaveAvailable(true);
     QStringList names;
     for (const Area &area : m_table.areas)
@@ -49,12 +53,36 @@ void Editor::openDocument(AreaTable table, GameModels models)
 
 void Editor::markSaved()
 {
-    m_history.setClean();
+    setSavedStep(m_history.index());
+    endTyping();
 }
 
 void Editor::markUnsaved()
 {
-    m_history.resetClean();
+    setSavedStep(NoSavedStep);
+}
+
+void Editor::push(QUndoCommand *step)
+{
+    // The steps undone go with the new one, the saved one among them.
+    if (m_savedStep > m_history.index())
+        m_savedStep = NoSavedStep;
+    m_history.push(step);
+}
+
+void Editor::setSavedStep(int step)
+{
+    m_savedStep = step;
+    followModified();
+}
+
+void Editor::followModified()
+{
+    const bool modified = m_history.index() != m_savedStep;
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
 }
 
 void Editor::setSaveAvailable(bool available)
@@ -70,7 +98,7 @@ void Editor::selectArea(int position)
     const int area = position + 1;
     if (!isArea(area, m_table))
         return;
-    ++m_typingRun;
+    endTyping();
     m_selected = position;
     emit areaSelected(position, m_table.areas[position].areaName);
     warnIfDamaged(area);
@@ -86,6 +114,10 @@ void Editor::warnIfDamaged(int area)
 
 void Editor::editSlot(int slot, const QString &text, SlotEdit kind)
 {
+    if (kind == SlotEdit::Typing)
+        m_typing = true;
+    else
+        endTyping();
     PedSlots shown = m_shown;
     shown.at(slot) = text;
     const int area = m_selected + 1;
@@ -99,7 +131,7 @@ void Editor::editSlot(int slot, const QString &text, SlotEdit kind)
     }
     const EditorState before{{{area, peds(m_table, area)}}, m_selected, m_shown};
     const EditorState after{{{area, joinSlots(shown)}}, m_selected, shown};
-    m_history.push(new SlotEditCommand(applier(), kind, slot, m_typingRun, before, after));
+    push(new SlotEditCommand(applier(), kind, slot, m_typingRun, before, after));
 }
 
 void Editor::editAreaSlot(int position, int slot, const QString &text)
@@ -114,6 +146,8 @@ void Editor::editAreaSlot(int position, int slot, const QString &text)
 void Editor::endTyping()
 {
     ++m_typingRun;
+    if (std::exchange(m_typing, false))
+        emit typingEnded();
 }
 
 void Editor::replaceLists(const QString &stepName, const AreaLists &lists)
@@ -132,7 +166,7 @@ void Editor::replaceLists(const QString &stepName, const AreaLists &lists)
         selectArea(after.position);
         return;
     }
-    m_history.push(new ReplaceListsCommand(applier(), stepName, before, after));
+    push(new ReplaceListsCommand(applier(), stepName, before, after));
 }
 
 void Editor::applyState(const EditorState &state, bool endsTyping)

@@ -9,8 +9,7 @@
 
 // The open document and every change to it, without widgets. The view shows
 // what the signals say and hands user actions to the functions below; each
-// change of the table is one step of the undo history, and Modified is
-// whether the history stands away from the step last saved.
+// change of the table is one step of the undo history.
 class Editor : public QObject
 {
     Q_OBJECT
@@ -24,17 +23,22 @@ public:
     const GameModels &models() const { return m_models; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
-    bool isModified() const { return !m_history.isClean(); }
+    // Whether the document differs from its file: what the title mark, the
+    // questions before letting it go and the keep while editing follow.
+    bool isModified() const { return m_modified; }
+    // True while the keys typed into a slot box go on with the last step.
+    bool isTyping() const { return m_typing; }
     // The selected list position (area number - 1), -1 when none.
     int selectedArea() const { return m_selected; }
     // The eight texts the slot boxes show.
     const PedSlots &shownSlots() const { return m_shown; }
     QUndoStack &history() { return m_history; }
 
-    // Replaces the document with a table just read: an empty history that
-    // counts as saved, and the first area selected.
+    // Replaces the document with a table just read: an empty history whose
+    // start is what the file holds, and the first area selected.
     void openDocument(AreaTable table, GameModels models = {});
-    // The document as it stands has been written.
+    // The file holds the document as it stands; typing that follows is a step
+    // of its own, so that Undo comes back to this one.
     void markSaved();
     // The document differs from its file, and no undo takes it back to it.
     void markUnsaved();
@@ -73,12 +77,20 @@ signals:
     // The model lists of these areas (by number) were given by a step done or undone.
     void listsChanged(const QList<int> &areas);
     void modifiedChanged(bool modified);
+    // The keys typed into a slot box no longer go on with the last step.
+    void typingEnded();
     // A step of the history was done, undone or redone.
     void documentChanged();
     void documentOpened();
     void saveAvailableChanged(bool available);
 
 private:
+    // m_savedStep when the file holds the document of no step of the history.
+    static constexpr int NoSavedStep = -1;
+
+    void push(QUndoCommand *step);
+    void setSavedStep(int step);
+    void followModified();
     // What the steps of the history apply when they are done and undone.
     void applyState(const EditorState &state, bool endsTyping);
     ApplyState applier();
@@ -91,6 +103,10 @@ private:
     PedSlots m_shown;
     int m_selected = -1;
     int m_typingRun = 0;
+    bool m_typing = false;
+    // The history's index at which the document is what its file holds.
+    int m_savedStep = 0;
+    bool m_modified = false;
     bool m_hasDocument = false;
     bool m_saveAvailable = false;
 };

@@ -128,7 +128,7 @@ FileCommands::FileCommands(Editor &editor, const Platform &platform, VersionHist
       m_platform(platform),
       m_versions(versions),
       m_keptCopies(versions),
-      m_editingKeeper(editor, m_file, versions)
+      m_editingKeeper(editor, m_file, versions, *platform.dialogs)
 { }
 
 // Loading replaces the document: unsaved changes go only when the user says

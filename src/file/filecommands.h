@@ -23,6 +23,7 @@ public:
 
     const DocumentFile &documentFile() const { return m_file; }
     const VersionHistory &versions() const { return m_versions; }
+    const EditingKeeper &editingKeeper() const { return m_editingKeeper; }
 
     // Asks for a game folder or a pedgrp.dat file and reads it; the open
     // document stays as it is unless the whole file could be read.

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -79,15 +80,20 @@ void addPathCompleter(QInputDialog &dialog)
     lineEdit->setCompleter(completer);
 }
 
+// Message texts break lines with CR LF; a label wants LF alone.
+QString shownText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
 } // namespace
 
 Answer QtDialogs::message(
         const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
 {
-    // Message texts break lines with CR LF; a label wants LF alone.
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, m_parent);
+    QMessageBox box(boxIcon(icon), title, shownText(text), QMessageBox::NoButton, m_parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons != MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -98,6 +104,18 @@ Answer QtDialogs::message(
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return Answer::Ok;
+}
+
+Answer QtDialogs::offer(
+        const QString &text, const QString &title, MessageIcon icon, const QString &button)
+{
+    QMessageBox box(boxIcon(icon), title, shownText(text), QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    const QPushButton *offered = box.addButton(button, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == offered ? Answer::Offered : Answer::Ok;
 }
 
 QString QtDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,

@@ -11,7 +11,8 @@ enum class MessageIcon { None, Information, Warning };
 // YesNo has Yes as the default button; YesNoDefaultNo is for questions where
 // Enter must not risk the user's files.
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
-enum class Answer { Ok, Yes, No };
+// Offered: the button of its own of a box that offers one.
+enum class Answer { Ok, Yes, No, Offered };
 enum class Completion { None, Paths };
 
 // Every question and message of the program goes through this, so that tests
@@ -24,6 +25,12 @@ public:
     // A modal box.
     virtual Answer message(
             const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
+            = 0;
+
+    // A modal box with OK, the default, and a button of its own beside it;
+    // button is its caption with its access key ("&Open It").
+    virtual Answer offer(
+            const QString &text, const QString &title, MessageIcon icon, const QString &button)
             = 0;
 
     // A modal one-line input box; the empty text on Cancel.
@@ -40,6 +47,8 @@ public:
 
     Answer message(const QString &text, const QString &title, MessageIcon icon,
             MessageButtons buttons) override;
+    Answer offer(const QString &text, const QString &title, MessageIcon icon,
+            const QString &button) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText,
             Completion completion) override;
 

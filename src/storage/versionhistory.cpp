@@ -255,45 +255,45 @@ void VersionHistory::dropWhileEditing()
     QDir().rmdir(runFolder());
 }
 
-QStringList VersionHistory::recoverEndedRuns()
+QList<EndedRun> VersionHistory::recoverEndedRuns()
 {
-    QStringList files;
+    QList<EndedRun> runs;
     const QDir editing(editingFolder());
     for (const QString &name : editing.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (name == m_runId)
             continue;
-        const QString shown = recover(editing.filePath(name));
-        if (!shown.isEmpty())
-            files.append(shown);
+        const EndedRun run = recover(editing.filePath(name));
+        if (!run.shownPath.isEmpty())
+            runs.append(run);
     }
-    return files;
+    return runs;
 }
 
 // Keeps the entry of a run that ended without removing it as a version, and
-// removes it; returns the file as its messages name it, or the empty text
-// when the run is still going or nothing could be kept.
-QString VersionHistory::recover(const QString &runFolder)
+// removes it; returns the run, whose shown path is empty when the run is
+// still going or nothing could be kept.
+EndedRun VersionHistory::recover(const QString &runFolder)
 {
     QLockFile lock(runFolder + u'/' + LockEntry);
     // Another window may have been editing for hours; only its end frees the lock.
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0))
-        return QString();
+        return {};
     const FileContents names = readFileWhole(runFolder + u'/' + FileNameEntry);
     const FileContents bytes = readFileWhole(runFolder + u'/' + BytesEntry);
     // A run that ended before its first keep leaves no bytes, and nothing to tell.
-    QString shown;
+    EndedRun run;
     if (names.error.isEmpty() && bytes.error.isEmpty()) {
         const QStringList lines = QString::fromUtf8(names.bytes).split(u'\n');
         const QDateTime when = QFileInfo(runFolder + u'/' + BytesEntry).lastModified();
         const QString error = store(versionsFolder(), lines.value(0), bytes.bytes,
                 VersionReason::KeptWhileEditing, when, VersionWrite::Synced);
         if (!error.isEmpty())
-            return QString();
-        shown = lines.value(1);
+            return {};
+        run = {lines.value(0), lines.value(1)};
     }
     removeEntryFiles(runFolder);
     lock.unlock();
     QDir().rmdir(runFolder);
-    return shown;
+    return run;
 }

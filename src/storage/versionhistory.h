@@ -40,6 +40,15 @@ struct KeptVersion
     QString entryPath;
 };
 
+// A run that ended with unsaved changes to a file, now kept as a version of it.
+struct EndedRun
+{
+    // The file, as a path on this system.
+    QString file;
+    // The file as its messages name it.
+    QString shownPath;
+};
+
 // Earlier versions of the files this program replaced or let go, kept in a
 // data folder of its own, never beside the files. Each file keeps its newest
 // MaxVersions versions.
@@ -76,14 +85,14 @@ public:
     // Removes this run's entry, if there is one.
     void dropWhileEditing();
     // Turns the entries of runs that ended without removing them into
-    // versions; returns the files they belong to, as their messages name them.
-    QStringList recoverEndedRuns();
+    // versions, and returns those runs.
+    QList<EndedRun> recoverEndedRuns();
 
 private:
     QString versionsFolder() const;
     QString editingFolder() const;
     QString runFolder() const;
-    QString recover(const QString &runFolder);
+    EndedRun recover(const QString &runFolder);
 
     QString m_dataFolder;
     QString m_runId;

@@ -39,6 +39,7 @@ private slots:
     void typingBackToTheOldTextLeavesNoStep();
     void aChoiceIsAStepOfItsOwn();
     void theSavedStepAndALoadAreNotModified();
+    void aLoadIsNotModifiedWhateverCameBefore();
     void withoutASelectedAreaNothingIsAStep();
 
 private:
@@ -186,10 +187,29 @@ void TestEditor::theSavedStepAndALoadAreNotModified()
     QVERIFY(!m_editor->isModified());
     m_editor->history().undo();
     QVERIFY(m_editor->isModified());
+    // A new step in the place of the saved one is not saved.
+    type(0, QStringLiteral("3"));
+    QCOMPARE(m_editor->history().index(), 1);
+    QVERIFY(m_editor->isModified());
 
     open(ThreeAreasOneDamaged);
     QCOMPARE(m_editor->history().count(), 0);
     QVERIFY(!m_editor->isModified());
+}
+
+// A saved document with a step, then a version opened from the earlier ones,
+// whose history is empty.
+void TestEditor::aLoadIsNotModifiedWhateverCameBefore()
+{
+    type(0, QStringLiteral("1"));
+    m_editor->markSaved();
+    QSignalSpy modified(m_editor.get(), &Editor::modifiedChanged);
+    open(ThreeAreasOneDamaged);
+    m_editor->markUnsaved();
+    open(ThreeAreasOneDamaged);
+
+    QVERIFY(!m_editor->isModified());
+    QCOMPARE(modified, (QList<QVariantList>{{true}, {false}}));
 }
 
 void TestEditor::withoutASelectedAreaNothingIsAStep()

@@ -24,6 +24,7 @@ private slots:
     void pathPromptsCompleteFromTheHomeFolder();
     void questionsDefaultToTheirSafeAnswer_data();
     void questionsDefaultToTheirSafeAnswer();
+    void anOfferedButtonAnswersWhenClicked();
 
 private:
     // Runs look on the modal box as soon as it is open, then closes it.
@@ -104,6 +105,24 @@ void TestDialogs::questionsDefaultToTheirSafeAnswer()
             QStringLiteral("Sure?"), QStringLiteral("Question"), MessageIcon::Warning, buttons);
     QCOMPARE(shownDefault, defaultButton);
     QCOMPARE(answer, Answer::No);
+}
+
+void TestDialogs::anOfferedButtonAnswersWhenClicked()
+{
+    QtDialogs dialogs;
+    const QString openIt = QStringLiteral("&Open It");
+    bool okIsTheDefault = false;
+    whileOpen([&](QWidget *box) {
+        auto *offer = qobject_cast<QMessageBox *>(box);
+        okIsTheDefault = offer->defaultButton() == offer->button(QMessageBox::Ok);
+        for (QAbstractButton *button : offer->buttons())
+            if (button->text() == openIt)
+                button->click();
+    });
+    QCOMPARE(dialogs.offer(QStringLiteral("Kept."), QStringLiteral("Varnel"),
+                     MessageIcon::Information, openIt),
+            Answer::Offered);
+    QVERIFY(okIsTheDefault);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -4,10 +4,12 @@
 
 char *toString(const ShownMessage &message)
 {
-    return QTest::toString(QStringLiteral("\"%1\" titled \"%2\", icon %3, buttons %4")
-                                   .arg(message.text, message.title)
-                                   .arg(int(message.icon))
-                                   .arg(int(message.buttons)));
+    return QTest::toString(
+            QStringLiteral("\"%1\" titled \"%2\", icon %3, buttons %4, offering \"%5\"")
+                    .arg(message.text, message.title)
+                    .arg(int(message.icon))
+                    .arg(int(message.buttons))
+                    .arg(message.offered));
 }
 
 Answer FakeDialogs::message(
@@ -21,6 +23,15 @@ Answer FakeDialogs::message(
     if (buttons == MessageButtons::Ok)
         return Answer::Ok;
     return messageAnswers.isEmpty() ? Answer::Yes : messageAnswers.takeFirst();
+}
+
+Answer FakeDialogs::offer(
+        const QString &text, const QString &title, MessageIcon icon, const QString &button)
+{
+    messages.append({text, title, icon, MessageButtons::Ok, button});
+    if (onMessage)
+        onMessage(messages.last());
+    return messageAnswers.isEmpty() ? Answer::Ok : messageAnswers.takeFirst();
 }
 
 QString FakeDialogs::input(

@@ -15,11 +15,14 @@ struct ShownMessage
     QString title;
     MessageIcon icon;
     MessageButtons buttons;
+    // The caption of the button of its own that a box offers beside OK.
+    QString offered = {};
 };
 
 inline bool operator==(const ShownMessage &a, const ShownMessage &b)
 {
-    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons;
+    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons
+            && a.offered == b.offered;
 }
 
 // How QCOMPARE prints a message that differs.
@@ -33,12 +36,15 @@ struct AskedInput
 };
 
 // Answers input boxes from a queue (the empty text, as Cancel, when it runs
-// dry) and message boxes with Yes unless told otherwise; records everything.
+// dry), questions with Yes and offers with OK unless told otherwise; records
+// everything.
 class FakeDialogs : public Dialogs
 {
 public:
     Answer message(const QString &text, const QString &title, MessageIcon icon,
             MessageButtons buttons) override;
+    Answer offer(const QString &text, const QString &title, MessageIcon icon,
+            const QString &button) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText,
             Completion completion) override;
 
