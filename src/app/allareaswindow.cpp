@@ -18,8 +18,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <map>
-
 namespace {
 
 const QSize FirstSize(960, 540);
@@ -200,20 +198,20 @@ void AllAreasWindow::showCounts()
                             counted(m_model->problemCount(), tr("1 problem"), tr("%1 problems"))));
 }
 
-// The cells as lines of TAB-separated texts, one line per row, as
-// spreadsheets paste them.
+// The selection's bounding rectangle as lines of TAB-separated texts, one
+// line per row, as spreadsheets paste them; a cell not selected is empty.
 void AllAreasWindow::copySelectedCells()
 {
-    std::map<int, std::map<int, QString>> rows;
-    for (const QModelIndex &cell : m_table->selectionModel()->selectedIndexes())
-        rows[cell.row()][cell.column()] = cell.data().toString();
+    const QModelIndexList cells = m_table->selectionModel()->selectedIndexes();
+    QRect bounds;
+    for (const QModelIndex &cell : cells)
+        bounds |= QRect(cell.column(), cell.row(), 1, 1);
+    QList<QStringList> rows(bounds.height(), QStringList(bounds.width(), QString()));
+    for (const QModelIndex &cell : cells)
+        rows[cell.row() - bounds.top()][cell.column() - bounds.left()] = cell.data().toString();
     QString text;
-    for (const auto &[row, cells] : rows) {
-        QStringList texts;
-        for (const auto &[column, cellText] : cells)
-            texts.append(cellText);
-        text += texts.join(u'\t') + u'\n';
-    }
+    for (const QStringList &row : rows)
+        text += row.join(u'\t') + u'\n';
     QApplication::clipboard()->setText(text);
 }
 

@@ -389,6 +389,9 @@ void FrmMain::dropEvent(QDropEvent *event)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    // The question counts the text of a cell still being edited in All Areas.
+    if (m_allAreas)
+        m_allAreas->commitOpenEdit();
     if (!mayQuit()) {
         event->ignore();
         return;
