@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 
-#include <QCompleter>
+#include "platform/onekeycompleter.h"
+
 #include <QDir>
 #include <QFileSystemModel>
 #include <QInputDialog>
@@ -37,11 +38,11 @@ bool startsAtHome(const QString &path)
 
 // Completes "~/..." from the home folder as it completes absolute paths, and
 // keeps the "~" in what it offers.
-class PathCompleter : public QCompleter
+class PathCompleter : public OneKeyCompleter
 {
 public:
     PathCompleter(QAbstractItemModel *model, QObject *parent)
-        : QCompleter(model, parent), m_home(QDir::homePath())
+        : OneKeyCompleter(model, parent), m_home(QDir::homePath())
     { }
 
     QStringList splitPath(const QString &path) const override

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -158,8 +159,12 @@ void TestAllAreas::aCellEditIsOneNamedStepAndTheMainWindowFollows()
     QTest::keyClick(table(), Qt::Key_F2);
     auto *editor = table()->findChild<QComboBox *>();
     QVERIFY(editor);
-    QTest::keyClicks(editor, QStringLiteral("pimp"));
-    QTest::keyClick(editor, Qt::Key_Return);
+    // One Enter on the list of names takes the name and keeps the edit.
+    QTest::keyClicks(editor, QStringLiteral("pi"));
+    QAbstractItemView *names = editor->completer()->popup();
+    QVERIFY(names->isVisible());
+    QTest::keyClick(names, Qt::Key_Down);
+    QTest::keyClick(names, Qt::Key_Return);
     QTRY_COMPARE(cell(1, 4), QStringLiteral("pimp"));
     QCOMPARE(cmbareas()->currentIndex(), 1);
     QCOMPARE(cmbped(2)->currentText(), QStringLiteral("pimp"));

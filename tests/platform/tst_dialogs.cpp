@@ -1,9 +1,11 @@
 #include "platform/dialogs.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +24,8 @@ class TestDialogs : public QObject
 private slots:
     void pathPromptsShowAWholeGamePath();
     void pathPromptsCompleteFromTheHomeFolder();
+    void oneEnterClosesThePromptTabKeepsIt_data();
+    void oneEnterClosesThePromptTabKeepsIt();
     void questionsDefaultToTheirSafeAnswer_data();
     void questionsDefaultToTheirSafeAnswer();
 
@@ -79,6 +83,59 @@ void TestDialogs::pathPromptsCompleteFromTheHomeFolder()
     dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
     qputenv("HOME", userHome);
     QCOMPARE(offered, QStringLiteral("~/games"));
+}
+
+void TestDialogs::oneEnterClosesThePromptTabKeepsIt_data()
+{
+    QTest::addColumn<bool>("highlight");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Enter on a highlighted completion")
+            << true << int(Qt::Key_Return) << "games" << true;
+    QTest::newRow("Enter on the text as typed") << false << int(Qt::Key_Return) << "ga" << true;
+    QTest::newRow("Tab on a highlighted completion")
+            << true << int(Qt::Key_Tab) << "games" << false;
+}
+
+void TestDialogs::oneEnterClosesThePromptTabKeepsIt()
+{
+    QFETCH(bool, highlight);
+    QFETCH(int, key);
+    QFETCH(QString, shown);
+    QFETCH(bool, closes);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("games")));
+    QtDialogs dialogs;
+    QString text;
+    bool open = false;
+    bool keepsFocus = false;
+    whileOpen([&](QWidget *box) {
+        auto *field = box->findChild<QLineEdit *>();
+        QTest::keyClicks(field, folder.path() + QStringLiteral("/ga"));
+        QCompleter *completer = field->completer();
+        // As typing letter by letter would, the folders of the path are read.
+        qobject_cast<QFileSystemModel *>(completer->model())->index(folder.path());
+        QVERIFY(QTest::qWaitFor([completer] {
+            completer->setCompletionPrefix(completer->completionPrefix());
+            return completer->completionCount() > 0;
+        }));
+        completer->complete();
+        QAbstractItemView *list = completer->popup();
+        QVERIFY(list->isVisible());
+        if (highlight)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key(key));
+        text = QDir::fromNativeSeparators(field->text());
+        open = box->isVisible();
+        keepsFocus = box->focusWidget() == field;
+    });
+    const QString answer = dialogs.input(
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+    QCOMPARE(text, folder.path() + u'/' + shown);
+    QCOMPARE(open, !closes);
+    QVERIFY(closes || keepsFocus);
+    QCOMPARE(QDir::fromNativeSeparators(answer), closes ? text : QString());
 }
 
 void TestDialogs::questionsDefaultToTheirSafeAnswer_data()
