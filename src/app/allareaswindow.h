@@ -25,7 +25,8 @@ public:
     AllAreasWindow(Editor &editor, Settings &settings, const QList<QAction *> &documentActions,
             QWidget *parent);
 
-    // Shows the window where it was last, or brings it to the front.
+    // Shows the window where it was last, or beside the main window where no
+    // place on a screen is remembered, or brings it to the front.
     void showInFront();
     // Hands the text of a cell still being edited to the document.
     void commitOpenEdit();
@@ -36,6 +37,7 @@ protected:
 
 private:
     void createControls();
+    void placeBesideMainWindow();
     void selectAreaOf(const QModelIndex &index);
     void showCounts();
     void copySelectedCells();
@@ -47,4 +49,5 @@ private:
     QLineEdit *m_searchField = nullptr;
     AreaTableView *m_table = nullptr;
     QLabel *m_counts = nullptr;
+    bool m_placed = false;
 };

@@ -13,11 +13,14 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+
+#include <algorithm>
 
 // The All Areas window over the real main window: its table, its edits and
 // keys, and how it and the main window follow each other.
@@ -38,6 +41,8 @@ private slots:
     void enterOnAnAreaSelectsItMovingDoesNot();
     void searchKeepsRowsByNameOrSlot();
     void countsCopyAndScreenReaderTexts();
+    void opensBesideTheMainWindowWithinTheScreen_data();
+    void opensBesideTheMainWindowWithinTheScreen();
 
 private:
     void openAllAreas();
@@ -282,6 +287,47 @@ void TestAllAreas::countsCopyAndScreenReaderTexts()
 
     window()->close();
     QVERIFY(!m_fake->settings.geometry.isEmpty());
+}
+
+void TestAllAreas::opensBesideTheMainWindowWithinTheScreen_data()
+{
+    QTest::addColumn<bool>("mainAtLeft");
+    QTest::addColumn<bool>("rememberedOffScreen");
+    QTest::newRow("main window at the left edge") << true << false;
+    QTest::newRow("main window at the right edge") << false << false;
+    QTest::newRow("a remembered place off every screen") << true << true;
+}
+
+// Also run with the platform's own windows, on X11 and under Wine, whose
+// frames and screens these are.
+void TestAllAreas::opensBesideTheMainWindowWithinTheScreen()
+{
+    QFETCH(bool, mainAtLeft);
+    QFETCH(bool, rememberedOffScreen);
+    if (rememberedOffScreen) {
+        QWidget elsewhere;
+        elsewhere.setGeometry(-20000, -20000, 640, 400);
+        m_fake->settings.geometry = elsewhere.saveGeometry();
+    }
+    const QRect available = m_window->screen()->availableGeometry();
+    const QRect mainFrame(mainAtLeft ? available.left()
+                                     : available.right() + 1 - m_window->frameGeometry().width(),
+            available.top(), m_window->frameGeometry().width(), m_window->frameGeometry().height());
+    m_window->move(mainFrame.topLeft());
+    QTRY_COMPARE(m_window->frameGeometry(), mainFrame);
+
+    openAllAreas();
+    QVERIFY(QTest::qWaitForWindowExposed(window()));
+    const QRect frame = window()->frameGeometry();
+    QVERIFY2(available.contains(frame),
+            qPrintable(QStringLiteral("%1,%2 %3x%4")
+                               .arg(frame.x())
+                               .arg(frame.y())
+                               .arg(frame.width())
+                               .arg(frame.height())));
+    // All of it beside the main window where it fits, else as little over it as can be.
+    const int room = available.width() - mainFrame.width();
+    QCOMPARE((frame & mainFrame).width(), std::clamp(frame.width() - room, 0, mainFrame.width()));
 }
 
 QTEST_MAIN(TestAllAreas)
