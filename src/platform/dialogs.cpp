@@ -2,11 +2,14 @@
 
 #include "platform/onekeycompleter.h"
 
+#include <QBoxLayout>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -80,7 +83,77 @@ void addPathCompleter(QInputDialog &dialog)
     lineEdit->setCompleter(completer);
 }
 
+// Where the file dialog starts for a typed path: the file or folder it names,
+// a name to write in a folder that exists, else the nearest folder above that
+// exists.
+QString browseStart(const QString &typed, Completion kind)
+{
+    if (typed.isEmpty())
+        return QString();
+    QFileInfo place(QDir::fromNativeSeparators(
+            startsAtHome(typed) ? QDir::homePath() + typed.mid(1) : typed));
+    if (kind == Completion::FileToWrite && !place.isDir() && place.dir().exists())
+        return place.absoluteFilePath();
+    while (!place.exists()) {
+        const QFileInfo above(place.absolutePath());
+        if (above.absoluteFilePath() == place.absoluteFilePath())
+            return QString();
+        place = above;
+    }
+    return place.absoluteFilePath();
+}
+
+QString chooseInFileDialog(
+        QWidget *parent, const QString &title, Completion kind, const QString &start)
+{
+    switch (kind) {
+    case Completion::PedgrpFile:
+        return QFileDialog::getOpenFileName(parent, title, start,
+                QtDialogs::tr("Pedestrian groups (pedgrp.dat)") + QLatin1String(";;")
+                        + QtDialogs::tr("All files (*)"));
+    case Completion::FileToWrite:
+        // Save As asks its own question before it replaces a file.
+        return QFileDialog::getSaveFileName(
+                parent, title, start, QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+    case Completion::Folder:
+        return QFileDialog::getExistingDirectory(parent, title, start);
+    case Completion::None:
+        break;
+    }
+    return QString();
+}
+
+// A button beside the field that puts the path chosen in the file dialog into
+// the field.
+void addBrowseButton(
+        QInputDialog &dialog, Completion kind, const QtDialogs::PathChooser &choosePath)
+{
+    // The input dialog lays itself out when first asked its size.
+    dialog.adjustSize();
+    auto *field = dialog.findChild<QLineEdit *>();
+    auto *layout = qobject_cast<QBoxLayout *>(dialog.layout());
+    if (!field || !layout)
+        return;
+    auto *browse = new QPushButton(QtDialogs::tr("&Browse..."), &dialog);
+    browse->setObjectName(QStringLiteral("browse"));
+    auto *row = new QHBoxLayout;
+    layout->insertLayout(layout->indexOf(field), row);
+    layout->removeWidget(field);
+    row->addWidget(field);
+    row->addWidget(browse);
+    QWidget::setTabOrder(field, browse);
+    QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, field, kind, choosePath] {
+        const QString chosen
+                = choosePath(&dialog, dialog.windowTitle(), kind, browseStart(field->text(), kind));
+        if (!chosen.isEmpty())
+            field->setText(QDir::toNativeSeparators(chosen));
+        field->setFocus();
+    });
+}
+
 } // namespace
+
+QtDialogs::QtDialogs(QWidget *parent) : m_parent(parent), m_choosePath(chooseInFileDialog) { }
 
 Answer QtDialogs::message(
         const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
@@ -109,8 +182,10 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QStr
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    if (completion == Completion::Paths)
+    if (completion != Completion::None) {
         addPathCompleter(dialog);
+        addBrowseButton(dialog, completion, m_choosePath);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -12,7 +15,10 @@ enum class MessageIcon { None, Information, Warning };
 // Enter must not risk the user's files.
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No };
-enum class Completion { None, Paths };
+// What a one-line input box asks for: any text, or a path of one kind. A path
+// box completes folder and file names while they are typed and has a button
+// that picks the path in the platform's file dialog.
+enum class Completion { None, PedgrpFile, FileToWrite, Folder };
 
 // Every question and message of the program goes through this, so that tests
 // can answer the questions and read what was shown.
@@ -34,9 +40,18 @@ public:
 
 class QtDialogs : public Dialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
-    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) { }
+    // Asks the user for a path of the kind, starting at start; the empty text
+    // on Cancel.
+    using PathChooser = std::function<QString(
+            QWidget *parent, const QString &title, Completion kind, const QString &start)>;
+
+    explicit QtDialogs(QWidget *parent = nullptr);
     void setParent(QWidget *parent) { m_parent = parent; }
+    // In place of the platform's file dialog, which a test cannot answer.
+    void setPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
 
     Answer message(const QString &text, const QString &title, MessageIcon icon,
             MessageButtons buttons) override;
@@ -45,4 +60,5 @@ public:
 
 private:
     QWidget *m_parent;
+    PathChooser m_choosePath;
 };

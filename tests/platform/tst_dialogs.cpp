@@ -1,4 +1,5 @@
 #include "platform/dialogs.h"
+#include "support/testfiles.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -26,6 +27,8 @@ private slots:
     void pathPromptsCompleteFromTheHomeFolder();
     void oneEnterClosesThePromptTabKeepsIt_data();
     void oneEnterClosesThePromptTabKeepsIt();
+    void browseFillsTheField_data();
+    void browseFillsTheField();
     void questionsDefaultToTheirSafeAnswer_data();
     void questionsDefaultToTheirSafeAnswer();
 
@@ -52,7 +55,8 @@ void TestDialogs::pathPromptsShowAWholeGamePath()
         const auto *field = box->findChild<QLineEdit *>();
         shownCharacters = field->width() / field->fontMetrics().averageCharWidth();
     });
-    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+    dialogs.input(
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::PedgrpFile);
     QVERIFY2(shownCharacters >= 60, qPrintable(QString::number(shownCharacters)));
 }
 
@@ -80,7 +84,8 @@ void TestDialogs::pathPromptsCompleteFromTheHomeFolder()
         if (QTest::qWaitFor(completes))
             offered = completer->currentCompletion();
     });
-    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+    dialogs.input(
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::PedgrpFile);
     qputenv("HOME", userHome);
     QCOMPARE(offered, QStringLiteral("~/games"));
 }
@@ -131,11 +136,56 @@ void TestDialogs::oneEnterClosesThePromptTabKeepsIt()
         keepsFocus = box->focusWidget() == field;
     });
     const QString answer = dialogs.input(
-            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::PedgrpFile);
     QCOMPARE(text, folder.path() + u'/' + shown);
     QCOMPARE(open, !closes);
     QVERIFY(closes || keepsFocus);
     QCOMPARE(QDir::fromNativeSeparators(answer), closes ? text : QString());
+}
+
+void TestDialogs::browseFillsTheField_data()
+{
+    QTest::addColumn<Completion>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("a pedgrp.dat file, from the file typed")
+            << Completion::PedgrpFile << "game/data/pedgrp.dat"
+            << "game/data/pedgrp.dat";
+    QTest::newRow("a new file to write") << Completion::FileToWrite << "game/new.dat"
+                                         << "game/new.dat";
+    QTest::newRow("a folder, from the nearest that exists")
+            << Completion::Folder << "game/missing/deeper"
+            << "game";
+}
+
+void TestDialogs::browseFillsTheField()
+{
+    QFETCH(Completion, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, start);
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("game/data/pedgrp.dat")), "#\r\n");
+    const QString chosen = folder.filePath(QStringLiteral("chosen/pedgrp.dat"));
+    Completion askedKind = Completion::None;
+    QString askedStart;
+    QtDialogs dialogs;
+    dialogs.setPathChooser([&](QWidget *, const QString &, Completion asked, const QString &from) {
+        askedKind = asked;
+        askedStart = from;
+        return chosen;
+    });
+    QString shown;
+    whileOpen([&](QWidget *box) {
+        auto *browse = box->findChild<QPushButton *>(QStringLiteral("browse"));
+        QVERIFY(browse);
+        QCOMPARE(browse->text(), QStringLiteral("&Browse..."));
+        browse->click();
+        shown = box->findChild<QLineEdit *>()->text();
+    });
+    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), folder.filePath(typed), kind);
+    QCOMPARE(askedKind, kind);
+    QCOMPARE(askedStart, folder.filePath(start));
+    QCOMPARE(shown, QDir::toNativeSeparators(chosen));
 }
 
 void TestDialogs::questionsDefaultToTheirSafeAnswer_data()

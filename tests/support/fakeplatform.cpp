@@ -23,10 +23,10 @@ Answer FakeDialogs::message(
     return messageAnswers.isEmpty() ? Answer::Yes : messageAnswers.takeFirst();
 }
 
-QString FakeDialogs::input(
-        const QString &prompt, const QString &title, const QString &defaultText, Completion)
+QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
+        Completion completion)
 {
-    inputs.append({prompt, title, defaultText});
+    inputs.append({prompt, title, defaultText, completion});
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
