@@ -32,8 +32,6 @@ void TestWindowPlacement::opensBesideTheMainWindowWithinTheArea_data()
             << QRect(900, 100, 260, 220) << small << screen << Side::Right << QPoint(300, 100);
     QTest::newRow("fits on neither, more room on the right")
             << QRect(400, 100, 260, 220) << wide << screen << Side::Left << QPoint(320, 100);
-    QTest::newRow("fits on neither, more room on the left")
-            << QRect(700, 100, 260, 220) << wide << screen << Side::Right << QPoint(0, 100);
     QTest::newRow("main window low on the screen")
             << QRect(100, 700, 260, 220) << small << screen << Side::Right << QPoint(360, 600);
     QTest::newRow("larger than the area") << QRect(100, 100, 260, 220) << QSize(1400, 1100)
