@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/earlierversions.h"
 #include "app/frmmain.h"
+#include "gamefolders/gamepaths.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
     QtSettings settings;
     const Platform platform{&dialogs, &random, &launcher, &settings,
             shippedFilesFolder(programFolder()), userFolders()};
+    dialogs.setPathResolver(
+            [&platform](const QString &typed) { return resolvePath(typed, platform.folders); });
 
     VersionHistory versions;
     Editor editor;

@@ -83,15 +83,18 @@ void addPathCompleter(QInputDialog &dialog)
     lineEdit->setCompleter(completer);
 }
 
-// Where the file dialog starts for a typed path: the file or folder it names,
-// a name to write in a folder that exists, else the nearest folder above that
-// exists.
-QString browseStart(const QString &typed, Completion kind)
+QString fromHomeFolder(const QString &typed)
 {
-    if (typed.isEmpty())
+    return startsAtHome(typed) ? QDir::homePath() + typed.mid(1) : typed;
+}
+
+// Where the file dialog starts for a path: the file or folder it names, a name
+// to write in a folder that exists, else the nearest folder above that exists.
+QString browseStart(const QString &path, Completion kind)
+{
+    if (path.isEmpty())
         return QString();
-    QFileInfo place(QDir::fromNativeSeparators(
-            startsAtHome(typed) ? QDir::homePath() + typed.mid(1) : typed));
+    QFileInfo place(QDir::fromNativeSeparators(path));
     if (kind == Completion::FileToWrite && !place.isDir() && place.dir().exists())
         return place.absoluteFilePath();
     while (!place.exists()) {
@@ -125,8 +128,8 @@ QString chooseInFileDialog(
 
 // A button beside the field that puts the path chosen in the file dialog into
 // the field.
-void addBrowseButton(
-        QInputDialog &dialog, Completion kind, const QtDialogs::PathChooser &choosePath)
+void addBrowseButton(QInputDialog &dialog, Completion kind,
+        const QtDialogs::PathChooser &choosePath, const QtDialogs::PathResolver &resolvePath)
 {
     // The input dialog lays itself out when first asked its size.
     dialog.adjustSize();
@@ -142,18 +145,21 @@ void addBrowseButton(
     row->addWidget(field);
     row->addWidget(browse);
     QWidget::setTabOrder(field, browse);
-    QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, field, kind, choosePath] {
-        const QString chosen
-                = choosePath(&dialog, dialog.windowTitle(), kind, browseStart(field->text(), kind));
-        if (!chosen.isEmpty())
-            field->setText(QDir::toNativeSeparators(chosen));
-        field->setFocus();
-    });
+    QObject::connect(browse, &QPushButton::clicked, &dialog,
+            [&dialog, &choosePath, &resolvePath, field, kind] {
+                const QString start = browseStart(resolvePath(field->text()), kind);
+                const QString chosen = choosePath(&dialog, dialog.windowTitle(), kind, start);
+                if (!chosen.isEmpty())
+                    field->setText(QDir::toNativeSeparators(chosen));
+                field->setFocus();
+            });
 }
 
 } // namespace
 
-QtDialogs::QtDialogs(QWidget *parent) : m_parent(parent), m_choosePath(chooseInFileDialog) { }
+QtDialogs::QtDialogs(QWidget *parent)
+    : m_parent(parent), m_choosePath(chooseInFileDialog), m_resolvePath(fromHomeFolder)
+{ }
 
 Answer QtDialogs::message(
         const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
@@ -184,7 +190,7 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QStr
     dialog.setTextValue(defaultText);
     if (completion != Completion::None) {
         addPathCompleter(dialog);
-        addBrowseButton(dialog, completion, m_choosePath);
+        addBrowseButton(dialog, completion, m_choosePath, m_resolvePath);
     }
     if (dialog.exec() != QDialog::Accepted)
         return QString();

@@ -48,10 +48,16 @@ public:
     using PathChooser = std::function<QString(
             QWidget *parent, const QString &title, Completion kind, const QString &start)>;
 
+    // A typed path as a path on this system.
+    using PathResolver = std::function<QString(const QString &typed)>;
+
     explicit QtDialogs(QWidget *parent = nullptr);
     void setParent(QWidget *parent) { m_parent = parent; }
     // In place of the platform's file dialog, which a test cannot answer.
     void setPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
+    // The file dialog starts where the typed path leads as this reads it;
+    // without it, only "~/" at the start of the path is read, as the home folder.
+    void setPathResolver(PathResolver resolver) { m_resolvePath = std::move(resolver); }
 
     Answer message(const QString &text, const QString &title, MessageIcon icon,
             MessageButtons buttons) override;
@@ -61,4 +67,5 @@ public:
 private:
     QWidget *m_parent;
     PathChooser m_choosePath;
+    PathResolver m_resolvePath;
 };
