@@ -132,11 +132,13 @@ show_window() {
 # real-window case with Qt's Windows platform on a virtual screen of 1280
 # pixels, with a server of its own that knows that display.
 place_windows() {
-  local report=$build/tests/tst_allareas_placement.txt
+  local program report
+  program=$(find "$build" -path "$build/wineprefix" -prune -o -name tst_allareas.exe -print)
+  report=$(dirname "$program")/tst_allareas_placement.txt
   wineserver --kill 2>/dev/null || true
   wineserver --wait 2>/dev/null || true
   rm -f "$report"
-  (cd "$build/tests" &&
+  (cd "$(dirname "$program")" &&
     WINEQT_QPA_PLATFORM=windows:fontengine=freetype \
       xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
       timeout --kill-after=5 "$per_test_seconds" wine tst_allareas.exe \
