@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "gamefolders/gamepaths.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
     QtSettings settings;
     const Platform platform{&dialogs, &random, &launcher, &settings,
             shippedFilesFolder(programFolder()), userFolders()};
+    dialogs.setPathResolver(
+            [&platform](const QString &typed) { return resolvePath(typed, platform.folders); });
 
     VersionHistory versions;
     Editor editor;

@@ -128,6 +128,30 @@ show_window() {
     "$build/test-artifacts"
 }
 
+# All Areas opened beside the main window as Windows places them: the test's
+# real-window case with Qt's Windows platform on a virtual screen of 1280
+# pixels, with a server of its own that knows that display.
+place_windows() {
+  local program report
+  program=$(find "$build" -path "$build/wineprefix" -prune -o -name tst_allareas.exe -print)
+  report=$(dirname "$program")/tst_allareas_placement.txt
+  wineserver --kill 2>/dev/null || true
+  wineserver --wait 2>/dev/null || true
+  rm -f "$report"
+  (cd "$(dirname "$program")" &&
+    WINEQT_QPA_PLATFORM=windows:fontengine=freetype \
+      xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+      timeout --kill-after=5 "$per_test_seconds" wine tst_allareas.exe \
+        opensBesideTheMainWindowWithinTheScreen -o "$(basename "$report")",txt >/dev/null 2>&1)
+  if grep -q '^Totals: .* 0 failed' "$report" 2>/dev/null; then
+    echo "PASS: All Areas opened beside the main window under Wine"
+  else
+    echo "FAIL: All Areas placement under Wine"
+    [ -f "$report" ] && grep -E '^(FAIL!|   Loc|   Actual|   Expected|Totals)' "$report" || true
+    return 1
+  fi
+}
+
 make_zip() {
   rm -f "$build"/varnel-*-win64.zip
   (cd "$build" && cpack -G ZIP >/dev/null)
@@ -143,4 +167,5 @@ run_tests || status=1
 make_zip
 build_x11window
 show_window || status=1
+place_windows || status=1
 exit $status

@@ -2,6 +2,7 @@
 
 #include "app/areatablemodel.h"
 #include "app/boxes.h"
+#include "app/windowplacement.h"
 #include "editor/editor.h"
 #include "format/pedcatalogue.h"
 #include "platform/settings.h"
@@ -9,20 +10,52 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDataStream>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <map>
+#include <algorithm>
 
 namespace {
 
 const QSize FirstSize(960, 540);
+
+// The frame of a window as QWidget::saveGeometry keeps it, after a magic
+// number and a version; an empty rectangle where there is none.
+QRect savedFrame(const QByteArray &geometry)
+{
+    QDataStream stream(geometry);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 majorVersion = 0;
+    quint16 minorVersion = 0;
+    QRect frame;
+    stream >> magic >> majorVersion >> minorVersion >> frame;
+    return magic == 0x1D9D0CB && stream.status() == QDataStream::Ok ? frame : QRect();
+}
+
+bool onAScreen(const QRect &frame)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&frame](const QScreen *screen) {
+        return screen->availableGeometry().intersects(frame);
+    });
+}
+
+QMargins frameMargins(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(),
+            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
 
 QString counted(int count, const QString &one, const QString &many)
 {
@@ -126,7 +159,11 @@ AllAreasWindow::AllAreasWindow(Editor &editor, Settings &settings,
     setAttribute(Qt::WA_QuitOnClose, false);
     addActions(documentActions);
     createControls();
-    if (!restoreGeometry(m_settings.allAreasGeometry()))
+    // A place on a screen no longer there is not used, nor is Qt's move of it
+    // onto another screen, wherever that puts it.
+    const QByteArray remembered = m_settings.allAreasGeometry();
+    m_placed = onAScreen(savedFrame(remembered)) && restoreGeometry(remembered);
+    if (!m_placed)
         resize(FirstSize);
 }
 
@@ -172,9 +209,24 @@ void AllAreasWindow::createControls()
 
 void AllAreasWindow::showInFront()
 {
+    if (!m_placed)
+        placeBesideMainWindow();
     show();
     raise();
     activateWindow();
+}
+
+// On the main window's screen, wholly within its available area. Before it is
+// first shown the window has no frame yet: the main window's stands for it.
+void AllAreasWindow::placeBesideMainWindow()
+{
+    const QWidget *mainWindow = parentWidget();
+    const QRect available = mainWindow->screen()->availableGeometry();
+    const QMargins frame = frameMargins(mainWindow);
+    const QSize framing(frame.left() + frame.right(), frame.top() + frame.bottom());
+    resize(size().boundedTo(available.size() - framing));
+    move(besideMainWindow(mainWindow->frameGeometry(), size() + framing, available, Side::Right));
+    m_placed = true;
 }
 
 void AllAreasWindow::commitOpenEdit()
@@ -208,20 +260,20 @@ void AllAreasWindow::showCounts()
     m_counts->setText(m_keepWarning.isEmpty() ? counts : tr("%1. %2").arg(counts, m_keepWarning));
 }
 
-// The cells as lines of TAB-separated texts, one line per row, as
-// spreadsheets paste them.
+// The selection's bounding rectangle as lines of TAB-separated texts, one
+// line per row, as spreadsheets paste them; a cell not selected is empty.
 void AllAreasWindow::copySelectedCells()
 {
-    std::map<int, std::map<int, QString>> rows;
-    for (const QModelIndex &cell : m_table->selectionModel()->selectedIndexes())
-        rows[cell.row()][cell.column()] = cell.data().toString();
+    const QModelIndexList cells = m_table->selectionModel()->selectedIndexes();
+    QRect bounds;
+    for (const QModelIndex &cell : cells)
+        bounds |= QRect(cell.column(), cell.row(), 1, 1);
+    QList<QStringList> rows(bounds.height(), QStringList(bounds.width(), QString()));
+    for (const QModelIndex &cell : cells)
+        rows[cell.row() - bounds.top()][cell.column() - bounds.left()] = cell.data().toString();
     QString text;
-    for (const auto &[row, cells] : rows) {
-        QStringList texts;
-        for (const auto &[column, cellText] : cells)
-            texts.append(cellText);
-        text += texts.join(u'\t') + u'\n';
-    }
+    for (const QStringList &row : rows)
+        text += row.join(u'\t') + u'\n';
     QApplication::clipboard()->setText(text);
 }
 

@@ -25,7 +25,8 @@ public:
     AllAreasWindow(Editor &editor, Settings &settings, const QList<QAction *> &documentActions,
             QWidget *parent);
 
-    // Shows the window where it was last, or brings it to the front.
+    // Shows the window where it was last, or beside the main window where no
+    // place on a screen is remembered, or brings it to the front.
     void showInFront();
     // Hands the text of a cell still being edited to the document.
     void commitOpenEdit();
@@ -38,6 +39,7 @@ protected:
 
 private:
     void createControls();
+    void placeBesideMainWindow();
     void selectAreaOf(const QModelIndex &index);
     void showCounts();
     void copySelectedCells();
@@ -50,4 +52,5 @@ private:
     AreaTableView *m_table = nullptr;
     QLabel *m_counts = nullptr;
     QString m_keepWarning;
+    bool m_placed = false;
 };

@@ -1,6 +1,7 @@
 #include "app/boxes.h"
 
-#include <QCompleter>
+#include "platform/onekeycompleter.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -72,8 +73,10 @@ SlotBox::SlotBox(int slot, const QStringList &names, QWidget *parent)
     // Typed text is stored as typed: no new list items, no completion that
     // changes case or adds letters.
     setInsertPolicy(QComboBox::NoInsert);
-    completer()->setCaseSensitivity(Qt::CaseSensitive);
-    completer()->setCompletionMode(QCompleter::PopupCompletion);
+    auto *completion = new OneKeyCompleter(model(), this);
+    completion->setCaseSensitivity(Qt::CaseSensitive);
+    completion->setCompletionMode(QCompleter::PopupCompletion);
+    setCompleter(completion);
     setMaxVisibleItems(20);
     lineEdit()->setValidator(new LineSafeText(m_showing, this));
     {

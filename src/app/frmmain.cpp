@@ -364,12 +364,20 @@ bool FrmMain::mayQuit()
 
 // The keys of the menus belong to their entries, also where the focus is in a
 // box whose text field has a use of its own for them (Ctrl+A, Ctrl+C, Ctrl+E).
+// This rests on how Qt offers a key to the shortcuts: it first sends the focus
+// widget a ShortcutOverride event for it, unaccepted, which goes on to each
+// parent up to the window until one accepts it. Accepted, the key is delivered
+// as a key press and no shortcut runs; a text field accepts the keys it edits
+// with. Left unaccepted, an enabled shortcut of the key runs and no key press
+// is delivered; where there is none (the entry is disabled), the key press goes
+// to the focus widget and on to its parents while they leave it unaccepted.
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
             && isMenuShortcut(static_cast<QKeyEvent *>(event))) {
-        // Left unaccepted, an override lets the shortcut through; a key press
-        // of a disabled entry goes nowhere.
+        // Taken from the box, unaccepted: the override lets the shortcut run,
+        // and the key press of a disabled entry passes the window's parts,
+        // which have no use for it.
         event->ignore();
         return true;
     }
@@ -408,6 +416,9 @@ void FrmMain::dropEvent(QDropEvent *event)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    // The question counts the text of a cell still being edited in All Areas.
+    if (m_allAreas)
+        m_allAreas->commitOpenEdit();
     if (!mayQuit()) {
         event->ignore();
         return;

@@ -205,7 +205,7 @@ void FileCommands::load()
         return;
     const QString typed
             = m_platform.dialogs->input(tr("Enter the location of your GTA 3 Directory:"),
-                    tr("Enter Directory"), offeredGame(), Completion::Paths);
+                    tr("Enter Directory"), offeredGame(), Completion::PedgrpFile);
     if (!typed.isEmpty())
         loadFrom(locateGameFile(typed, m_platform.folders), PathInFailure::WhereNotTyped);
 }
@@ -247,7 +247,7 @@ void FileCommands::saveAs()
         return;
     Dialogs &dialogs = *m_platform.dialogs;
     const QString typed = dialogs.input(tr("Enter file name to save as."), tr("Save As..."),
-            DefaultSaveAsName, Completion::Paths);
+            DefaultSaveAsName, Completion::FileToWrite);
     if (typed.isEmpty())
         return;
     if (endsInSeparator(typed)) {
@@ -282,7 +282,7 @@ void FileCommands::restoreBackup()
 {
     const QString typed
             = m_platform.dialogs->input(tr("Enter your GTA3 directory or press cancel."),
-                    tr("Restore BackUp"), offeredRestoreFolder(), Completion::Paths);
+                    tr("Restore BackUp"), offeredRestoreFolder(), Completion::Folder);
     if (typed.isEmpty())
         return;
     const GameFileLocation target = gameFileIn(typed, m_platform.folders);

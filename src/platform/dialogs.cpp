@@ -1,7 +1,10 @@
 #include "platform/dialogs.h"
 
-#include <QCompleter>
+#include "platform/onekeycompleter.h"
+
+#include <QBoxLayout>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -38,11 +41,11 @@ bool startsAtHome(const QString &path)
 
 // Completes "~/..." from the home folder as it completes absolute paths, and
 // keeps the "~" in what it offers.
-class PathCompleter : public QCompleter
+class PathCompleter : public OneKeyCompleter
 {
 public:
     PathCompleter(QAbstractItemModel *model, QObject *parent)
-        : QCompleter(model, parent), m_home(QDir::homePath())
+        : OneKeyCompleter(model, parent), m_home(QDir::homePath())
     { }
 
     QStringList splitPath(const QString &path) const override
@@ -88,7 +91,83 @@ QString shownText(const QString &text)
     return shown;
 }
 
+QString fromHomeFolder(const QString &typed)
+{
+    return startsAtHome(typed) ? QDir::homePath() + typed.mid(1) : typed;
+}
+
+// Where the file dialog starts for a path: the file or folder it names, a name
+// to write in a folder that exists, else the nearest folder above that exists.
+QString browseStart(const QString &path, Completion kind)
+{
+    if (path.isEmpty())
+        return QString();
+    QFileInfo place(QDir::fromNativeSeparators(path));
+    if (kind == Completion::FileToWrite && !place.isDir() && place.dir().exists())
+        return place.absoluteFilePath();
+    while (!place.exists()) {
+        const QFileInfo above(place.absolutePath());
+        if (above.absoluteFilePath() == place.absoluteFilePath())
+            return QString();
+        place = above;
+    }
+    return place.absoluteFilePath();
+}
+
+QString chooseInFileDialog(
+        QWidget *parent, const QString &title, Completion kind, const QString &start)
+{
+    switch (kind) {
+    case Completion::PedgrpFile:
+        return QFileDialog::getOpenFileName(parent, title, start,
+                QtDialogs::tr("Pedestrian groups (pedgrp.dat)") + QLatin1String(";;")
+                        + QtDialogs::tr("All files (*)"));
+    case Completion::FileToWrite:
+        // Save As asks its own question before it replaces a file.
+        return QFileDialog::getSaveFileName(
+                parent, title, start, QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+    case Completion::Folder:
+        return QFileDialog::getExistingDirectory(parent, title, start);
+    case Completion::None:
+        break;
+    }
+    return QString();
+}
+
+// A button beside the field that puts the path chosen in the file dialog into
+// the field.
+void addBrowseButton(QInputDialog &dialog, Completion kind,
+        const QtDialogs::PathChooser &choosePath, const QtDialogs::PathResolver &resolvePath)
+{
+    // The input dialog lays itself out when first asked its size.
+    dialog.adjustSize();
+    auto *field = dialog.findChild<QLineEdit *>();
+    auto *layout = qobject_cast<QBoxLayout *>(dialog.layout());
+    if (!field || !layout)
+        return;
+    auto *browse = new QPushButton(QtDialogs::tr("&Browse..."), &dialog);
+    browse->setObjectName(QStringLiteral("browse"));
+    auto *row = new QHBoxLayout;
+    layout->insertLayout(layout->indexOf(field), row);
+    layout->removeWidget(field);
+    row->addWidget(field);
+    row->addWidget(browse);
+    QWidget::setTabOrder(field, browse);
+    QObject::connect(browse, &QPushButton::clicked, &dialog,
+            [&dialog, &choosePath, &resolvePath, field, kind] {
+                const QString start = browseStart(resolvePath(field->text()), kind);
+                const QString chosen = choosePath(&dialog, dialog.windowTitle(), kind, start);
+                if (!chosen.isEmpty())
+                    field->setText(QDir::toNativeSeparators(chosen));
+                field->setFocus();
+            });
+}
+
 } // namespace
+
+QtDialogs::QtDialogs(QWidget *parent)
+    : m_parent(parent), m_choosePath(chooseInFileDialog), m_resolvePath(fromHomeFolder)
+{ }
 
 Answer QtDialogs::message(
         const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons)
@@ -126,8 +205,10 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QStr
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    if (completion == Completion::Paths)
+    if (completion != Completion::None) {
         addPathCompleter(dialog);
+        addBrowseButton(dialog, completion, m_choosePath, m_resolvePath);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

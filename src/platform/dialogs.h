@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -13,7 +16,10 @@ enum class MessageIcon { None, Information, Warning };
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 // Offered: the button of its own of a box that offers one.
 enum class Answer { Ok, Yes, No, Offered };
-enum class Completion { None, Paths };
+// What a one-line input box asks for: any text, or a path of one kind. A path
+// box completes folder and file names while they are typed and has a button
+// that picks the path in the platform's file dialog.
+enum class Completion { None, PedgrpFile, FileToWrite, Folder };
 
 // Every question and message of the program goes through this, so that tests
 // can answer the questions and read what was shown.
@@ -41,9 +47,24 @@ public:
 
 class QtDialogs : public Dialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
-    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) { }
+    // Asks the user for a path of the kind, starting at start; the empty text
+    // on Cancel.
+    using PathChooser = std::function<QString(
+            QWidget *parent, const QString &title, Completion kind, const QString &start)>;
+
+    // A typed path as a path on this system.
+    using PathResolver = std::function<QString(const QString &typed)>;
+
+    explicit QtDialogs(QWidget *parent = nullptr);
     void setParent(QWidget *parent) { m_parent = parent; }
+    // In place of the platform's file dialog, which a test cannot answer.
+    void setPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
+    // The file dialog starts where the typed path leads as this reads it;
+    // without it, only "~/" at the start of the path is read, as the home folder.
+    void setPathResolver(PathResolver resolver) { m_resolvePath = std::move(resolver); }
 
     Answer message(const QString &text, const QString &title, MessageIcon icon,
             MessageButtons buttons) override;
@@ -54,4 +75,6 @@ public:
 
 private:
     QWidget *m_parent;
+    PathChooser m_choosePath;
+    PathResolver m_resolvePath;
 };

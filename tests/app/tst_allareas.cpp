@@ -4,17 +4,23 @@
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+
+#include <algorithm>
 
 // The All Areas window over the real main window: its table, its edits and
 // keys, and how it and the main window follow each other.
@@ -29,10 +35,14 @@ private slots:
     void cellsShowHowTheGameReadsTheFile_data();
     void cellsShowHowTheGameReadsTheFile();
     void aCellEditIsOneNamedStepAndTheMainWindowFollows();
+    void theCellBeingEditedIsKeptFirst_data();
+    void theCellBeingEditedIsKeptFirst();
     void theTableFollowsEveryChange();
     void enterOnAnAreaSelectsItMovingDoesNot();
     void searchKeepsRowsByNameOrSlot();
     void countsCopyAndScreenReaderTexts();
+    void opensBesideTheMainWindowWithinTheScreen_data();
+    void opensBesideTheMainWindowWithinTheScreen();
 
 private:
     void openAllAreas();
@@ -54,10 +64,16 @@ void TestAllAreas::cleanup()
     destroyEditor();
 }
 
+// Every change the table follows from then on is checked against the rules
+// of Qt's models.
 void TestAllAreas::openAllAreas()
 {
     action("mnuallareas")->trigger();
     QTRY_VERIFY(QApplication::activeWindow() == window());
+    auto *search = qobject_cast<QSortFilterProxyModel *>(table()->model());
+    if (!search->sourceModel()->findChild<QAbstractItemModelTester *>())
+        new QAbstractItemModelTester(search->sourceModel(),
+                QAbstractItemModelTester::FailureReportingMode::QtTest, search->sourceModel());
 }
 
 namespace {
@@ -148,30 +164,43 @@ void TestAllAreas::aCellEditIsOneNamedStepAndTheMainWindowFollows()
     QTest::keyClick(table(), Qt::Key_F2);
     auto *editor = table()->findChild<QComboBox *>();
     QVERIFY(editor);
-    QTest::keyClicks(editor, QStringLiteral("pimp"));
-    QTest::keyClick(editor, Qt::Key_Return);
+    // One Enter on the list of names takes the name and keeps the edit.
+    QTest::keyClicks(editor, QStringLiteral("pi"));
+    QAbstractItemView *names = editor->completer()->popup();
+    QVERIFY(names->isVisible());
+    QTest::keyClick(names, Qt::Key_Down);
+    QTest::keyClick(names, Qt::Key_Return);
     QTRY_COMPARE(cell(1, 4), QStringLiteral("pimp"));
     QCOMPARE(cmbareas()->currentIndex(), 1);
     QCOMPARE(cmbped(2)->currentText(), QStringLiteral("pimp"));
     QCOMPARE(m_editor->history().count(), 1);
     QCOMPARE(action("mnuundo")->text(), QStringLiteral("&Undo Choice in Ped 3"));
+}
 
-    QTest::keyClick(window(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(cell(1, 4), QStringLiteral("fan_man1"));
-    QCOMPARE(cmbped(2)->currentText(), QStringLiteral("fan_man1"));
-    QVERIFY(!m_editor->isModified());
-    QTest::keyClick(window(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(cell(1, 4), QStringLiteral("pimp"));
-    QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!m_editor->isModified());
+void TestAllAreas::theCellBeingEditedIsKeptFirst_data()
+{
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("by Ctrl+S") << false;
+    QTest::newRow("by closing the main window") << true;
+}
 
-    // Save takes the text of a cell still being edited.
+void TestAllAreas::theCellBeingEditedIsKeptFirst()
+{
+    QFETCH(bool, closing);
+    loadGame(threeAreas());
+    openAllAreas();
     table()->setCurrentIndex(table()->model()->index(0, 2));
     QTest::keyClick(table(), Qt::Key_F2);
     QTest::keyClicks(table()->findChild<QComboBox *>(), QStringLiteral("cop"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!m_editor->isModified());
-    QVERIFY(readFile(path(QStringLiteral("game/data/pedgrp.dat"))).contains("\ncop,\t"));
+    m_fake->dialogs.messageAnswers = {Answer::No};
+    if (closing)
+        m_window->close();
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_editor->table().areas[0].areaPeds.startsWith(QStringLiteral("cop,")));
+    QCOMPARE(m_editor->isModified(), closing);
+    QCOMPARE(m_fake->dialogs.messages.value(0).title,
+            closing ? QStringLiteral("Really Quit?") : QStringLiteral("Saved"));
 }
 
 void TestAllAreas::theTableFollowsEveryChange()
@@ -244,11 +273,11 @@ void TestAllAreas::countsCopyAndScreenReaderTexts()
     // Ctrl+C is Set All In Liberty City in the main window.
     openAllAreas();
     const QAbstractItemModel *model = table()->model();
-    table()->selectionModel()->select(
-            QItemSelection(model->index(0, 1), model->index(1, 2)), QItemSelectionModel::Select);
+    // Cells of other columns in other rows keep their places.
+    for (const QModelIndex &cell : {model->index(0, 1), model->index(1, 1), model->index(1, 2)})
+        table()->selectionModel()->select(cell, QItemSelectionModel::Select);
     QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(),
-            QStringLiteral("Downtown\tmale01\nHarbour\tst_man\n"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Downtown\t\nHarbour\tst_man\n"));
 
     QAccessibleTableInterface *cells
             = QAccessible::queryAccessibleInterface(table())->tableInterface();
@@ -258,6 +287,42 @@ void TestAllAreas::countsCopyAndScreenReaderTexts()
 
     window()->close();
     QVERIFY(!m_fake->settings.geometry.isEmpty());
+}
+
+void TestAllAreas::opensBesideTheMainWindowWithinTheScreen_data()
+{
+    QTest::addColumn<bool>("mainAtLeft");
+    QTest::addColumn<bool>("rememberedOffScreen");
+    QTest::newRow("main window at the left edge") << true << false;
+    QTest::newRow("main window at the right edge") << false << false;
+    QTest::newRow("a remembered place off every screen") << true << true;
+}
+
+// Also run with the platform's own windows, on X11 and under Wine, whose
+// frames and screens these are.
+void TestAllAreas::opensBesideTheMainWindowWithinTheScreen()
+{
+    QFETCH(bool, mainAtLeft);
+    QFETCH(bool, rememberedOffScreen);
+    if (rememberedOffScreen) {
+        QWidget elsewhere;
+        elsewhere.setGeometry(-20000, -20000, 640, 400);
+        m_fake->settings.geometry = elsewhere.saveGeometry();
+    }
+    const QRect available = m_window->screen()->availableGeometry();
+    const QRect mainFrame(mainAtLeft ? available.left()
+                                     : available.right() + 1 - m_window->frameGeometry().width(),
+            available.top(), m_window->frameGeometry().width(), m_window->frameGeometry().height());
+    m_window->move(mainFrame.topLeft());
+    QTRY_COMPARE(m_window->frameGeometry(), mainFrame);
+
+    openAllAreas();
+    QVERIFY(QTest::qWaitForWindowExposed(window()));
+    const QRect frame = window()->frameGeometry();
+    QCOMPARE(available.united(frame), available);
+    // All of it beside the main window where it fits, else as little over it as can be.
+    const int room = available.width() - mainFrame.width();
+    QCOMPARE((frame & mainFrame).width(), std::clamp(frame.width() - room, 0, mainFrame.width()));
 }
 
 QTEST_MAIN(TestAllAreas)

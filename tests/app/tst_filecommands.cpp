@@ -303,6 +303,7 @@ void TestFileCommands::saveAsWritesTheTypedNameAndTurnsSaveOff()
     QCOMPARE(m_fake->dialogs.inputs.first().prompt, QStringLiteral("Enter file name to save as."));
     QCOMPARE(m_fake->dialogs.inputs.first().title, QStringLiteral("Save As..."));
     QCOMPARE(m_fake->dialogs.inputs.first().defaultText, QStringLiteral("c:\\pedgrp.dat"));
+    QCOMPARE(m_fake->dialogs.inputs.first().completion, Completion::FileToWrite);
     verifyOnlyMessage(QStringLiteral("File save complete for '") + typed + QStringLiteral("'."),
             SavedTitle, MessageIcon::Information);
     QCOMPARE(readFile(path(written)), testData("roundtrip.ref"));
@@ -441,6 +442,7 @@ void TestFileCommands::restoreOffersTheLastGameFolder()
     QCOMPARE(asked.prompt, QStringLiteral("Enter your GTA3 directory or press cancel."));
     QCOMPARE(asked.title, QStringLiteral("Restore BackUp"));
     QCOMPARE(asked.defaultText, game + u'/');
+    QCOMPARE(asked.completion, Completion::Folder);
 }
 
 void TestFileCommands::restoreCopiesTheBackupAndLeavesTheDocument_data()

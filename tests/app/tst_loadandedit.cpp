@@ -80,6 +80,7 @@ void TestLoadAndEdit::loadAsksForTheFolderAndShowsTheFirstArea()
     QCOMPARE(asked.prompt, QStringLiteral("Enter the location of your GTA 3 Directory:"));
     QCOMPARE(asked.title, QStringLiteral("Enter Directory"));
     QCOMPARE(asked.defaultText, QStringLiteral("c:\\program files\\rockstar games\\gtaiii\\"));
+    QCOMPARE(asked.completion, Completion::PedgrpFile);
     QVERIFY(m_fake->dialogs.messages.isEmpty());
 
     QCOMPARE(cmbareas()->count(), 3);

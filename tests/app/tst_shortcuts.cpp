@@ -49,9 +49,15 @@ void TestShortcuts::cleanup()
 
 bool TestShortcuts::focus(const char *control)
 {
-    auto *box = m_window->findChild<QComboBox *>(QLatin1String(control));
-    box->setFocus(Qt::MouseFocusReason);
-    return QApplication::focusWidget() == box;
+    if (QLatin1String(control) == QLatin1String("areatable")) {
+        m_window->findChild<QAction *>(QStringLiteral("mnuallareas"))->trigger();
+        auto *allAreas = m_window->findChild<QWidget *>(QStringLiteral("frmallareas"));
+        if (!QTest::qWaitFor([allAreas] { return QApplication::activeWindow() == allAreas; }))
+            return false;
+    }
+    auto *widget = m_window->findChild<QWidget *>(QLatin1String(control));
+    widget->setFocus(Qt::MouseFocusReason);
+    return QApplication::focusWidget() == widget;
 }
 
 void TestShortcuts::menuKeysRunTheirEntryWhereverTheFocusIs_data()
@@ -71,6 +77,13 @@ void TestShortcuts::menuKeysRunTheirEntryWhereverTheFocusIs_data()
             QTest::addRow("%s in %s", sequence, control.constData())
                     << control << QString::fromLatin1(sequence) << QString::fromLatin1(entry);
     }
+    // The All Areas window has the document's keys.
+    const QList<std::pair<const char *, const char *>> documentKeys{{"Ctrl+Z", "mnuundo"},
+            {"Ctrl+Y", "mnuredo"}, {"Ctrl+Shift+Z", "mnuredo"}, {"Ctrl+S", "mnusave"}};
+    for (const auto &[sequence, entry] : documentKeys)
+        QTest::addRow("%s in All Areas", sequence)
+                << QByteArray("areatable") << QString::fromLatin1(sequence)
+                << QString::fromLatin1(entry);
 }
 
 void TestShortcuts::menuKeysRunTheirEntryWhereverTheFocusIs()

@@ -118,6 +118,15 @@ int askToClose(Display *display, Window window)
     return 0;
 }
 
+// A window listed a moment ago may be gone when it is looked at (Wine makes
+// and drops windows while it starts): it is then not the one sought.
+int ignoreVanishedWindows(Display *, XErrorEvent *error)
+{
+    if (error->error_code != BadWindow)
+        std::fprintf(stderr, "X error %d\n", error->error_code);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -127,6 +136,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot open the X display\n");
         return 2;
     }
+    XSetErrorHandler(ignoreVanishedWindows);
     int result = 2;
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (command == QLatin1String("wait") && argc == 4)

@@ -1,9 +1,12 @@
 #include "platform/dialogs.h"
+#include "support/testfiles.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +25,10 @@ class TestDialogs : public QObject
 private slots:
     void pathPromptsShowAWholeGamePath();
     void pathPromptsCompleteFromTheHomeFolder();
+    void oneEnterClosesThePromptTabKeepsIt_data();
+    void oneEnterClosesThePromptTabKeepsIt();
+    void browseFillsTheField_data();
+    void browseFillsTheField();
     void questionsDefaultToTheirSafeAnswer_data();
     void questionsDefaultToTheirSafeAnswer();
     void anOfferedButtonAnswersWhenClicked();
@@ -49,7 +56,8 @@ void TestDialogs::pathPromptsShowAWholeGamePath()
         const auto *field = box->findChild<QLineEdit *>();
         shownCharacters = field->width() / field->fontMetrics().averageCharWidth();
     });
-    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+    dialogs.input(
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::PedgrpFile);
     QVERIFY2(shownCharacters >= 60, qPrintable(QString::number(shownCharacters)));
 }
 
@@ -77,9 +85,109 @@ void TestDialogs::pathPromptsCompleteFromTheHomeFolder()
         if (QTest::qWaitFor(completes))
             offered = completer->currentCompletion();
     });
-    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::Paths);
+    dialogs.input(
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::PedgrpFile);
     qputenv("HOME", userHome);
     QCOMPARE(offered, QStringLiteral("~/games"));
+}
+
+void TestDialogs::oneEnterClosesThePromptTabKeepsIt_data()
+{
+    QTest::addColumn<bool>("highlight");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Enter on a highlighted completion")
+            << true << int(Qt::Key_Return) << "games" << true;
+    QTest::newRow("Enter on the text as typed") << false << int(Qt::Key_Return) << "ga" << true;
+    QTest::newRow("Tab on a highlighted completion")
+            << true << int(Qt::Key_Tab) << "games" << false;
+}
+
+void TestDialogs::oneEnterClosesThePromptTabKeepsIt()
+{
+    QFETCH(bool, highlight);
+    QFETCH(int, key);
+    QFETCH(QString, shown);
+    QFETCH(bool, closes);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("games")));
+    QtDialogs dialogs;
+    QString text;
+    bool open = false;
+    bool keepsFocus = false;
+    whileOpen([&](QWidget *box) {
+        auto *field = box->findChild<QLineEdit *>();
+        QTest::keyClicks(field, folder.path() + QStringLiteral("/ga"));
+        QCompleter *completer = field->completer();
+        // As typing letter by letter would, the folders of the path are read.
+        qobject_cast<QFileSystemModel *>(completer->model())->index(folder.path());
+        QVERIFY(QTest::qWaitFor([completer] {
+            completer->setCompletionPrefix(completer->completionPrefix());
+            return completer->completionCount() > 0;
+        }));
+        completer->complete();
+        QAbstractItemView *list = completer->popup();
+        QVERIFY(list->isVisible());
+        if (highlight)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key(key));
+        text = QDir::fromNativeSeparators(field->text());
+        open = box->isVisible();
+        keepsFocus = box->focusWidget() == field;
+    });
+    const QString answer = dialogs.input(
+            QStringLiteral("Where?"), QStringLiteral("Load"), QString(), Completion::PedgrpFile);
+    QCOMPARE(text, folder.path() + u'/' + shown);
+    QCOMPARE(open, !closes);
+    QVERIFY(closes || keepsFocus);
+    QCOMPARE(QDir::fromNativeSeparators(answer), closes ? text : QString());
+}
+
+void TestDialogs::browseFillsTheField_data()
+{
+    QTest::addColumn<Completion>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("a pedgrp.dat file, from the file typed")
+            << Completion::PedgrpFile << "game/data/pedgrp.dat"
+            << "game/data/pedgrp.dat";
+    QTest::newRow("a new file to write") << Completion::FileToWrite << "game/new.dat"
+                                         << "game/new.dat";
+    QTest::newRow("a folder, from the nearest that exists")
+            << Completion::Folder << "game/missing/deeper"
+            << "game";
+}
+
+void TestDialogs::browseFillsTheField()
+{
+    QFETCH(Completion, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, start);
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("game/data/pedgrp.dat")), "#\r\n");
+    const QString chosen = folder.filePath(QStringLiteral("chosen/pedgrp.dat"));
+    Completion askedKind = Completion::None;
+    QString askedStart;
+    QtDialogs dialogs;
+    dialogs.setPathChooser([&](QWidget *, const QString &, Completion asked, const QString &from) {
+        askedKind = asked;
+        askedStart = from;
+        return chosen;
+    });
+    QString shown;
+    whileOpen([&](QWidget *box) {
+        auto *browse = box->findChild<QPushButton *>(QStringLiteral("browse"));
+        QVERIFY(browse);
+        QCOMPARE(browse->text(), QStringLiteral("&Browse..."));
+        browse->click();
+        shown = box->findChild<QLineEdit *>()->text();
+    });
+    dialogs.setPathResolver([&folder](const QString &path) { return folder.filePath(path); });
+    dialogs.input(QStringLiteral("Where?"), QStringLiteral("Load"), typed, kind);
+    QCOMPARE(askedKind, kind);
+    QCOMPARE(askedStart, folder.filePath(start));
+    QCOMPARE(shown, QDir::toNativeSeparators(chosen));
 }
 
 void TestDialogs::questionsDefaultToTheirSafeAnswer_data()

@@ -34,10 +34,10 @@ Answer FakeDialogs::offer(
     return messageAnswers.isEmpty() ? Answer::Ok : messageAnswers.takeFirst();
 }
 
-QString FakeDialogs::input(
-        const QString &prompt, const QString &title, const QString &defaultText, Completion)
+QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
+        Completion completion)
 {
-    inputs.append({prompt, title, defaultText});
+    inputs.append({prompt, title, defaultText, completion});
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 

@@ -33,6 +33,7 @@ struct AskedInput
     QString prompt;
     QString title;
     QString defaultText;
+    Completion completion;
 };
 
 // Answers input boxes from a queue (the empty text, as Cancel, when it runs
