@@ -36,5 +36,6 @@ void EditingKeeper::keep()
 {
     // A keep that fails is tried again with the next change.
     if (m_editor.isModified())
-        m_versions.keepWhileEditing(m_file.path, m_file.shownPath, bytesToKeep(m_editor.table()));
+        m_versions.keepWhileEditing(m_file.path, m_file.shownPath,
+                bytesToKeep(m_editor.table(), m_editor.keptLayout()));
 }

@@ -177,7 +177,7 @@ void TestEditor::theSavedStepAndALoadAreNotModified()
 {
     type(0, QStringLiteral("1"));
     m_editor->endTyping();
-    m_editor->markSaved();
+    m_editor->markSaved(m_editor->areaLines());
     QVERIFY(!m_editor->isModified());
     type(0, QStringLiteral("2"));
     QVERIFY(m_editor->isModified());
