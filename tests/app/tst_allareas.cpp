@@ -7,13 +7,16 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 #include <QUndoStack>
 
 // The All Areas window over the real main window: its table, its edits and
@@ -33,6 +36,7 @@ private slots:
     void enterOnAnAreaSelectsItMovingDoesNot();
     void searchKeepsRowsByNameOrSlot();
     void countsCopyAndScreenReaderTexts();
+    void problemListShowsEachProblemOnItsLine();
 
 private:
     void openAllAreas();
@@ -71,6 +75,19 @@ bool announced(const QSignalSpy &changed, int row, int column)
     const auto last = changed.last().at(1).value<QModelIndex>();
     return first.row() <= row && row <= last.row() && first.column() <= column
             && column <= last.column();
+}
+
+// Each row of a view as its cells' texts joined by "|".
+QStringList rowTexts(const QAbstractItemModel *model)
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells.join(u'|');
+    }
+    return rows;
 }
 
 QByteArray letterLines(int count)
@@ -258,6 +275,49 @@ void TestAllAreas::countsCopyAndScreenReaderTexts()
 
     window()->close();
     QVERIFY(!m_fake->settings.geometry.isEmpty());
+}
+
+// Comments and blank lines stand before, between and after the areas.
+void TestAllAreas::problemListShowsEachProblemOnItsLine()
+{
+    loadGame("# Portland\r\n\r\n"
+            + areaLine("male01,male01,male01,male01,male01,male01,male01,male01", "Downtown")
+            + "# --- STAUNTON ---\na,b,c,d,e,f,g\t# Short\n \t\r\n"
+              "male01,male01,male01,male01,male01,male01,male01,zz\r\n# end\r\n");
+    openAllAreas();
+    auto *list = child<QTreeView>(QStringLiteral("problemlist"));
+    QVERIFY(!list->isVisible());
+    child<QPushButton>(QStringLiteral("problems"))->click();
+    QVERIFY(list->isVisible());
+    const QString seven = "5|Short|the game sees 7 names (a, b, c, d, e, f, g), so no group; every "
+                          "later group moves up one.";
+    QCOMPARE(rowTexts(list->model()),
+            (QStringList{seven, "5|Short|the game will not find a, b, c, d, e, f, g.",
+                    "7|line 7|the game will not find zz."}));
+    QCOMPARE(child<QLabel>(QStringLiteral("counts"))->text(),
+            QStringLiteral("3 areas, 2 groups the game reads, 3 problems"));
+    QCOMPARE(cell(2, AreaTableModel::AreaColumn), QStringLiteral("line 7"));
+    const QAbstractItemModel *rows = table()->model();
+    QCOMPARE(rows->index(1, 0).data(Qt::DecorationRole).value<QColor>(), ErrorColour);
+    QVERIFY(!rows->index(0, 0).data(Qt::DecorationRole).isValid());
+
+    child<QCheckBox>(QStringLiteral("onlyproblems"))->click();
+    QCOMPARE(rows->rowCount(), 2);
+    QTest::keyClicks(child<QLineEdit>(QStringLiteral("search")), QStringLiteral("short"));
+    QCOMPARE(rows->rowCount(), 1);
+    // A problem whose row the search hides shows it again.
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(cmbareas()->currentIndex(), 2);
+    QCOMPARE(
+            table()->currentIndex().siblingAtColumn(1).data().toString(), QStringLiteral("line 7"));
+
+    m_editor->editAreaSlot(2, 7, QStringLiteral("male01"));
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(rows->rowCount(), 1);
+    // The TAB layout gathers the comments at the top: Short moves to line 6.
+    m_files->save();
+    QCOMPARE(rowTexts(list->model()).first(), QString(seven).replace(0, 1, u'6'));
 }
 
 QTEST_MAIN(TestAllAreas)
