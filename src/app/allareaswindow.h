@@ -19,9 +19,8 @@ class Settings;
 
 // The window of all areas: a search field, the table of every area, a line
 // counting areas, groups and problems, and on demand the list of the problems
-// under the table. Its table is a view of the
-// editor's document; the keys of documentActions (Undo, Redo, Save) work here
-// as in the main window.
+// under the table. Its table is a view of the editor's document; the keys of
+// documentActions (Undo, Redo, Save) work here as in the main window.
 class AllAreasWindow : public QWidget
 {
     Q_OBJECT

@@ -153,15 +153,15 @@ LineSpan lineAt(const QByteArray &bytes, qsizetype start)
 class LayoutRecorder
 {
 public:
-    explicit LayoutRecorder(FileLayout &layout) : m_layout(layout)
-    {
-        m_stretchStart = layout.textStart;
-    }
+    explicit LayoutRecorder(FileLayout &layout)
+        : m_layout(layout), m_stretchStart(layout.textStart)
+    { }
 
+    // The stretch is taken to end with the line until a later line ends it.
     void areaLine(const LineSpan &span, const Area &area)
     {
-        m_layout.areaLines.append(
-                {span.start, span.length, m_line, m_stretchStart, 0, m_firstFilledLine});
+        m_layout.areaLines.append({span.start, span.length, m_line, m_stretchStart,
+                span.start + span.length, m_firstFilledLine});
         m_layout.areasRead.append(area);
     }
 
