@@ -100,6 +100,8 @@ public:
     void setRememberedGame(const QString &game) override { m_game = game; }
     QByteArray allAreasGeometry() const override { return m_geometry; }
     void setAllAreasGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
+    bool keepsFileLayout() const override { return false; }
+    void setKeepsFileLayout(bool) override { }
 
 private:
     QString m_game;

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the reader as a pedgrp.dat and checks what a user
 // relies on: nothing the reader keeps is lost or changed by writing it and
-// reading it again, and a file never gives more than 100 areas.
+// reading it again, a file never gives more than 100 areas, and one written
+// unchanged in its own layout is the file read.
 
 #include "format/areareader.h"
 #include "format/areawriter.h"
@@ -63,6 +64,16 @@ void checkRoundTrip(const AreaTable &table)
         fail("writing the read-back file gives other bytes");
 }
 
+// Written unchanged keeping its layout, a file that reads whole gives back its
+// bytes, less a byte order mark.
+void checkKeptLayout(const QByteArray &bytes, const ReadResult &read)
+{
+    if (read.ok()
+            && composeKeepingLayout(read.table, read.layout).toLatin1()
+                    != bytes.sliced(read.layout.textStart))
+        fail("the kept layout changed the file");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -74,5 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ReadResult read = readAreaTable(bytes);
     checkAreaCount(read.table);
     checkRoundTrip(read.table);
+    checkKeptLayout(bytes, read);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "app/areatablemodel.h"
 #include "app/boxes.h"
+#include "app/problemlist.h"
 #include "app/windowplacement.h"
 #include "editor/editor.h"
 #include "format/pedcatalogue.h"
@@ -9,16 +10,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDataStream>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -119,11 +124,20 @@ public:
     }
 };
 
-// Keeps the rows whose area name or any slot holds the searched text, in any case.
+// Keeps the rows whose area name or any slot holds the searched text, in any
+// case, and when asked only those with a problem.
 class AreaSearch : public QSortFilterProxyModel
 {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    explicit AreaSearch(AreaTableModel *areas, QObject *parent) : QSortFilterProxyModel(parent)
+    {
+        setSourceModel(areas);
+        // A change can give a row a problem or take its last one away.
+        connect(areas, &AreaTableModel::countsChanged, this, [this] {
+            if (m_onlyProblems)
+                invalidateFilter();
+        });
+    }
 
     void search(const QString &text)
     {
@@ -131,9 +145,17 @@ public:
         invalidateFilter();
     }
 
+    void keepOnlyProblems(bool only)
+    {
+        m_onlyProblems = only;
+        invalidateFilter();
+    }
+
 protected:
     bool filterAcceptsRow(int row, const QModelIndex &parent) const override
     {
+        if (m_onlyProblems && !static_cast<AreaTableModel *>(sourceModel())->hasProblem(row))
+            return false;
         if (m_text.isEmpty())
             return true;
         for (int column = AreaTableModel::AreaColumn; column < sourceModel()->columnCount();
@@ -147,6 +169,7 @@ protected:
 
 private:
     QString m_text;
+    bool m_onlyProblems = false;
 };
 
 AllAreasWindow::AllAreasWindow(Editor &editor, Settings &settings,
@@ -177,9 +200,12 @@ void AllAreasWindow::createControls()
     m_searchField->installEventFilter(this);
 
     m_model = new AreaTableModel(m_editor, this);
-    m_search = new AreaSearch(this);
-    m_search->setSourceModel(m_model);
+    m_search = new AreaSearch(m_model, this);
     connect(m_searchField, &QLineEdit::textChanged, m_search, &AreaSearch::search);
+
+    m_onlyProblems = new QCheckBox(tr("&Only Problems"), this);
+    m_onlyProblems->setObjectName(QStringLiteral("onlyproblems"));
+    connect(m_onlyProblems, &QCheckBox::toggled, m_search, &AreaSearch::keepOnlyProblems);
 
     m_table = new AreaTableView(this);
     m_table->setObjectName(QStringLiteral("areatable"));
@@ -201,10 +227,47 @@ void AllAreasWindow::createControls()
     connect(m_model, &AreaTableModel::countsChanged, this, &AllAreasWindow::showCounts);
     showCounts();
 
+    auto *tables = new QSplitter(Qt::Vertical, this);
+    tables->setChildrenCollapsible(false);
+    tables->addWidget(m_table);
+    tables->addWidget(createProblemList());
+    tables->setStretchFactor(0, 3);
+    tables->setStretchFactor(1, 1);
+
+    auto *countLine = new QHBoxLayout;
+    countLine->addWidget(m_counts, 1);
+    countLine->addWidget(m_showProblems);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_searchField);
-    layout->addWidget(m_table);
-    layout->addWidget(m_counts);
+    layout->addWidget(m_onlyProblems);
+    layout->addWidget(tables);
+    layout->addLayout(countLine);
+}
+
+// The list of problems, shown while its button is down.
+QWidget *AllAreasWindow::createProblemList()
+{
+    m_problems = new ProblemListModel(m_editor, *m_model, this);
+    m_problemList = new QTreeView(this);
+    m_problemList->setObjectName(QStringLiteral("problemlist"));
+    m_problemList->setAccessibleName(tr("Problems"));
+    m_problemList->setModel(m_problems);
+    m_problemList->setRootIsDecorated(false);
+    m_problemList->setUniformRowHeights(true);
+    m_problemList->setAllColumnsShowFocus(true);
+    m_problemList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_problemList->header()->resizeSection(ProblemListModel::LineColumn, 60);
+    m_problemList->header()->resizeSection(ProblemListModel::AreaColumn, 160);
+    m_problemList->hide();
+    connect(m_problemList, &QAbstractItemView::activated, this,
+            &AllAreasWindow::selectAreaOfProblem);
+
+    m_showProblems = new QPushButton(tr("&Problems"), this);
+    m_showProblems->setObjectName(QStringLiteral("problems"));
+    m_showProblems->setCheckable(true);
+    connect(m_showProblems, &QPushButton::toggled, m_problemList, &QWidget::setVisible);
+    return m_problemList;
 }
 
 void AllAreasWindow::showInFront()
@@ -246,6 +309,22 @@ void AllAreasWindow::showKeepWarning(const QString &warning)
 {
     m_keepWarning = warning;
     showCounts();
+}
+
+// Enter or a double click on a problem selects its area's row, which the
+// search then shows, and the area in the main window.
+void AllAreasWindow::selectAreaOfProblem(const QModelIndex &index)
+{
+    const int area = m_problems->areaOf(index.row());
+    if (area == 0)
+        return;
+    const QModelIndex row = m_model->index(area - 1, AreaTableModel::AreaColumn);
+    if (!m_search->mapFromSource(row).isValid())
+        m_searchField->clear();
+    const QModelIndex shown = m_search->mapFromSource(row);
+    m_table->selectRow(shown.row());
+    m_table->scrollTo(shown);
+    m_editor.selectArea(area - 1);
 }
 
 void AllAreasWindow::showCounts()

@@ -7,16 +7,20 @@ class AreaSearch;
 class AreaTableModel;
 class AreaTableView;
 class Editor;
+class ProblemListModel;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
+class QPushButton;
+class QTreeView;
 class Settings;
 
-// The window of all areas: a search field, the table of every area, and a
-// line counting areas, groups and problems. Its table is a view of the
-// editor's document; the keys of documentActions (Undo, Redo, Save) work here
-// as in the main window.
+// The window of all areas: a search field, the table of every area, a line
+// counting areas, groups and problems, and on demand the list of the problems
+// under the table. Its table is a view of the editor's document; the keys of
+// documentActions (Undo, Redo, Save) work here as in the main window.
 class AllAreasWindow : public QWidget
 {
     Q_OBJECT
@@ -40,7 +44,9 @@ protected:
 private:
     void createControls();
     void placeBesideMainWindow();
+    QWidget *createProblemList();
     void selectAreaOf(const QModelIndex &index);
+    void selectAreaOfProblem(const QModelIndex &index);
     void showCounts();
     void copySelectedCells();
 
@@ -53,4 +59,8 @@ private:
     QLabel *m_counts = nullptr;
     QString m_keepWarning;
     bool m_placed = false;
+    QCheckBox *m_onlyProblems = nullptr;
+    QPushButton *m_showProblems = nullptr;
+    ProblemListModel *m_problems = nullptr;
+    QTreeView *m_problemList = nullptr;
 };

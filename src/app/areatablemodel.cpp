@@ -43,6 +43,7 @@ AreaTableModel::AreaTableModel(Editor &editor, QObject *parent)
     connect(&m_editor, &Editor::areasReplaced, this, &AreaTableModel::followLoad);
     connect(&m_editor, &Editor::listsChanged, this, &AreaTableModel::followLists);
     connect(&m_editor, &Editor::areaSelected, this, &AreaTableModel::followSelection);
+    connect(&m_editor, &Editor::fileChanged, this, &AreaTableModel::followFile);
 }
 
 int AreaTableModel::rowCount(const QModelIndex &parent) const
@@ -73,7 +74,7 @@ QVariant AreaTableModel::data(const QModelIndex &index, int role) const
         return groupData(row, role);
     if (index.column() == AreaColumn) {
         const bool text = role == Qt::DisplayRole || role == Qt::EditRole;
-        return text ? m_editor.table().areas[row].areaName : QVariant();
+        return text ? calledArea(m_editor.table(), m_editor.areaLines(), row + 1) : QVariant();
     }
     return pedData(row, index.column() - FirstPedColumn, role);
 }
@@ -89,6 +90,8 @@ QVariant AreaTableModel::groupData(int row, int role) const
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
         return pastTable ? QVariant(ErrorColour) : QVariant();
+    case Qt::DecorationRole:
+        return reading.firstGroup < 0 ? QVariant(ErrorColour) : QVariant();
     case Qt::ToolTipRole:
         if (reading.firstGroup < 0)
             return tr("The game reads %1 names here, so this line is no group.").arg(reading.names);
@@ -206,11 +209,27 @@ void AreaTableModel::followSelection(int position)
     }
 }
 
+// The lines the areas stand on name the areas without a name, and the layout
+// Save keeps decides what the game reads.
+void AreaTableModel::followFile()
+{
+    countAnew();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit countsChanged();
+}
+
 void AreaTableModel::countAnew()
 {
-    m_readings = gameAreaReadings(m_editor.table());
+    m_readings = m_editor.gameReadings();
     m_groups = 0;
     for (const AreaReading &reading : m_readings)
         m_groups += reading.groups;
-    m_problems = int(gameCheckFindings(m_editor.table(), m_editor.models()).size());
+    m_findings = m_editor.gameFindings();
+}
+
+bool AreaTableModel::hasProblem(int row) const
+{
+    return std::any_of(m_findings.cbegin(), m_findings.cend(),
+            [row](const GameCheckFinding &finding) { return finding.area == row + 1; });
 }

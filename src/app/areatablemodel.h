@@ -29,7 +29,10 @@ public:
     // The groups the game makes of the written file.
     int groupCount() const { return m_groups; }
     // The findings of the Game Check.
-    int problemCount() const { return m_problems; }
+    int problemCount() const { return int(m_findings.size()); }
+    const QList<GameCheckFinding> &findings() const { return m_findings; }
+    // Whether a finding of the Game Check is about the row's area.
+    bool hasProblem(int row) const;
 
 signals:
     void countsChanged();
@@ -38,6 +41,7 @@ private:
     void followLoad();
     void followLists(const QList<int> &areas);
     void followSelection(int position);
+    void followFile();
     void countAnew();
     QVariant groupData(int row, int role) const;
     QVariant pedData(int row, int slot, int role) const;
@@ -45,7 +49,7 @@ private:
 
     Editor &m_editor;
     QList<AreaReading> m_readings;
+    QList<GameCheckFinding> m_findings;
     int m_groups = 0;
-    int m_problems = 0;
     int m_markedRow = -1;
 };

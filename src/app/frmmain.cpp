@@ -73,6 +73,7 @@ FrmMain::FrmMain(
     setAcceptDrops(true);
     createControls();
     createActions();
+    createKeepLayoutEntry();
     createMenus();
     followEditor();
 }
@@ -214,6 +215,19 @@ void FrmMain::createActions()
     on(m_mnusite, [this] { authorsSiteCommand(m_platform); });
 }
 
+// A choice kept from one run to the next, which the editor follows.
+void FrmMain::createKeepLayoutEntry()
+{
+    m_mnukeeplayout = createAction("mnukeeplayout", tr("Keep File Layout"), QKeySequence(), true);
+    m_mnukeeplayout->setCheckable(true);
+    m_mnukeeplayout->setChecked(m_platform.settings->keepsFileLayout());
+    m_editor.setKeepingLayout(m_mnukeeplayout->isChecked());
+    connect(m_mnukeeplayout, &QAction::toggled, this, [this](bool keeping) {
+        m_platform.settings->setKeepsFileLayout(keeping);
+        m_editor.setKeepingLayout(keeping);
+    });
+}
+
 void FrmMain::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
@@ -245,6 +259,8 @@ void FrmMain::createMenus()
     options->addAction(m_mnurandom);
     options->addSeparator();
     options->addAction(m_mnuerrorscan);
+    options->addSeparator();
+    options->addAction(m_mnukeeplayout);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuhelp"));

@@ -44,6 +44,7 @@ private:
             const char *name, const QString &caption, const QKeySequence &shortcut, bool enabled);
     void createActions();
     void createMenus();
+    void createKeepLayoutEntry();
     void followEditor();
 
     void replaceAreaList(const QStringList &names);
@@ -80,6 +81,7 @@ private:
     QAction *m_mnurandomarea = nullptr;
     QAction *m_mnurandom = nullptr;
     QAction *m_mnuerrorscan = nullptr;
+    QAction *m_mnukeeplayout = nullptr;
     QAction *m_mnureadme = nullptr;
     QAction *m_mnuinfo = nullptr;
     QAction *m_mnusite = nullptr;

@@ -28,13 +28,32 @@ Editor::~Editor()
     disconnect(&m_history, nullptr, this, nullptr);
 }
 
-void Editor::openDocument(AreaTable table, GameModels models)
+const FileLayout *Editor::keptLayout() const
+{
+    return m_keepingLayout && m_layout.isRead() ? &m_layout : nullptr;
+}
+
+QList<GameCheckFinding> Editor::gameFindings() const
+{
+    return gameCheck(m_table, m_models, m_areaLines, keptLayout());
+}
+
+QList<AreaReading> Editor::gameReadings() const
+{
+    return gameAreaReadings(m_table, keptLayout());
+}
+
+void Editor::openDocument(AreaTable table, GameModels models, FileLayout layout)
 {
     emit areasAboutToBeReplaced();
     m_table = std::move(table);
     m_models = std::move(models);
     // Set first, so that emptying the history does not pass through modified.
     m_savedStep = 0;
+    m_layout = std::move(layout);
+    m_areaLines.clear();
+    for (const AreaLineSpan &span : m_layout.areaLines)
+        m_areaLines.append(span.line);
     m_history.clear();
     followModified();
     m_hasDocument = true;
@@ -51,10 +70,14 @@ void Editor::openDocument(AreaTable table, GameModels models)
         selectArea(0);
 }
 
-void Editor::markSaved()
+void Editor::markSaved(const QList<int> &areaLines)
 {
     setSavedStep(m_history.index());
     endTyping();
+    if (areaLines == m_areaLines)
+        return;
+    m_areaLines = areaLines;
+    emit fileChanged();
 }
 
 void Editor::markUnsaved()
@@ -91,6 +114,14 @@ void Editor::setSaveAvailable(bool available)
         return;
     m_saveAvailable = available;
     emit saveAvailableChanged(available);
+}
+
+void Editor::setKeepingLayout(bool keeping)
+{
+    if (m_keepingLayout == keeping)
+        return;
+    m_keepingLayout = keeping;
+    emit fileChanged();
 }
 
 void Editor::selectArea(int position)

@@ -2,6 +2,8 @@
 
 #include "editor/editcommands.h"
 #include "format/areatable.h"
+#include "format/filelayout.h"
+#include "gamereading/gamecheck.h"
 #include "gamereading/gamemodels.h"
 
 #include <QObject>
@@ -33,16 +35,29 @@ public:
     // The eight texts the slot boxes show.
     const PedSlots &shownSlots() const { return m_shown; }
     QUndoStack &history() { return m_history; }
+    // The line each area stands on in the file as last read or written (area
+    // n: entry n - 1, counted from 1), 0 where that file holds none.
+    const QList<int> &areaLines() const { return m_areaLines; }
+    // The layout Save keeps: that of the bytes the document was read from,
+    // when the user wants it kept; else none, and Save writes the TAB layout.
+    const FileLayout *keptLayout() const;
+    // What the Game Check finds, and how the game reads each area, in the file
+    // Save would write.
+    QList<GameCheckFinding> gameFindings() const;
+    QList<AreaReading> gameReadings() const;
 
-    // Replaces the document with a table just read: an empty history whose
-    // start is what the file holds, and the first area selected.
-    void openDocument(AreaTable table, GameModels models = {});
-    // The file holds the document as it stands; typing that follows is a step
-    // of its own, so that Undo comes back to this one.
-    void markSaved();
+    // Replaces the document with a table just read from the bytes of layout:
+    // an empty history whose start is what the file holds, and the first area
+    // selected.
+    void openDocument(AreaTable table, GameModels models = {}, FileLayout layout = {});
+    // The file holds the document as it stands, its areas on areaLines; typing
+    // that follows is a step of its own, so that Undo comes back to this one.
+    void markSaved(const QList<int> &areaLines);
     // The document differs from its file, and no undo takes it back to it.
     void markUnsaved();
     void setSaveAvailable(bool available);
+    // Whether Save keeps the layout of the file the document was read from.
+    void setKeepingLayout(bool keeping);
 
     // Selects the area at a list position and shows it, also when it was
     // selected already; a list that cannot be split is warned about first.
@@ -83,6 +98,8 @@ signals:
     void documentChanged();
     void documentOpened();
     void saveAvailableChanged(bool available);
+    // The lines the areas stand on, or the layout Save keeps, changed.
+    void fileChanged();
 
 private:
     // m_savedStep when the file holds the document of no step of the history.
@@ -99,6 +116,9 @@ private:
 
     AreaTable m_table;
     GameModels m_models;
+    FileLayout m_layout;
+    QList<int> m_areaLines;
+    bool m_keepingLayout = false;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

@@ -42,7 +42,7 @@ void EditingKeeper::keep()
     if (!m_editor.isModified())
         return;
     const QString failure = m_versions.keepWhileEditing(
-            m_file.path, m_file.shownPath, bytesToKeep(m_editor.table()));
+            m_file.path, m_file.shownPath, bytesToKeep(m_editor.table(), m_editor.keptLayout()));
     if (failure.isEmpty())
         m_warned = false;
     showFailure(failure);

@@ -58,7 +58,8 @@ void showSaved(Dialogs &dialogs, const QString &shownPath)
 // wants it written all the same.
 bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 {
-    const QStringList findings = gameCheckFindings(editor.table(), editor.models());
+    const QStringList findings = gameCheckFindings(
+            editor.table(), editor.models(), editor.areaLines(), editor.keptLayout());
     return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), GameCheckTitle);
 }
 
@@ -67,12 +68,14 @@ bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 std::optional<QByteArray> writableBytes(
         const Editor &editor, Dialogs &dialogs, const QString &shownPath)
 {
-    const QString unwritable = describeUnwritableCharacter(editor.table());
+    const FileLayout *kept = editor.keptLayout();
+    const QString unwritable = describeUnwritableCharacter(editor.table(), kept);
     if (!unwritable.isEmpty()) {
         showSavingFailed(dialogs, shownPath, unwritable);
         return std::nullopt;
     }
-    return encodeLatin1(composeFile(editor.table()));
+    return encodeLatin1(
+            kept ? composeKeepingLayout(editor.table(), *kept) : composeFile(editor.table()));
 }
 
 // Another program (a mod installer, a text editor, Restore BackUp) may have
@@ -147,7 +150,7 @@ void FileCommands::letGo(VersionReason reason)
 {
     // The user has said Yes already: a copy that cannot be kept stops nothing.
     if (m_editor.isModified())
-        m_versions.keep(m_file.path, bytesToKeep(m_editor.table()), reason);
+        m_versions.keep(m_file.path, bytesToKeep(m_editor.table(), m_editor.keptLayout()), reason);
 }
 
 // What the prompts offer: the game of the last load, else the first install found.
@@ -177,10 +180,11 @@ void FileCommands::showReadFailure(const QString &error)
 
 // Makes a table just read from location the open document.
 void FileCommands::openRead(
-        const GameFileLocation &location, AreaTable table, const FileStamp &stamp)
+        const GameFileLocation &location, ReadResult read, const FileStamp &stamp)
 {
     m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
-    m_editor.openDocument(std::move(table), GameModels::beside(location.path));
+    m_editor.openDocument(
+            std::move(read.table), GameModels::beside(location.path), std::move(read.layout));
     m_platform.settings->setRememberedGame(absoluteTypedPath(location.rememberedText()));
 }
 
@@ -196,7 +200,7 @@ void FileCommands::loadFrom(const GameFileLocation &location, PathInFailure path
                         : describeFailure(read.error, location.shownPath, location.path));
         return;
     }
-    openRead(location, std::move(read.table), stamp);
+    openRead(location, std::move(read), stamp);
 }
 
 void FileCommands::load()
@@ -237,7 +241,7 @@ void FileCommands::save()
         return;
     }
     m_file.stamp = FileStamp::ofWrittenFile(m_file.path, *bytes);
-    m_editor.markSaved();
+    markWritten();
     showSaved(dialogs, m_file.shownPath);
 }
 
@@ -273,9 +277,14 @@ void FileCommands::saveAs()
         showSavingFailed(dialogs, typed, describeFailure(error, typed, path));
         return;
     }
-    m_editor.markSaved();
+    markWritten();
     showSaved(dialogs, typed);
     m_editor.setSaveAvailable(false);
+}
+
+void FileCommands::markWritten()
+{
+    m_editor.markSaved(writtenAreaLines(m_editor.table(), m_editor.keptLayout()));
 }
 
 void FileCommands::restoreBackup()
@@ -312,6 +321,6 @@ void FileCommands::openVersion(const KeptVersion &version)
         return;
     }
     // Save asks about the file only when it changes after this.
-    openRead(location, std::move(read.table), readFileWhole(location.path).stamp);
+    openRead(location, std::move(read), readFileWhole(location.path).stamp);
     m_editor.markUnsaved();
 }

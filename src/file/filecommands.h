@@ -52,7 +52,9 @@ private:
     enum class PathInFailure { Always, WhereNotTyped };
     void loadFrom(const GameFileLocation &location, PathInFailure pathInFailure);
     void showReadFailure(const QString &error);
-    void openRead(const GameFileLocation &location, AreaTable table, const FileStamp &stamp);
+    void openRead(const GameFileLocation &location, ReadResult read, const FileStamp &stamp);
+    // The document has been written as Save writes it.
+    void markWritten();
     QString offeredGame() const;
     QString offeredRestoreFolder() const;
 

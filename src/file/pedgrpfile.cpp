@@ -21,7 +21,7 @@ ReadResult readPedgrpFile(const QString &path, FileStamp *stamp)
     return readAreaTable(file.bytes);
 }
 
-QByteArray bytesToKeep(const AreaTable &table)
+QByteArray bytesToKeep(const AreaTable &table, const FileLayout *keptLayout)
 {
-    return composeFile(table).toLatin1();
+    return (keptLayout ? composeKeepingLayout(table, *keptLayout) : composeFile(table)).toLatin1();
 }

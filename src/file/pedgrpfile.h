@@ -24,6 +24,7 @@ struct DocumentFile
 // was read. An empty file is an error.
 ReadResult readPedgrpFile(const QString &path, FileStamp *stamp = nullptr);
 
-// The document as Save writes it, for the copies kept of a document that is
-// not saved; a character the file cannot hold becomes "?" there.
-QByteArray bytesToKeep(const AreaTable &table);
+// The document as Save writes it (keeping keptLayout when there is one), for
+// the copies kept of a document that is not saved; a character the file
+// cannot hold becomes "?" there.
+QByteArray bytesToKeep(const AreaTable &table, const FileLayout *keptLayout = nullptr);

@@ -123,46 +123,116 @@ bool isBlankLine(const QString &line)
     return std::all_of(line.cbegin(), line.cend(), isGameBlank);
 }
 
+// One line of 8-bit text: where its text starts, how long it is, and how many
+// bytes its end takes (2 for CR LF, 1 for LF or a lone CR, 0 for a last line
+// without one).
+struct LineSpan
+{
+    qsizetype start;
+    qsizetype length;
+    qsizetype endLength;
+
+    qsizetype next() const { return start + length + endLength; }
+};
+
+LineSpan lineAt(const QByteArray &bytes, qsizetype start)
+{
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype end = start;
+    while (end < size && data[end] != '\r' && data[end] != '\n')
+        ++end;
+    if (end == size)
+        return {start, end - start, 0};
+    const bool crLf = data[end] == '\r' && end + 1 < size && data[end + 1] == '\n';
+    return {start, end - start, crLf ? 2 : 1};
+}
+
+// Notes where the area lines stand, and the stretches between two LFs that
+// hold them, while the reader goes through the lines.
+class LayoutRecorder
+{
+public:
+    explicit LayoutRecorder(FileLayout &layout)
+        : m_layout(layout), m_stretchStart(layout.textStart)
+    { }
+
+    // The stretch is taken to end with the line until a later line ends it.
+    void areaLine(const LineSpan &span, const Area &area)
+    {
+        m_layout.areaLines.append({span.start, span.length, m_line, m_stretchStart,
+                span.start + span.length, m_firstFilledLine});
+        m_layout.areasRead.append(area);
+    }
+
+    // Called after each line, the area line included.
+    void lineDone(const LineSpan &span, bool blank)
+    {
+        if (!blank && m_firstFilledLine == 0)
+            m_firstFilledLine = m_line;
+        const qsizetype lineEnd = span.start + span.length;
+        const bool endsAtLf = span.endLength > 0 && m_layout.bytes.at(span.next() - 1) == '\n';
+        if (!endsAtLf && span.next() < m_layout.bytes.size())
+            return;
+        // A lone CR ending the file is read as part of the stretch.
+        const qsizetype stretchEnd = endsAtLf ? lineEnd : span.next();
+        for (qsizetype area = m_firstAreaOfStretch; area < m_layout.areaLines.size(); ++area)
+            m_layout.areaLines[area].stretchEnd = stretchEnd;
+        m_stretchStart = span.next();
+        m_firstFilledLine = 0;
+        m_firstAreaOfStretch = m_layout.areaLines.size();
+    }
+
+    void nextLine() { ++m_line; }
+
+private:
+    FileLayout &m_layout;
+    int m_line = 0;
+    qsizetype m_stretchStart = 0;
+    int m_firstFilledLine = 0;
+    qsizetype m_firstAreaOfStretch = 0;
+};
+
 } // namespace
 
 QStringList splitLines(const QByteArray &bytes)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(QString::fromLatin1(bytes.constData() + start, i - start));
-        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const LineSpan span = lineAt(bytes, start);
+        lines.append(QString::fromLatin1(bytes.constData() + span.start, span.length));
+        start = span.next();
     }
-    if (start < size)
-        lines.append(QString::fromLatin1(bytes.constData() + start, size - start));
     return lines;
 }
 
 ReadResult readAreaTable(const QByteArray &bytes)
 {
-    const QByteArrayView byteOrderMark("\xef\xbb\xbf");
-    const QByteArray text = bytes.startsWith(byteOrderMark)
-            ? QByteArray::fromRawData(
-                    bytes.constData() + byteOrderMark.size(), bytes.size() - byteOrderMark.size())
-            : bytes;
     ReadResult result;
-    for (const QString &line : splitLines(text)) {
+    FileLayout &layout = result.layout;
+    layout.bytes = bytes;
+    layout.textStart = bytes.startsWith(QByteArrayView("\xef\xbb\xbf")) ? 3 : 0;
+    LayoutRecorder recorder(layout);
+    for (qsizetype start = layout.textStart; start < bytes.size();) {
+        const LineSpan span = lineAt(bytes, start);
+        start = span.next();
+        recorder.nextLine();
+        const QString line = QString::fromLatin1(bytes.constData() + span.start, span.length);
         if (line.startsWith(u'#')) {
             result.table.headerText += line + CrLf;
+            recorder.lineDone(span, false);
             continue;
         }
-        if (isBlankLine(line))
+        if (isBlankLine(line)) {
+            recorder.lineDone(span, true);
             continue;
+        }
         const auto area = parseAreaLine(line, int(result.table.areas.size()) + 1, result.error);
         if (!area)
             break;
         result.table.areas.append(*area);
+        recorder.areaLine(span, *area);
+        recorder.lineDone(span, false);
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/areatable.h"
+#include "format/filelayout.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -12,6 +13,8 @@ QStringList splitLines(const QByteArray &bytes);
 struct ReadResult
 {
     AreaTable table;
+    // Where the areas stand in the bytes read.
+    FileLayout layout;
     QString error; // empty when the whole file was read
     bool ok() const { return error.isEmpty(); }
 };

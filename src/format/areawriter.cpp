@@ -21,25 +21,6 @@ void appendTabs(QStringView name, qsizetype oneTabFrom, QString &text)
         text += u'\t';
 }
 
-void appendAreaLine(const Area &area, QString &text)
-{
-    const SlotPieces split = slotPieces(area.areaPeds);
-    QStringView last = area.areaPeds;
-    if (split.isWhole()) {
-        for (int slot = 0; slot < SlotCount - 1; ++slot) {
-            text += split.pieces[slot];
-            text += u',';
-            appendTabs(split.pieces[slot], 7, text);
-        }
-        last = split.pieces[SlotCount - 1];
-    }
-    text += last;
-    appendTabs(last, 8, text);
-    text += NameMark;
-    text += area.areaName;
-    text += CrLf;
-}
-
 // What an area line cannot carry: characters above Latin-1, a line break
 // (which ends the line) and "#" (which starts a comment for the game, and a
 // comment line when it begins the line).
@@ -74,6 +55,27 @@ QString unwritableCharacterText(const QString &areaName, char32_t c)
 
 } // namespace
 
+QString composeAreaLine(const Area &area)
+{
+    QString text;
+    text.reserve(area.areaPeds.size() + area.areaName.size() + 2 * SlotCount + 2);
+    const SlotPieces split = slotPieces(area.areaPeds);
+    QStringView last = area.areaPeds;
+    if (split.isWhole()) {
+        for (int slot = 0; slot < SlotCount - 1; ++slot) {
+            text += split.pieces[slot];
+            text += u',';
+            appendTabs(split.pieces[slot], 7, text);
+        }
+        last = split.pieces[SlotCount - 1];
+    }
+    text += last;
+    appendTabs(last, 8, text);
+    text += NameMark;
+    text += area.areaName;
+    return text;
+}
+
 QString composeFile(const AreaTable &table)
 {
     qsizetype size = table.headerText.size() + 2;
@@ -83,14 +85,61 @@ QString composeFile(const AreaTable &table)
     text.reserve(size);
     text += table.headerText;
     text += CrLf;
-    for (const int area : writtenAreas(table))
-        appendAreaLine(table.areas[area - 1], text);
+    for (const int area : writtenAreas(table)) {
+        text += composeAreaLine(table.areas[area - 1]);
+        text += CrLf;
+    }
     return text;
 }
 
-QString describeUnwritableCharacter(const AreaTable &table)
+bool keepsLine(const FileLayout &layout, const AreaTable &table, int area)
+{
+    return area <= layout.areasRead.size() && table.areas[area - 1] == layout.areasRead[area - 1];
+}
+
+QString keptLayoutLine(const FileLayout &layout, const AreaTable &table, int area)
+{
+    if (!keepsLine(layout, table, area))
+        return composeAreaLine(table.areas[area - 1]);
+    const AreaLineSpan &span = layout.areaLines[area - 1];
+    return QString::fromLatin1(layout.bytes.constData() + span.start, span.length);
+}
+
+QString composeKeepingLayout(const AreaTable &table, const FileLayout &layout)
+{
+    QString text;
+    text.reserve(layout.bytes.size());
+    qsizetype copied = layout.textStart;
+    for (int area = 1; area <= layout.areaLines.size(); ++area) {
+        const AreaLineSpan &span = layout.areaLines[area - 1];
+        text += QLatin1String(layout.bytes.constData() + copied, span.start - copied);
+        text += keptLayoutLine(layout, table, area);
+        copied = span.start + span.length;
+    }
+    text += QLatin1String(layout.bytes.constData() + copied, layout.bytes.size() - copied);
+    return text;
+}
+
+QList<int> writtenAreaLines(const AreaTable &table, const FileLayout *keptLayout)
+{
+    QList<int> lines(table.areas.size());
+    if (keptLayout) {
+        for (int area = 1; area <= lines.size(); ++area)
+            lines[area - 1] = keptLayout->areaLines[area - 1].line;
+        return lines;
+    }
+    // The header's lines, then one empty line.
+    int line = int(table.headerText.count(u'\n')) + 1;
+    for (const int area : writtenAreas(table))
+        lines[area - 1] = ++line;
+    return lines;
+}
+
+QString describeUnwritableCharacter(const AreaTable &table, const FileLayout *keptLayout)
 {
     for (const int number : writtenAreas(table)) {
+        if (keptLayout && keepsLine(*keptLayout, table, number))
+            continue;
         const Area &area = table.areas[number - 1];
         const QString &list = area.areaPeds;
         const auto found = std::find_if(list.cbegin(), list.cend(), isUnwritable);

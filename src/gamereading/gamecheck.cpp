@@ -16,19 +16,71 @@ constexpr int MaxShownFindings = 10;
 
 using Names = QList<QStringView>;
 
-// The names of each line the game sees in an area's written line, leaving out
-// lines that give none. The written line adds only TABs and "# name" to the
-// model list, and the game reads neither as names, so the list alone gives the
-// same names. More than one line only when the list holds a line break.
-QList<Names> namedLines(QStringView modelList)
+// A line of the written file as the game reads it, up to an LF, that holds
+// the lines of written areas: its text and those areas, in order.
+struct GameLine
+{
+    QString text;
+    QList<int> areas;
+};
+
+// In the TAB layout each written area has a line of its own.
+QList<GameLine> composedGameLines(const AreaTable &table)
+{
+    QList<GameLine> lines;
+    for (const int area : writtenAreas(table))
+        lines.append({composeAreaLine(table.areas[area - 1]), {area}});
+    return lines;
+}
+
+// The stretches between two LFs that hold area lines, with the lines of the
+// changed areas composed anew. A stretch is more than one line only where a
+// lone CR ends a line, which the game does not take for a line end.
+QList<GameLine> keptGameLines(const AreaTable &table, const FileLayout &layout)
+{
+    QList<GameLine> lines;
+    const char *bytes = layout.bytes.constData();
+    const QList<AreaLineSpan> &spans = layout.areaLines;
+    GameLine line;
+    qsizetype copied = 0;
+    for (int area = 1; area <= spans.size(); ++area) {
+        const AreaLineSpan &span = spans[area - 1];
+        const bool opens = area == 1 || spans[area - 2].stretchStart != span.stretchStart;
+        if (opens)
+            copied = span.stretchStart;
+        line.text += QLatin1String(bytes + copied, span.start - copied);
+        line.text += keptLayoutLine(layout, table, area);
+        copied = span.start + span.length;
+        if (!table.areas[area - 1].areaPeds.isEmpty())
+            line.areas.append(area);
+        const bool closes = area == spans.size() || spans[area].stretchStart != span.stretchStart;
+        if (!closes)
+            continue;
+        line.text += QLatin1String(bytes + copied, span.stretchEnd - copied);
+        if (!line.areas.isEmpty())
+            lines.append(std::move(line));
+        line = GameLine();
+    }
+    return lines;
+}
+
+QList<GameLine> gameLinesOf(const AreaTable &table, const FileLayout *keptLayout)
+{
+    return keptLayout ? keptGameLines(table, *keptLayout) : composedGameLines(table);
+}
+
+// The names of each line the game sees in a line of the file, leaving out
+// lines that give none. More than one line only when a model list holds a
+// line break.
+QList<Names> namedLines(QStringView text)
 {
     QList<Names> lines;
-    if (!modelList.contains(u'\n')) {
-        if (Names names = gameLineNameViews(modelList); !names.isEmpty())
+    if (!text.contains(u'\n')) {
+        if (Names names = gameLineNameViews(text); !names.isEmpty())
             lines.append(std::move(names));
         return lines;
     }
-    for (const QStringView line : modelList.split(u'\n')) {
+    for (const QStringView line : text.split(u'\n')) {
         Names names = gameLineNameViews(line);
         if (!names.isEmpty())
             lines.append(std::move(names));
@@ -47,9 +99,9 @@ QString joined(const Names &names)
     return text;
 }
 
-QString areaLabel(const AreaTable &table, int area)
+QString areaLabel(const AreaTable &table, const QList<int> &areaLines, int area)
 {
-    return tr("%1 (area %2): ").arg(table.areas[area - 1].areaName, QString::number(area));
+    return tr("%1 (area %2): ").arg(calledArea(table, areaLines, area), QString::number(area));
 }
 
 QString countFinding(const Names &names)
@@ -86,19 +138,6 @@ Names namesNotFound(const QList<Names> &lines, const GameModels &models)
     return unknown;
 }
 
-// Whether the game reads the area's written line in two or more pieces. Only a
-// line near the limit is composed to tell: the layout adds at most two TABs per
-// slot and "# " to the list and the name.
-bool readInPieces(const AreaTable &table, int area)
-{
-    constexpr qsizetype MostAdded = 2 * SlotCount + 2;
-    const Area &written = table.areas[area - 1];
-    if (written.areaPeds.size() + written.areaName.size() + MostAdded <= GameLineLimit)
-        return false;
-    // The file of this area alone: an empty line, then its line, each with CR LF.
-    return composeFile({QString(), {written}}).size() - 2 * CrLf.size() > GameLineLimit;
-}
-
 int groupCount(const QList<Names> &lines)
 {
     int groups = 0;
@@ -107,52 +146,123 @@ int groupCount(const QList<Names> &lines)
     return groups;
 }
 
-QString tooManyGroups(const AreaTable &table, int groups, int firstAreaPast)
+QString tooManyGroups(
+        const AreaTable &table, const QList<int> &areaLines, int groups, int firstAreaPast)
 {
     return tr("%1 groups, but the game holds %2: the groups from %3 (area %4) on "
               "write past its table.")
             .arg(QString::number(groups), QString::number(GameGroupCapacity),
-                    table.areas[firstAreaPast - 1].areaName, QString::number(firstAreaPast));
+                    calledArea(table, areaLines, firstAreaPast), QString::number(firstAreaPast));
 }
+
+// What is wrong with how the game reads a line of the file, told of the first
+// area in it; the other areas in it are part of that area's line for the game.
+class LineChecker
+{
+    Q_DECLARE_TR_FUNCTIONS(GameCheck)
+
+public:
+    LineChecker(const AreaTable &table, const GameModels &models, const QList<int> &areaLines,
+            const FileLayout *keptLayout, QList<GameCheckFinding> &findings)
+        : m_table(table),
+          m_models(models),
+          m_areaLines(areaLines),
+          m_keptLayout(keptLayout),
+          m_findings(findings)
+    { }
+
+    void check(const GameLine &line, const QList<Names> &names)
+    {
+        const int first = line.areas.first();
+        for (const int area : line.areas) {
+            reportJoinedLine(area);
+            if (area != first)
+                continue;
+            if (line.text.size() > GameLineLimit)
+                add(area,
+                        tr("the game reads only the first 1,022 characters of this line; the "
+                           "rest becomes a line of its own."));
+            if (const QString wrong = lineFinding(names); !wrong.isEmpty())
+                add(area, wrong);
+            if (const Names unknown = namesNotFound(names, m_models); !unknown.isEmpty())
+                add(area, tr("the game will not find ") + joined(unknown) + u'.');
+        }
+    }
+
+private:
+    void reportJoinedLine(int area)
+    {
+        const int joinedTo = m_keptLayout ? m_keptLayout->areaLines[area - 1].joinedToLine : 0;
+        if (joinedTo != 0)
+            add(area,
+                    tr("the game takes a lone CR for no line end, so it reads this line as part "
+                       "of line %1.")
+                            .arg(joinedTo));
+    }
+
+    void add(int area, const QString &problem)
+    {
+        m_findings.append({area, areaLabel(m_table, m_areaLines, area), problem});
+    }
+
+    const AreaTable &m_table;
+    const GameModels &m_models;
+    const QList<int> &m_areaLines;
+    const FileLayout *m_keptLayout;
+    QList<GameCheckFinding> &m_findings;
+};
 
 } // namespace
 
-QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
+QList<GameCheckFinding> gameCheck(const AreaTable &table, const GameModels &models,
+        const QList<int> &areaLines, const FileLayout *keptLayout)
 {
-    QStringList findings;
+    QList<GameCheckFinding> findings;
+    LineChecker checker(table, models, areaLines, keptLayout, findings);
     int groups = 0;
     int firstAreaPast = 0;
-    for (const int area : writtenAreas(table)) {
-        const QList<Names> lines = namedLines(table.areas[area - 1].areaPeds);
-        groups += groupCount(lines);
+    for (const GameLine &line : gameLinesOf(table, keptLayout)) {
+        const QList<Names> names = namedLines(line.text);
+        groups += groupCount(names);
         if (groups > GameGroupCapacity && firstAreaPast == 0)
-            firstAreaPast = area;
-        if (readInPieces(table, area))
-            findings.append(areaLabel(table, area)
-                    + tr("the game reads only the first 1,022 characters of this line; the "
-                         "rest becomes a line of its own."));
-        if (const QString wrong = lineFinding(lines); !wrong.isEmpty())
-            findings.append(areaLabel(table, area) + wrong);
-        if (const Names unknown = namesNotFound(lines, models); !unknown.isEmpty())
-            findings.append(areaLabel(table, area) + tr("the game will not find ") + joined(unknown)
-                    + u'.');
+            firstAreaPast = line.areas.first();
+        checker.check(line, names);
     }
     if (groups > GameGroupCapacity)
-        findings.prepend(tooManyGroups(table, groups, firstAreaPast));
+        findings.prepend(
+                {firstAreaPast, QString(), tooManyGroups(table, areaLines, groups, firstAreaPast)});
     return findings;
 }
 
-QList<AreaReading> gameAreaReadings(const AreaTable &table)
+QStringList gameCheckFindings(const AreaTable &table, const GameModels &models,
+        const QList<int> &areaLines, const FileLayout *keptLayout)
+{
+    QStringList texts;
+    for (const GameCheckFinding &finding : gameCheck(table, models, areaLines, keptLayout))
+        texts.append(finding.text());
+    return texts;
+}
+
+QString calledArea(const AreaTable &table, const QList<int> &areaLines, int area)
+{
+    const QString &name = table.areas[area - 1].areaName;
+    const int line = areaLines.value(area - 1);
+    return name.isEmpty() && line > 0
+            ? QCoreApplication::translate("GameCheck", "line %1").arg(line)
+            : name;
+}
+
+QList<AreaReading> gameAreaReadings(const AreaTable &table, const FileLayout *keptLayout)
 {
     QList<AreaReading> readings(table.areas.size());
     int groups = 0;
-    for (const int area : writtenAreas(table)) {
-        const QList<Names> lines = namedLines(table.areas[area - 1].areaPeds);
-        AreaReading &reading = readings[area - 1];
-        reading.groups = groupCount(lines);
+    for (const GameLine &line : gameLinesOf(table, keptLayout)) {
+        const QList<Names> names = namedLines(line.text);
+        AreaReading &reading = readings[line.areas.first() - 1];
+        reading.groups = groupCount(names);
         reading.firstGroup = reading.groups > 0 ? groups : -1;
-        for (const Names &names : lines)
-            reading.names += names.size();
+        for (const Names &lineNames : names)
+            reading.names += lineNames.size();
         groups += reading.groups;
     }
     return readings;

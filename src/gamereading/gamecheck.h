@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/areatable.h"
+#include "format/filelayout.h"
 #include "gamereading/gamemodels.h"
 
 #include <QList>
@@ -13,12 +14,37 @@ inline const QString GameCheckTitle = QStringLiteral("Game Check");
 // The groups the game's table holds; a further group writes past it.
 constexpr int GameGroupCapacity = 31;
 
-// What the game would get wrong in the file the table writes, read as the game
-// reads it, one line each: too many groups first, then per written area in
-// order a line too long for the game to read at once, a line that is not read
-// as exactly eight names and the names the game will not find. Empty when the
-// game reads every area as the group it shows.
-QStringList gameCheckFindings(const AreaTable &table, const GameModels &models);
+// One thing the game would get wrong in the file.
+struct GameCheckFinding
+{
+    // The area whose line it is in; 0 for a problem of no line.
+    int area = 0;
+    // How the finding names its area first, e.g. "Downtown (area 3): "; empty
+    // for one that names none first.
+    QString areaLabel;
+    // What is wrong.
+    QString problem;
+
+    QString text() const { return areaLabel + problem; }
+};
+
+// What the game would get wrong in the file the table writes (in keptLayout
+// when given, else in the TAB layout), read as the game reads it: too many
+// groups first, then per written area in order a line joined to the one
+// before it, a line too long for the game to read at once, a line that is not
+// read as exactly eight names and the names the game will not find. Empty
+// when the game reads every area as the group it shows. areaLines name the
+// areas that have no name (see calledArea).
+QList<GameCheckFinding> gameCheck(const AreaTable &table, const GameModels &models,
+        const QList<int> &areaLines = {}, const FileLayout *keptLayout = nullptr);
+
+// The findings' texts, one line each.
+QStringList gameCheckFindings(const AreaTable &table, const GameModels &models,
+        const QList<int> &areaLines = {}, const FileLayout *keptLayout = nullptr);
+
+// What the Game Check calls an area: its name, or for an area without a name
+// "line <n>", its line in areaLines (area n: entry n - 1) where it has one.
+QString calledArea(const AreaTable &table, const QList<int> &areaLines, int area);
 
 // How the game reads one area's written line: the number it gives the first
 // group the line makes (-1 when it makes none, as for an area not written),
@@ -30,8 +56,9 @@ struct AreaReading
     int names = 0;
 };
 
-// The reading of every area of the table, in order.
-QList<AreaReading> gameAreaReadings(const AreaTable &table);
+// The reading of every area of the table, in order, in the file written as
+// for gameCheck.
+QList<AreaReading> gameAreaReadings(const AreaTable &table, const FileLayout *keptLayout = nullptr);
 
 // The text of the box: the findings (at most ten, then how many more) and the
 // question "Save anyway?".

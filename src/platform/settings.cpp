@@ -4,6 +4,7 @@ namespace {
 
 const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
 const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
+const QString KeepFileLayoutKey = QStringLiteral("save/keepFileLayout");
 
 // Varnel writes nothing to the Windows registry: there too its settings are an
 // INI file in the user's profile.
@@ -43,5 +44,16 @@ QByteArray QtSettings::allAreasGeometry() const
 void QtSettings::setAllAreasGeometry(const QByteArray &geometry)
 {
     m_settings.setValue(AllAreasGeometryKey, geometry);
+    m_settings.sync();
+}
+
+bool QtSettings::keepsFileLayout() const
+{
+    return m_settings.value(KeepFileLayoutKey, false).toBool();
+}
+
+void QtSettings::setKeepsFileLayout(bool keeps)
+{
+    m_settings.setValue(KeepFileLayoutKey, keeps);
     m_settings.sync();
 }

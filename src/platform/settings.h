@@ -17,6 +17,10 @@ public:
     // gives them; empty when nothing is remembered.
     virtual QByteArray allAreasGeometry() const = 0;
     virtual void setAllAreasGeometry(const QByteArray &geometry) = 0;
+    // Whether Save keeps the layout of the file it writes over; off when
+    // nothing is remembered.
+    virtual bool keepsFileLayout() const = 0;
+    virtual void setKeepsFileLayout(bool keeps) = 0;
 };
 
 // Kept in the user's config folder (~/.config/Varnel/Varnel.conf on Linux,
@@ -30,6 +34,8 @@ public:
     void setRememberedGame(const QString &game) override;
     QByteArray allAreasGeometry() const override;
     void setAllAreasGeometry(const QByteArray &geometry) override;
+    bool keepsFileLayout() const override;
+    void setKeepsFileLayout(bool keeps) override;
 
 private:
     QSettings m_settings;

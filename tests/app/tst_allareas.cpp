@@ -8,16 +8,19 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -43,6 +46,7 @@ private slots:
     void countsCopyAndScreenReaderTexts();
     void opensBesideTheMainWindowWithinTheScreen_data();
     void opensBesideTheMainWindowWithinTheScreen();
+    void problemListShowsEachProblemOnItsLine();
 
 private:
     void openAllAreas();
@@ -87,6 +91,19 @@ bool announced(const QSignalSpy &changed, int row, int column)
     const auto last = changed.last().at(1).value<QModelIndex>();
     return first.row() <= row && row <= last.row() && first.column() <= column
             && column <= last.column();
+}
+
+// Each row of a view as its cells' texts joined by "|".
+QStringList rowTexts(const QAbstractItemModel *model)
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells.join(u'|');
+    }
+    return rows;
 }
 
 QByteArray letterLines(int count)
@@ -323,6 +340,49 @@ void TestAllAreas::opensBesideTheMainWindowWithinTheScreen()
     // All of it beside the main window where it fits, else as little over it as can be.
     const int room = available.width() - mainFrame.width();
     QCOMPARE((frame & mainFrame).width(), std::clamp(frame.width() - room, 0, mainFrame.width()));
+}
+
+// Comments and blank lines stand before, between and after the areas.
+void TestAllAreas::problemListShowsEachProblemOnItsLine()
+{
+    loadGame("# Portland\r\n\r\n"
+            + areaLine("male01,male01,male01,male01,male01,male01,male01,male01", "Downtown")
+            + "# --- STAUNTON ---\na,b,c,d,e,f,g\t# Short\n \t\r\n"
+              "male01,male01,male01,male01,male01,male01,male01,zz\r\n# end\r\n");
+    openAllAreas();
+    auto *list = child<QTreeView>(QStringLiteral("problemlist"));
+    QVERIFY(!list->isVisible());
+    child<QPushButton>(QStringLiteral("problems"))->click();
+    QVERIFY(list->isVisible());
+    const QString seven = "5|Short|the game sees 7 names (a, b, c, d, e, f, g), so no group; every "
+                          "later group moves up one.";
+    QCOMPARE(rowTexts(list->model()),
+            (QStringList{seven, "5|Short|the game will not find a, b, c, d, e, f, g.",
+                    "7|line 7|the game will not find zz."}));
+    QCOMPARE(child<QLabel>(QStringLiteral("counts"))->text(),
+            QStringLiteral("3 areas, 2 groups the game reads, 3 problems"));
+    QCOMPARE(cell(2, AreaTableModel::AreaColumn), QStringLiteral("line 7"));
+    const QAbstractItemModel *rows = table()->model();
+    QCOMPARE(rows->index(1, 0).data(Qt::DecorationRole).value<QColor>(), ErrorColour);
+    QVERIFY(!rows->index(0, 0).data(Qt::DecorationRole).isValid());
+
+    child<QCheckBox>(QStringLiteral("onlyproblems"))->click();
+    QCOMPARE(rows->rowCount(), 2);
+    QTest::keyClicks(child<QLineEdit>(QStringLiteral("search")), QStringLiteral("short"));
+    QCOMPARE(rows->rowCount(), 1);
+    // A problem whose row the search hides shows it again.
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(cmbareas()->currentIndex(), 2);
+    QCOMPARE(
+            table()->currentIndex().siblingAtColumn(1).data().toString(), QStringLiteral("line 7"));
+
+    m_editor->editAreaSlot(2, 7, QStringLiteral("male01"));
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(rows->rowCount(), 1);
+    // The TAB layout gathers the comments at the top: Short moves to line 6.
+    m_files->save();
+    QCOMPARE(rowTexts(list->model()).first(), QString(seven).replace(0, 1, u'6'));
 }
 
 QTEST_MAIN(TestAllAreas)

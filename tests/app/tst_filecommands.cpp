@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 #include "file/filecommands.h"
 #include "file/pedgrpfile.h"
+#include "format/areawriter.h"
 #include "gamereading/gamecheck.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
@@ -60,6 +61,7 @@ private slots:
     void theFirstSaveKeepsACopyAndLaterSavesLeaveIt();
     void gameCheckNoWritesNothing_data();
     void gameCheckNoWritesNothing();
+    void keepFileLayoutWritesTheLinesAsRead();
 
     void restoreOffersTheLastGameFolder();
     void restoreCopiesTheBackupAndLeavesTheDocument_data();
@@ -703,6 +705,50 @@ void TestFileCommands::gameCheckNoWritesNothing()
     QCOMPARE(readFile(target), onDisk);
     QVERIFY(m_editor->isModified());
     QVERIFY(action("mnusave")->isEnabled());
+}
+
+// On, Save writes back the bytes read but a byte order mark, a "#" in a kept
+// list included, and the Game Check reads the lines as they stand; an edit
+// rewrites only its area's line, in Save As and in the version kept of a
+// document let go. Off, the list's "#" cannot be written.
+void TestFileCommands::keepFileLayoutWritesTheLinesAsRead()
+{
+    const QByteArray park = "male01,female01,criminal01,b_man1,st_wom,fatfemale01,p_man1,worker1";
+    const QByteArray read = "# Portland\n\nmale01,male01,male01,male01,male01,male01,male01,"
+                            "male01#Stuck # Town\n# --- STAUNTON ---\r\n \r"
+            + areaLine(park, "Park") + "  \t";
+    const QString gameFile = loadGame("\xef\xbb\xbf" + read) + QStringLiteral("/data/pedgrp.dat");
+    QAction *keep = action("mnukeeplayout");
+    QVERIFY(keep->isCheckable() && !keep->isChecked());
+    keep->trigger();
+    QVERIFY(m_fake->settings.keepLayout);
+    QVERIFY(FrmMain(*m_editor, *m_files, m_fake->platform())
+                    .findChild<QAction *>(QStringLiteral("mnukeeplayout"))
+                    ->isChecked());
+
+    m_fake->dialogs.passedQuestions.clear();
+    m_files->save();
+    QCOMPARE(m_fake->dialogs.messages.first().text,
+            QStringLiteral("Problems the game will have with this file:\r\n\r\nTown (area 1): the "
+                           "game will not find male01#Stuck.\r\n\r\nSave anyway?"));
+    QCOMPARE(readFile(gameFile), read);
+
+    m_editor->editAreaSlot(1, 0, QStringLiteral("pimp"));
+    QByteArray edited = read;
+    edited.replace(park + "\t# Park", composeAreaLine(m_editor->table().areas[1]).toLatin1());
+    m_fake->dialogs.inputAnswers << path(QStringLiteral("copy.dat"));
+    m_files->saveAs();
+    QCOMPARE(readFile(path(QStringLiteral("copy.dat"))), edited);
+    m_editor->editAreaSlot(1, 0, QStringLiteral("male01"));
+    m_files->letGo(VersionReason::LetGoByExit);
+    QCOMPARE(readFile(m_versions->versions().first().entryPath), read);
+
+    keep->trigger();
+    forgetDialogs();
+    m_files->save();
+    QVERIFY(m_fake->dialogs.messages.first().text.startsWith(SavingFailed.arg(gameFile)
+            + "Area 'Town' holds the character '#'"));
+    QCOMPARE(readFile(gameFile), read);
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -67,7 +67,7 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
                             "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
-                            "Scan For Non-Existant Peds|Ctrl+P"}},
+                            "Scan For Non-Existant Peds|Ctrl+P", "-", "Keep File Layout|"}},
             {"&Help", {"Readme File|Ctrl+F", "Quick Info...|Ctrl+Q", "-", "Author's Site|Ctrl+W"}},
     };
     const QList<QAction *> menus = m_window->menuBar()->actions();
@@ -86,8 +86,8 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
 void TestFrmMain::onlyLoadRestoreExitAllAreasAndHelpWorkAtStart()
 {
     for (QAction *on : {action("mnuload"), action("mnurestore"), action("mnuversions"),
-                 action("mnuclose"), action("mnuallareas"), action("mnureadme"), action("mnuinfo"),
-                 action("mnusite")})
+                 action("mnuclose"), action("mnuallareas"), action("mnukeeplayout"),
+                 action("mnureadme"), action("mnuinfo"), action("mnusite")})
         QVERIFY2(on->isEnabled(), qPrintable(on->text()));
     for (QAction *off :
             {action("mnusave"), action("mnusaveas"), action("mnusetarea"), action("mnusetliberty"),

@@ -178,7 +178,7 @@ void TestEditor::theSavedStepAndALoadAreNotModified()
 {
     type(0, QStringLiteral("1"));
     m_editor->endTyping();
-    m_editor->markSaved();
+    m_editor->markSaved(m_editor->areaLines());
     QVERIFY(!m_editor->isModified());
     type(0, QStringLiteral("2"));
     QVERIFY(m_editor->isModified());
@@ -202,7 +202,7 @@ void TestEditor::theSavedStepAndALoadAreNotModified()
 void TestEditor::aLoadIsNotModifiedWhateverCameBefore()
 {
     type(0, QStringLiteral("1"));
-    m_editor->markSaved();
+    m_editor->markSaved(m_editor->areaLines());
     QSignalSpy modified(m_editor.get(), &Editor::modifiedChanged);
     open(ThreeAreasOneDamaged);
     m_editor->markUnsaved();

@@ -1,4 +1,5 @@
 #include "format/areareader.h"
+#include "format/areawriter.h"
 #include "gamereading/gamecheck.h"
 #include "support/testfiles.h"
 
@@ -41,6 +42,9 @@ private slots:
     void countsGroupsAsTheGameDoes_data();
     void countsGroupsAsTheGameDoes();
     void asksWithAtMostTenFindings();
+    void readsAKeptLayoutAsTheGameDoes_data();
+    void readsAKeptLayoutAsTheGameDoes();
+    void callsAnAreaWithoutANameByItsLine();
 };
 
 void TestGameCheck::checksHowTheGameReadsAnArea_data()
@@ -147,6 +151,69 @@ void TestGameCheck::asksWithAtMostTenFindings()
     const QString ten = numbered(10).join(QStringLiteral("\r\n"));
     QCOMPARE(gameCheckQuestion(numbered(10)), lead + ten + ask);
     QCOMPARE(gameCheckQuestion(numbered(12)), lead + ten + "\r\n... and 2 more" + ask);
+}
+
+// The lines as read, not as the TAB layout would write them.
+void TestGameCheck::readsAKeptLayoutAsTheGameDoes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("findings");
+    QTest::addColumn<int>("groups");
+    const QString joined = QStringLiteral(
+            "the game takes a lone CR for no line end, so it reads this line as part of line 1.");
+
+    QTest::newRow("a hash stuck to the last name is part of it")
+            << EightNames + "#Town\r\n"
+            << QStringList{"Town (area 1): the game will not find pimp#Town."} << 1;
+    QTest::newRow("a lone CR after a comment")
+            << "# note\r" + EightNames + "\t# One\r\n"
+            << QStringList{"One (area 1): " + joined,
+                       "One (area 1): the game sees no names, so no group; every later group moves "
+                       "up one."}
+            << 0;
+    QTest::newRow("a lone CR between two areas")
+            << EightNames + "\t# One\r" + EightNames + "\t# Two\r\n"
+            << QStringList{"Two (area 2): " + joined} << 1;
+    QTest::newRow("a lone CR after blanks joins nothing") << " \r" + EightNames + "\t# One\n"
+                                                          << QStringList() << 1;
+    QTest::newRow("blanks make the line too long")
+            << EightNames + QByteArray(1000, ' ') + "# Long"
+            << QStringList{"Long (area 1): the game reads only the first 1,022 characters of this "
+                           "line; the rest becomes a line of its own."}
+            << 1;
+}
+
+void TestGameCheck::readsAKeptLayoutAsTheGameDoes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, groups);
+    const ReadResult read = readAreaTable(file);
+    QTEST(gameCheckFindings(read.table, GameModels(), {}, &read.layout), "findings");
+    int counted = 0;
+    for (const AreaReading &reading : gameAreaReadings(read.table, &read.layout))
+        counted += reading.groups;
+    QCOMPARE(counted, groups);
+}
+
+void TestGameCheck::callsAnAreaWithoutANameByItsLine()
+{
+    // A header line and an empty one, then 32 lines without "#": area n on line n + 2.
+    QByteArray file = "# header\r\n\r\n";
+    for (int area = 1; area <= 32; ++area)
+        file += (area == 31 ? SevenNames + ",zz" : EightNames) + "\r\n";
+    const AreaTable table = readAreaTable(file).table;
+    const QList<int> lines = writtenAreaLines(table, nullptr);
+    const QList<GameCheckFinding> findings = gameCheck(table, GameModels(), lines);
+    QCOMPARE(findings.size(), 2);
+    QCOMPARE(findings[0].area, 32);
+    QCOMPARE(findings[0].text(),
+            QStringLiteral("32 groups, but the game holds 31: the groups from line 34 (area 32) on "
+                           "write past its table."));
+    QCOMPARE(findings[1].area, 31);
+    QCOMPARE(findings[1].areaLabel, QStringLiteral("line 33 (area 31): "));
+    QCOMPARE(findings[1].problem, QStringLiteral("the game will not find zz."));
+    // Without a line the name stays as it is.
+    QCOMPARE(calledArea(table, {}, 31), QString());
 }
 
 QTEST_GUILESS_MAIN(TestGameCheck)

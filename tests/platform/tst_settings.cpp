@@ -16,6 +16,7 @@ private slots:
     void init();
     void remembersTheGameAcrossRuns_data();
     void remembersTheGameAcrossRuns();
+    void keepFileLayoutIsOffUntilTurnedOn();
 
 private:
     QTemporaryDir m_config;
@@ -48,6 +49,13 @@ void TestSettings::remembersTheGameAcrossRuns()
     QCOMPARE(files.size(), 1);
     QVERIFY(files.first().size() > 0);
     QCOMPARE(QtSettings().rememberedGame(), game);
+}
+
+void TestSettings::keepFileLayoutIsOffUntilTurnedOn()
+{
+    QVERIFY(!QtSettings().keepsFileLayout());
+    QtSettings().setKeepsFileLayout(true);
+    QVERIFY(QtSettings().keepsFileLayout());
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

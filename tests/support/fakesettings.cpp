@@ -20,3 +20,13 @@ void FakeSettings::setAllAreasGeometry(const QByteArray &value)
 {
     geometry = value;
 }
+
+bool FakeSettings::keepsFileLayout() const
+{
+    return keepLayout;
+}
+
+void FakeSettings::setKeepsFileLayout(bool keeps)
+{
+    keepLayout = keeps;
+}

@@ -10,8 +10,11 @@ public:
     void setRememberedGame(const QString &game) override;
     QByteArray allAreasGeometry() const override;
     void setAllAreasGeometry(const QByteArray &geometry) override;
+    bool keepsFileLayout() const override;
+    void setKeepsFileLayout(bool keeps) override;
 
     QString remembered;
     QByteArray geometry;
+    bool keepLayout = false;
     int writes = 0;
 };
