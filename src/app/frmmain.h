@@ -13,6 +13,7 @@ class AreaList;
 class QAction;
 class QGroupBox;
 class QKeyEvent;
+class QMenu;
 class SlotBox;
 
 // The one window: it shows the open document, which the editor holds, and
@@ -39,6 +40,9 @@ private:
             const char *name, const QString &caption, const QKeySequence &shortcut, bool enabled);
     void createActions();
     void createMenus();
+    void createLanguageMenu(QMenu *view);
+    void chooseLanguage(const QString &code);
+    void fitMenuTitles();
     void followEditor();
 
     void replaceAreaList(const QStringList &names);

@@ -3,6 +3,7 @@
 namespace {
 
 const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
+const QString LanguageKey = QStringLiteral("view/language");
 const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
 
 // Varnel writes nothing to the Windows registry: there too its settings are an
@@ -32,6 +33,17 @@ QString QtSettings::rememberedGame() const
 void QtSettings::setRememberedGame(const QString &game)
 {
     m_settings.setValue(RememberedGameKey, game);
+    m_settings.sync();
+}
+
+QString QtSettings::language() const
+{
+    return m_settings.value(LanguageKey).toString();
+}
+
+void QtSettings::setLanguage(const QString &code)
+{
+    m_settings.setValue(LanguageKey, code);
     m_settings.sync();
 }
 

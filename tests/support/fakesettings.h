@@ -8,10 +8,13 @@ class FakeSettings : public Settings
 public:
     QString rememberedGame() const override;
     void setRememberedGame(const QString &game) override;
+    QString language() const override { return languageCode; }
+    void setLanguage(const QString &code) override { languageCode = code; }
     QByteArray allAreasGeometry() const override;
     void setAllAreasGeometry(const QByteArray &geometry) override;
 
     QString remembered;
+    QString languageCode;
     QByteArray geometry;
     int writes = 0;
 };
