@@ -276,10 +276,8 @@ void TestTranslations::mainWindowFitsEveryLanguage()
         cut << frameeditor()->title();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 
-    const int width = m_window->centralWidget()->width();
-    QVERIFY(width == 250 || width == bar->sizeHint().width());
-    if (code == English)
-        QCOMPARE(m_window->centralWidget()->size(), QSize(250, 193));
+    // English titles need less than 250 pixels.
+    QCOMPARE(m_window->centralWidget()->size(), QSize(qMax(250, bar->sizeHint().width()), 193));
     QCOMPARE(controlPlaces(), m_englishPlaces);
 
     QStringList clashes = clashingMnemonics(bar->actions());
@@ -421,19 +419,22 @@ QStringList TestTranslations::shownTexts() const
     return texts;
 }
 
-// Load's question and failure, a damaged area, Scan's report of it, edits,
-// Save's questions, Exit's question, and the command line's texts.
+// Load's question and failure, a damaged area, Scan's report of it, Undo and
+// Redo of a typed and a chosen slot, Save's questions, Exit's question, and
+// the command line's texts.
 void TestTranslations::loadSaveAndQuit()
 {
     m_fake->dialogs.passedQuestions.clear();
     const QString game = loadGame(everyKindOfArea());
     action("mnuerrorscan")->trigger();
-    cmbped(0)->setEditText(QStringLiteral("pimp"));
     cmbped(1)->setCurrentIndex(3);
     m_fake->dialogs.inputAnswers << path(QStringLiteral("nowhere"));
     action("mnuload")->trigger();
     writeFile(game + QStringLiteral("/data/pedgrp.dat"), "# changed\r\n");
     action("mnusave")->trigger();
+    QTest::keyClicks(cmbped(0)->lineEdit(), QStringLiteral("x"));
+    cmbped(1)->setCurrentIndex(4);
+    action("mnuundo")->trigger();
     m_fake->dialogs.messageAnswers << Answer::No;
     m_window->close();
     for (const QStringList &arguments :
