@@ -98,6 +98,8 @@ class BenchSettings : public Settings
 public:
     QString rememberedGame() const override { return m_game; }
     void setRememberedGame(const QString &game) override { m_game = game; }
+    QString language() const override { return QString(); }
+    void setLanguage(const QString &) override { }
     QByteArray allAreasGeometry() const override { return m_geometry; }
     void setAllAreasGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
     bool keepsFileLayout() const override { return false; }

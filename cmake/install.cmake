@@ -50,8 +50,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's font, and xdg-open for the read-me and the author's site.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
+# The window's font, xdg-open for the read-me and the author's site, and Qt's
+# translations of its own texts (Yes, No, the file dialog).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils, qt6-translations-l10n")
 if(WIN32)
   include(cmake/windows.cmake)
 endif()

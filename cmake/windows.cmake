@@ -20,6 +20,18 @@ install(FILES
   $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
   ${varnel_runtime_dlls}
   DESTINATION .)
+# Qt's own texts (Yes, No, the file dialog) in Varnel's languages, from the
+# build machine's Qt of the same version (Debian's qt6-translations-l10n); the
+# program loads them from the translations folder beside it.
+set(VARNEL_QT_TRANSLATIONS ${QT_HOST_PATH}/share/qt6/translations
+    CACHE PATH "The folder of the build machine's qtbase_<language>.qm")
+foreach(code ${VARNEL_LANGUAGES})
+  set(qm ${VARNEL_QT_TRANSLATIONS}/qtbase_${code}.qm)
+  if(NOT EXISTS ${qm})
+    message(FATAL_ERROR "${qm} is missing; tools/build-windows.sh installs qt6-translations-l10n")
+  endif()
+  install(FILES ${qm} DESTINATION translations)
+endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 # The compiler's runtime comes with its debugging symbols: four times its size.
@@ -39,6 +51,9 @@ Varnel for Windows ships these libraries of other projects:
 - Qt 6.4.2 (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll, platforms/qwindows.dll,
   styles/qwindowsvistastyle.dll), under the GNU Lesser General Public License
   version 3. Its source is Debian's qt6-base 6.4.2 package.
+- Qt's translations of its own texts (translations/qtbase_*.qm), under the
+  GNU General Public License version 3 with The Qt Company GPL Exception 1.0.
+  Their source is Debian's qt6-translations 6.4.2 package.
 - The GCC 12 runtime (libstdc++-6.dll, libgcc_s_seh-1.dll), under the GNU
   General Public License version 3 with the GCC Runtime Library Exception.
 - The mingw-w64 runtime (libwinpthread-1.dll and the start-up code in
@@ -48,6 +63,7 @@ Their copyright notices and licence texts follow.
 ")
 foreach(part
     "Qt|/usr/share/doc/libqt6core6/copyright"
+    "Qt translations|/usr/share/doc/qt6-translations-l10n/copyright"
     "GNU Lesser General Public License version 3|/usr/share/common-licenses/LGPL-3"
     "GCC runtime, with the GCC Runtime Library Exception|/usr/share/doc/gcc-mingw-w64-base/copyright"
     "GNU General Public License version 3|/usr/share/common-licenses/GPL-3"

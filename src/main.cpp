@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/frmmain.h"
 #include "gamefolders/gamepaths.h"
+#include "language/language.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>
@@ -22,15 +23,21 @@ int main(int argc, char *argv[])
 {
     // --help and --version need no display: answered before the application
     // connects to one. Anything else waits until Qt has taken its own options
-    // (-platform, -style...) from the command line.
+    // (-platform, -style...) from the command line. The command line is read
+    // once for its language, then again in it.
+    QtSettings settings;
     const CommandLine early = parseCommandLine(argumentsOf(argc, argv));
     if (!early.startWindow && early.exitCode == 0) {
-        printMessage(early);
+        QCoreApplication app(argc, argv);
+        const Translations translations(runLanguage(early.language, settings.language()));
+        printMessage(parseCommandLine(argumentsOf(argc, argv)));
         return 0;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
+    const Translations translations(runLanguage(
+            parseCommandLine(QCoreApplication::arguments()).language, settings.language()));
     const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
     if (!commandLine.startWindow) {
         printMessage(commandLine);
@@ -40,7 +47,6 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     QtRandomSource random;
     QtLauncher launcher;
-    QtSettings settings;
     const Platform platform{&dialogs, &random, &launcher, &settings,
             shippedFilesFolder(programFolder()), userFolders()};
     dialogs.setPathResolver(

@@ -17,7 +17,8 @@ per_test_seconds=120
 
 install_missing() {
   local packages=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                  wine wine64 qt6-base-dev qt6-base-dev-tools fonts-dejavu-core zip unzip xz-utils
+                  wine wine64 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+                  qt6-translations-l10n fonts-dejavu-core zip unzip xz-utils
                   xvfb xauth libx11-dev g++ pkg-config)
   local missing=() package
   for package in "${packages[@]}"; do

@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Varnel need, when missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n libgl-dev fonts-dejavu-core
           xvfb xauth libx11-dev desktop-file-utils appstream clang
           libclang-rt-14-dev)
 

@@ -1,7 +1,8 @@
 #include "app/commandline.h"
 
+#include "language/language.h"
+
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -10,22 +11,57 @@ namespace {
 
 constexpr int UsageError = 2;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 // The usage line names the program as it was started, also when no
 // application object exists yet to tell the parser.
 QString helpText(const QCommandLineParser &parser, const QString &program)
 {
     const QString text = parser.helpText();
-    return tr("Usage: %1 [options] [path]").arg(program) + text.mid(text.indexOf(u'\n'));
+    return CommandLine::tr("Usage: %1 [options] [path]").arg(program)
+            + text.mid(text.indexOf(u'\n'));
 }
 
 CommandLine exitWith(int exitCode, const QString &message)
 {
-    return {false, QString(), message, exitCode != 0, exitCode};
+    CommandLine commandLine;
+    commandLine.startWindow = false;
+    commandLine.message = message;
+    commandLine.messageIsError = exitCode != 0;
+    commandLine.exitCode = exitCode;
+    return commandLine;
+}
+
+QCommandLineOption languageOption()
+{
+    return QCommandLineOption(QStringLiteral("language"),
+            CommandLine::tr("Uses this language for this run: %1.").arg(languageCodes()),
+            CommandLine::tr("code"));
+}
+
+// What parsed arguments ask for, or the usage error they make.
+CommandLine whatItAsks(const QCommandLineParser &parser, const QString &program)
+{
+    const QString usage = helpText(parser, program);
+    const QString language = parser.value(QStringLiteral("language"));
+    if (parser.isSet(QStringLiteral("language")) && !isLanguage(language))
+        return exitWith(UsageError,
+                program
+                        + CommandLine::tr(": Unknown language '%1'; give one of %2.\n\n")
+                                  .arg(language, languageCodes())
+                        + usage);
+    if (parser.isSet(QStringLiteral("help")))
+        return exitWith(0, usage);
+    if (parser.isSet(QStringLiteral("version")))
+        return exitWith(0, QStringLiteral("Varnel " VARNEL_VERSION "\n"));
+    const QStringList paths = parser.positionalArguments();
+    if (paths.size() > 1)
+        return exitWith(UsageError,
+                program
+                        + CommandLine::tr(": Give one game folder or file, not %1.\n\n")
+                                  .arg(paths.size())
+                        + usage);
+    CommandLine commandLine;
+    commandLine.gamePath = paths.value(0);
+    return commandLine;
 }
 
 } // namespace
@@ -36,32 +72,26 @@ CommandLine parseCommandLine(const QStringList &arguments)
             ? QStringLiteral("varnel")
             : QFileInfo(arguments.first()).fileName();
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Edits the pedestrian groups of GTA3 (data/pedgrp.dat)."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-            tr("Displays help on commandline options."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("path"),
-            tr("A game folder, whose data/pedgrp.dat is loaded, or a file to load directly."),
-            tr("[path]"));
+    parser.setApplicationDescription(
+            CommandLine::tr("Edits the pedestrian groups of GTA3 (data/pedgrp.dat)."));
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+            CommandLine::tr("Displays help on commandline options.")));
+    parser.addVersionOption();
+    parser.addOption(languageOption());
+    parser.addPositionalArgument(CommandLine::tr("path"),
+            CommandLine::tr(
+                    "A game folder, whose data/pedgrp.dat is loaded, or a file to load directly."),
+            CommandLine::tr("[path]"));
 
-    const bool parsed = parser.parse(arguments.isEmpty() ? QStringList{program} : arguments);
-    const QString usage = helpText(parser, program);
-    if (!parsed)
-        return exitWith(UsageError,
-                program + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\n\n")
-                        + usage);
-    if (parser.isSet(help))
-        return exitWith(0, usage);
-    if (parser.isSet(version))
-        return exitWith(0, QStringLiteral("Varnel " VARNEL_VERSION "\n"));
-    const QStringList paths = parser.positionalArguments();
-    if (paths.size() > 1)
-        return exitWith(UsageError,
-                program + tr(": Give one game folder or file, not %1.\n\n").arg(paths.size())
-                        + usage);
-    CommandLine commandLine;
-    commandLine.gamePath = paths.value(0);
+    CommandLine commandLine = parser.parse(arguments.isEmpty() ? QStringList{program} : arguments)
+            ? whatItAsks(parser, program)
+            : exitWith(UsageError,
+                    program + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\n\n")
+                            + helpText(parser, program));
+    // Also beside an error, so that the error speaks it.
+    const QString language = parser.value(QStringLiteral("language"));
+    if (isLanguage(language))
+        commandLine.language = language;
     return commandLine;
 }
 

@@ -9,8 +9,10 @@
 #include "file/filecommands.h"
 #include "format/pedcatalogue.h"
 #include "help/helpcommands.h"
+#include "language/language.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -268,6 +270,47 @@ void FrmMain::createMenus()
     help->addAction(m_mnuinfo);
     help->addSeparator();
     help->addAction(m_mnusite);
+
+    createLanguageMenu(view);
+    fitMenuTitles();
+}
+
+// The language takes effect at the next start, when every text is made in it.
+void FrmMain::createLanguageMenu(QMenu *view)
+{
+    view->addSeparator();
+    QMenu *menu = view->addMenu(tr("&Language"));
+    menu->setObjectName(QStringLiteral("mnulanguage"));
+    auto *entries = new QActionGroup(menu);
+    const QString remembered = m_platform.settings->language();
+    const QString chosen = isLanguage(remembered) ? remembered : QString();
+    auto addEntry = [&](const QString &code, const QString &name) {
+        QAction *entry = entries->addAction(name);
+        entry->setCheckable(true);
+        entry->setChecked(code == chosen);
+        menu->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    };
+    addEntry(QString(), tr("System Language"));
+    for (const Language &language : languages())
+        addEntry(language.code, language.name);
+}
+
+void FrmMain::chooseLanguage(const QString &code)
+{
+    if (code == m_platform.settings->language())
+        return;
+    m_platform.settings->setLanguage(code);
+    m_platform.dialogs->message(tr("Varnel will use the new language the next time it starts."),
+            tr("Language"), MessageIcon::Information, MessageButtons::Ok);
+}
+
+// Translated menu titles may need more room than the window has in English:
+// it widens to show them whole, and its controls keep their places.
+void FrmMain::fitMenuTitles()
+{
+    QWidget *client = centralWidget();
+    client->setFixedWidth(qMax(client->width(), menuBar()->sizeHint().width()));
 }
 
 void FrmMain::followEditor()

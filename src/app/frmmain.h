@@ -13,6 +13,7 @@ class AreaList;
 class QAction;
 class QGroupBox;
 class QKeyEvent;
+class QMenu;
 class SlotBox;
 
 // The one window: it shows the open document, which the editor holds, and
@@ -45,6 +46,9 @@ private:
     void createActions();
     void createMenus();
     void createKeepLayoutEntry();
+    void createLanguageMenu(QMenu *view);
+    void chooseLanguage(const QString &code);
+    void fitMenuTitles();
     void followEditor();
 
     void replaceAreaList(const QStringList &names);

@@ -3,6 +3,7 @@
 namespace {
 
 const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
+const QString LanguageKey = QStringLiteral("view/language");
 const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
 const QString KeepFileLayoutKey = QStringLiteral("save/keepFileLayout");
 
@@ -33,6 +34,17 @@ QString QtSettings::rememberedGame() const
 void QtSettings::setRememberedGame(const QString &game)
 {
     m_settings.setValue(RememberedGameKey, game);
+    m_settings.sync();
+}
+
+QString QtSettings::language() const
+{
+    return m_settings.value(LanguageKey).toString();
+}
+
+void QtSettings::setLanguage(const QString &code)
+{
+    m_settings.setValue(LanguageKey, code);
     m_settings.sync();
 }
 

@@ -13,6 +13,10 @@ public:
     // load, as the user typed it; empty when nothing is remembered.
     virtual QString rememberedGame() const = 0;
     virtual void setRememberedGame(const QString &game) = 0;
+    // The code of the language chosen in View > Language; empty for the
+    // system's.
+    virtual QString language() const = 0;
+    virtual void setLanguage(const QString &code) = 0;
     // The size and place of the All Areas window as QWidget::saveGeometry
     // gives them; empty when nothing is remembered.
     virtual QByteArray allAreasGeometry() const = 0;
@@ -32,6 +36,8 @@ public:
     QtSettings();
     QString rememberedGame() const override;
     void setRememberedGame(const QString &game) override;
+    QString language() const override;
+    void setLanguage(const QString &code) override;
     QByteArray allAreasGeometry() const override;
     void setAllAreasGeometry(const QByteArray &geometry) override;
     bool keepsFileLayout() const override;

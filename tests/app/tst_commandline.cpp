@@ -13,7 +13,8 @@ private slots:
     void startsTheWindowWithThePathGiven();
     void printsAndExits_data();
     void printsAndExits();
-    void listsThePathInTheHelp();
+    void listsThePathAndTheLanguageInTheHelp();
+    void takesTheLanguageOfTheRun();
 };
 
 void TestCommandLine::startsTheWindowWithThePathGiven_data()
@@ -59,6 +60,10 @@ void TestCommandLine::printsAndExits_data()
             "varnel", "--help", "-x"} << 2 << true << "varnel: Unknown option 'x'.\n\n" + usage;
     QTest::newRow("two paths") << QStringList{"varnel", "/games/gta3", "/games/vc"} << 2 << true
                                << "varnel: Give one game folder or file, not 2.\n\n" + usage;
+    QTest::newRow("unknown language")
+            << QStringList{"varnel", "--language", "pt", "--help"} << 2 << true
+            << "varnel: Unknown language 'pt'; give one of en, de, fr, it, es, ru, pl, pt_BR.\n\n"
+                    + usage;
 }
 
 void TestCommandLine::printsAndExits()
@@ -73,9 +78,20 @@ void TestCommandLine::printsAndExits()
     QCOMPARE(commandLine.gamePath, QString());
 }
 
-void TestCommandLine::listsThePathInTheHelp()
+void TestCommandLine::listsThePathAndTheLanguageInTheHelp()
 {
-    QVERIFY(parseCommandLine({"varnel", "--help"}).message.contains("\n  path "));
+    const QString help = parseCommandLine({"varnel", "--help"}).message;
+    QVERIFY(help.contains("\n  path "));
+    QVERIFY(help.contains("\n  --language <code>  Uses this language for this run: en, de,"));
+}
+
+// Also beside --help and an error, which speak it.
+void TestCommandLine::takesTheLanguageOfTheRun()
+{
+    QCOMPARE(parseCommandLine({"varnel", "--language", "pt_BR", "/games/gta3"}).language, "pt_BR");
+    QCOMPARE(parseCommandLine({"varnel", "--language=de", "--help"}).language, "de");
+    QCOMPARE(parseCommandLine({"varnel", "--language", "ru", "--bogus"}).language, "ru");
+    QCOMPARE(parseCommandLine({"varnel", "/games/gta3"}).language, QString());
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

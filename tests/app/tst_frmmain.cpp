@@ -25,6 +25,7 @@ private slots:
     void disabledShortcutsDoNothing();
     void slotBoxesListTheCatalogueAndShowNothing();
     void controlsStandWhereTheyAreDrawn();
+    void languageIsChosenForTheNextStart();
     void tabGoesFromTheAreaListThroughTheSlots();
     void savesAScreenshot();
 };
@@ -63,7 +64,7 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
                     {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
                             "Restore BackUp|Ctrl+B", "Earlier Versions...|", "-", "Exit|Ctrl+E"}},
             {"&Edit", {"&Undo|Ctrl+Z", "&Redo|Ctrl+Y"}},
-            {"&View", {"All &Areas|Ctrl+T"}},
+            {"&View", {"All &Areas|Ctrl+T", "-", "&Language|"}},
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
                             "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
@@ -140,6 +141,36 @@ void TestFrmMain::controlsStandWhereTheyAreDrawn()
     const QRect before = cmbped(7)->geometry();
     m_window->resize(m_window->width() + 100, m_window->height() + 100);
     QCOMPARE(cmbped(7)->geometry(), before);
+}
+
+void TestFrmMain::languageIsChosenForTheNextStart()
+{
+    const auto entries = [](const FrmMain &window) {
+        QStringList names;
+        for (const QAction *entry : window.findChild<QMenu *>("mnulanguage")->actions())
+            names << entry->text() + (entry->isChecked() ? "*" : "");
+        return names;
+    };
+    QCOMPARE(entries(*m_window),
+            (QStringList{"System Language*", "English", "Deutsch", "Français", "Italiano",
+                    "Español", "Русский", "Polski", "Português (Brasil)"}));
+
+    QMenu *menu = child<QMenu>("mnulanguage");
+    menu->actions().at(2)->trigger();
+    menu->actions().at(2)->trigger();
+    QCOMPARE(m_fake->settings.languageCode, QStringLiteral("de"));
+    const ShownMessage told{"Varnel will use the new language the next time it starts.", "Language",
+            MessageIcon::Information, MessageButtons::Ok};
+    QCOMPARE(m_fake->dialogs.messages, QList{told});
+    QCOMPARE(entries(*m_window).at(2), QStringLiteral("Deutsch*"));
+
+    // The next start checks the remembered entry; one no longer spoken is the system's.
+    m_fake->settings.languageCode = QStringLiteral("pt_BR");
+    QCOMPARE(entries(FrmMain(*m_editor, *m_files, m_fake->platform())).last(),
+            QStringLiteral("Português (Brasil)*"));
+    m_fake->settings.languageCode = QStringLiteral("xx");
+    QCOMPARE(entries(FrmMain(*m_editor, *m_files, m_fake->platform())).first(),
+            QStringLiteral("System Language*"));
 }
 
 void TestFrmMain::tabGoesFromTheAreaListThroughTheSlots()

@@ -32,11 +32,13 @@ folder=$(dirname "$program")
 # What the zip must hold beside the program, and the licences it ships.
 for shipped in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
         libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
-        readme.txt backup.file LICENSE THIRD-PARTY-NOTICES.txt; do
+        readme.txt backup.file LICENSE THIRD-PARTY-NOTICES.txt translations/qtbase_de.qm \
+        translations/qtbase_fr.qm translations/qtbase_it.qm translations/qtbase_es.qm \
+        translations/qtbase_ru.qm translations/qtbase_pl.qm translations/qtbase_pt_BR.qm; do
     [ -s "$folder/$shipped" ] || { echo "FAIL: the zip lacks $shipped"; exit 1; }
 done
 for licence in "GNU LESSER GENERAL PUBLIC LICENSE" "GCC RUNTIME LIBRARY EXCEPTION" \
-        "mingw-w64 project"; do
+        "mingw-w64 project" "Qt Company GPL Exception 1.0"; do
     grep -q "$licence" "$folder/THIRD-PARTY-NOTICES.txt" \
         || { echo "FAIL: the notices lack $licence"; exit 1; }
 done

@@ -1,0 +1,492 @@
+#include "app/allareaswindow.h"
+#include "app/commandline.h"
+#include "app/earlierversions.h"
+#include "format/pedcatalogue.h"
+#include "language/language.h"
+#include "support/editortest.h"
+#include "support/testfiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+namespace {
+
+const QChar Open(0x27E6);
+const QChar Close(0x27E7);
+
+// A text as the program asks a translator for it.
+using Message = std::tuple<QString, QString, QString>; // context, source, disambiguation
+
+// Returns every text wrapped in marks and notes what it was asked for.
+class PseudoTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(
+            const char *context, const char *source, const char *disambiguation, int) const override
+    {
+        if (!source || !*source)
+            return QString();
+        asked.insert({QString::fromUtf8(context), QString::fromUtf8(source),
+                QString::fromUtf8(disambiguation)});
+        return Open + QString::fromUtf8(source) + Close;
+    }
+
+    mutable std::set<Message> asked;
+};
+
+// Whether a text shows nothing but translations and data: the marked parts
+// (innermost first, as one may hold another) and the data taken out, no letter
+// may be left.
+bool isTranslated(QString text, const QStringList &data)
+{
+    static const QRegularExpression marked(QStringLiteral("\u27E6[^\u27E6\u27E7]*\u27E7"));
+    while (text.contains(marked))
+        text.remove(marked);
+    for (const QString &datum : data)
+        text.remove(datum);
+    return !text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
+}
+
+QStringList modelTexts(const QAbstractItemModel *model)
+{
+    QStringList texts;
+    for (int column = 0; column < model->columnCount(); ++column)
+        texts << model->headerData(column, Qt::Horizontal).toString();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex cell = model->index(row, column);
+            texts << cell.data().toString() << cell.data(Qt::ToolTipRole).toString();
+        }
+    }
+    return texts;
+}
+
+// Every text a window shows or tells a screen reader, its menus' included.
+QStringList windowTexts(const QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            texts << label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            texts << button->text();
+        else if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+            texts << frame->title();
+        else if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+            texts << field->placeholderText();
+        else if (const auto *view = qobject_cast<const QAbstractItemView *>(widget))
+            texts << modelTexts(view->model());
+        else if (const auto *menu = qobject_cast<const QMenu *>(widget)) {
+            texts << menu->title();
+            for (const QAction *entry : menu->actions())
+                texts << entry->text();
+        }
+    }
+    return texts;
+}
+
+// The letters of a menu's entries that Alt reaches, and those that more than
+// one entry claims.
+QStringList clashingMnemonics(const QList<QAction *> &entries)
+{
+    QStringList seen;
+    QStringList clashes;
+    for (const QAction *entry : entries) {
+        const QString key = QKeySequence::mnemonic(entry->text()).toString();
+        if (key.isEmpty())
+            continue;
+        if (seen.contains(key))
+            clashes << entry->text();
+        seen << key;
+    }
+    return clashes;
+}
+
+// The (context, source, disambiguation) of every message of a .ts file.
+std::set<Message> tsMessages(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::set<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"message")
+            message = {context, QString(), QString()};
+        else if (xml.name() == u"source")
+            std::get<1>(message) = xml.readElementText();
+        else if (xml.name() == u"comment")
+            std::get<2>(message) = xml.readElementText();
+        else if (xml.name() == u"translation")
+            messages.insert(message);
+    }
+    return messages;
+}
+
+// Qt's own classes, whose texts Qt's translations hold.
+bool isQtContext(const QString &context)
+{
+    return context.size() > 1 && context.at(0) == u'Q' && context.at(1).isUpper();
+}
+
+// Fails with what is missing; while the translations are still pending, the
+// failure is expected (and passes once nothing is missing).
+void verifyNoneMissing(const QStringList &missing, const char *what)
+{
+    const QString report
+            = QLatin1String(what) + QStringLiteral(":\n  ") + missing.join(QStringLiteral("\n  "));
+#ifdef VARNEL_TRANSLATIONS_PENDING
+    if (!missing.isEmpty())
+        QEXPECT_FAIL("", qPrintable(report), Continue);
+#endif
+    QVERIFY2(missing.isEmpty(), qPrintable(report));
+}
+
+// A document that makes every kind of box and tooltip: a list of four names
+// (damaged), a line the game reads seven names from, a name the game does not
+// know, and more groups than the game holds.
+QByteArray everyKindOfArea()
+{
+    QByteArray bytes = "# header\r\n" + areaLine("male01,female01,pimp,cop", "Four")
+            + areaLine("male01,female01,pimp,cop,swat,fbi,army,", "Seven");
+    for (int area = 1; area <= 32; ++area)
+        bytes += areaLine("male01,female01,pimp,cop,swat,fbi,army,medic",
+                "Street" + QByteArray::number(area));
+    return bytes;
+}
+
+} // namespace
+
+// Every text in pseudo-translation, and the main window in every language.
+// The checks of complete translations are expected to fail while texts still
+// go through file-local tr() wrappers or stay outside tr() (see the README's
+// "Languages").
+class TestTranslations : public QObject, protected EditorTest
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void mainWindowFitsEveryLanguage_data();
+    void mainWindowFitsEveryLanguage();
+    void germanMenusAndButtonsOnARealWindow();
+    void everyShownTextIsTranslated_data();
+    void everyShownTextIsTranslated();
+    // Runs after the one before: it checks what that one was asked for.
+    void everyTextAskedForIsInEveryTsFile();
+
+private:
+    QList<QRect> controlPlaces() const;
+    QStringList data() const;
+    QStringList shownTexts() const;
+
+    void atStart() { }
+    void loadSaveAndQuit();
+    void saveAsAndRestore();
+    void optionsAndHelp();
+    void allAreasAndEarlierVersions();
+    void languageBox() { child<QMenu>(QStringLiteral("mnulanguage"))->actions()[2]->trigger(); }
+
+    QList<QRect> m_englishPlaces;
+    PseudoTranslator m_pseudo;
+    QStringList m_commandLineTexts;
+};
+
+using Scenario = void (TestTranslations::*)();
+Q_DECLARE_METATYPE(Scenario)
+
+void TestTranslations::initTestCase()
+{
+    QVERIFY(createEditor());
+    m_englishPlaces = controlPlaces();
+    destroyEditor();
+}
+
+void TestTranslations::cleanup()
+{
+    QCoreApplication::removeTranslator(&m_pseudo);
+    m_commandLineTexts.clear();
+    destroyEditor();
+}
+
+// The frame and everything in it.
+QList<QRect> TestTranslations::controlPlaces() const
+{
+    QList<QRect> places{frameeditor()->geometry()};
+    for (const QWidget *control :
+            frameeditor()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        places << control->geometry();
+    return places;
+}
+
+void TestTranslations::mainWindowFitsEveryLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const Language &language : languages())
+        QTest::newRow(qPrintable(language.code)) << language.code;
+}
+
+void TestTranslations::mainWindowFitsEveryLanguage()
+{
+    QFETCH(QString, code);
+    const Translations translations(code);
+    QVERIFY(QFile::exists(QStringLiteral(":/i18n/varnel_%1.qm").arg(code)));
+    QVERIFY(createEditor());
+    const QMenuBar *bar = m_window->menuBar();
+    QCOMPARE(bar->actions().at(1)->text() == QLatin1String("&Edit"), code == English);
+
+    QStringList cut;
+    for (QAction *title : bar->actions()) {
+        if (!bar->rect().contains(bar->actionGeometry(title)))
+            cut << title->text();
+    }
+    for (const QLabel *label : frameeditor()->findChildren<QLabel *>()) {
+        if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width())
+            cut << label->text();
+    }
+    // The caption stands 8 pixels in from the frame's left edge.
+    if (frameeditor()->fontMetrics().horizontalAdvance(frameeditor()->title()) + 2 * 8
+            > frameeditor()->width())
+        cut << frameeditor()->title();
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+
+    // English titles need less than 250 pixels.
+    QCOMPARE(m_window->centralWidget()->size(), QSize(qMax(250, bar->sizeHint().width()), 193));
+    QCOMPARE(controlPlaces(), m_englishPlaces);
+
+    QStringList clashes = clashingMnemonics(bar->actions());
+    for (const QMenu *menu : m_window->findChildren<QMenu *>())
+        clashes << clashingMnemonics(menu->actions());
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(", "))));
+}
+
+// Run by ctest's translations_realwindow_de on a virtual X server with
+// LANGUAGE=de: the language comes from the system, Qt's texts from its own
+// translations, and the question is a real message box.
+void TestTranslations::germanMenusAndButtonsOnARealWindow()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("Runs on an X server (ctest: translations_realwindow_de)");
+    const Translations translations(runLanguage(QString(), QString()));
+    QVERIFY(createEditor());
+    m_window->hide();
+    QtDialogs boxes;
+    const Platform platform{&boxes, &m_fake->random, &m_fake->launcher, &m_fake->settings,
+            m_fake->shippedFilesFolder, m_fake->folders};
+    FrmMain window(*m_editor, *m_files, platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    loadGame(threeAreas());
+    window.findChild<QComboBox *>(QStringLiteral("cmbped0"))->setEditText(QStringLiteral("pimp"));
+    QStringList titles;
+    for (const QAction *title : window.menuBar()->actions())
+        titles << title->text();
+    QCOMPARE(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Optionen", "&Hilfe"}));
+
+    QStringList question;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answer.stop();
+        QDir().mkpath(QStringLiteral(VARNEL_ARTIFACTS));
+        box->screen()->grabWindow(0).save(QStringLiteral(VARNEL_ARTIFACTS "/question_de.png"));
+        question << box->windowTitle() << box->text() << box->button(QMessageBox::Yes)->text()
+                 << box->button(QMessageBox::No)->text();
+        box->button(QMessageBox::No)->click();
+    });
+    answer.start(50);
+    window.close();
+    QCOMPARE(question,
+            (QStringList{"Wirklich beenden?",
+                    "Es gibt ungespeicherte Änderungen. Wirklich beenden?", "&Ja", "&Nein"}));
+    QVERIFY(window.isVisible());
+}
+
+void TestTranslations::everyShownTextIsTranslated_data()
+{
+    QTest::addColumn<Scenario>("scenario");
+    QTest::newRow("main window and menus") << &TestTranslations::atStart;
+    QTest::newRow("load, save, quit") << &TestTranslations::loadSaveAndQuit;
+    QTest::newRow("save as, restore backup") << &TestTranslations::saveAsAndRestore;
+    QTest::newRow("options and help") << &TestTranslations::optionsAndHelp;
+    QTest::newRow("all areas, earlier versions") << &TestTranslations::allAreasAndEarlierVersions;
+    QTest::newRow("language") << &TestTranslations::languageBox;
+}
+
+void TestTranslations::everyShownTextIsTranslated()
+{
+    QFETCH(Scenario, scenario);
+    QCoreApplication::installTranslator(&m_pseudo);
+    QVERIFY(createEditor());
+    (this->*scenario)();
+
+    const QStringList data = this->data();
+    QStringList untranslated;
+    for (const QString &text : shownTexts()) {
+        if (!isTranslated(text, data))
+            untranslated << text;
+    }
+    untranslated.removeDuplicates();
+    verifyNoneMissing(untranslated, "not through tr()");
+}
+
+void TestTranslations::everyTextAskedForIsInEveryTsFile()
+{
+    QVERIFY(!m_pseudo.asked.empty());
+    const QDir folder(QStringLiteral(VARNEL_SOURCE_DIR "/translations"));
+    const QStringList files = folder.entryList({QStringLiteral("varnel_*.ts")});
+    QCOMPARE(files.size(), languages().size());
+    std::map<Message, QStringList> lacking;
+    for (const QString &file : files) {
+        // English holds plural forms only.
+        if (file == QLatin1String("varnel_en.ts"))
+            continue;
+        const std::set<Message> messages = tsMessages(folder.filePath(file));
+        for (const Message &message : m_pseudo.asked) {
+            if (!isQtContext(std::get<0>(message)) && !messages.count(message))
+                lacking[message] << file;
+        }
+    }
+    QStringList missing;
+    for (const auto &[message, lackingFiles] : lacking)
+        missing << std::get<0>(message) + QStringLiteral(" \"") + std::get<1>(message)
+                        + QStringLiteral("\" (") + lackingFiles.join(QStringLiteral(", ")) + u')';
+    verifyNoneMissing(missing, "not in the .ts files");
+}
+
+// What the texts may show untranslated, longest first so that a path goes
+// before the names in it.
+QStringList TestTranslations::data() const
+{
+    QStringList data = pedCatalogue();
+    data << QStringLiteral("nobody1") << QStringLiteral("Varnel") << QStringLiteral("pedgrp.dat")
+         << QStringLiteral("varnel") << QStringLiteral("-h, --help")
+         << QStringLiteral("-v, --version") << QStringLiteral("--language")
+         << QStringLiteral("http://www.varnel.example");
+    for (const QString &path : {path(QStringLiteral("game/data/pedgrp.dat")),
+                 m_fake->shippedFilesFolder + QStringLiteral("/readme.txt"), m_dir->path()})
+        data << path << QDir::toNativeSeparators(path);
+    for (const Area &area : m_editor->table().areas)
+        data << area.areaName << area.areaPeds.split(u',');
+    for (const Language &language : languages())
+        data << language.code << language.name;
+    for (const KeptVersion &version : m_versions->versions())
+        data << QLocale().toString(version.when.toLocalTime(), QLocale::ShortFormat);
+    std::sort(data.begin(), data.end(),
+            [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    return data;
+}
+
+QStringList TestTranslations::shownTexts() const
+{
+    QStringList texts = m_commandLineTexts;
+    for (const ShownMessage &message : m_fake->dialogs.messages)
+        texts << message.text << message.title;
+    for (const AskedInput &input : m_fake->dialogs.inputs)
+        texts << input.prompt << input.title;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            texts << windowTexts(window);
+    }
+    return texts;
+}
+
+// Load's question and failure, a damaged area, Scan's report of it, Undo and
+// Redo of a typed and a chosen slot, Save's questions, Exit's question, and
+// the command line's texts.
+void TestTranslations::loadSaveAndQuit()
+{
+    m_fake->dialogs.passedQuestions.clear();
+    const QString game = loadGame(everyKindOfArea());
+    action("mnuerrorscan")->trigger();
+    cmbped(1)->setCurrentIndex(3);
+    m_fake->dialogs.inputAnswers << path(QStringLiteral("nowhere"));
+    action("mnuload")->trigger();
+    writeFile(game + QStringLiteral("/data/pedgrp.dat"), "# changed\r\n");
+    action("mnusave")->trigger();
+    QTest::keyClicks(cmbped(0)->lineEdit(), QStringLiteral("x"));
+    cmbped(1)->setCurrentIndex(4);
+    action("mnuundo")->trigger();
+    m_fake->dialogs.messageAnswers << Answer::No;
+    m_window->close();
+    for (const QStringList &arguments :
+            {QStringList{"varnel", "--help"}, QStringList{"varnel", "--bogus"},
+                    QStringList{"varnel", "a", "b"}, QStringList{"varnel", "--language", "xx"}})
+        m_commandLineTexts << parseCommandLine(arguments).message;
+}
+
+// Save As's prompt, its question and failure, a character the file cannot
+// hold, Restore BackUp's prompt, success and failure.
+void TestTranslations::saveAsAndRestore()
+{
+    const QString game = loadGame(threeAreas());
+    m_fake->dialogs.inputAnswers << game + QStringLiteral("/data/pedgrp.dat")
+                                 << path(QStringLiteral("folder/"));
+    action("mnusaveas")->trigger();
+    action("mnusaveas")->trigger();
+    cmbped(0)->setEditText(QStringLiteral("\u20AC"));
+    action("mnusave")->trigger();
+    writeFile(m_fake->shippedFilesFolder + QStringLiteral("/backup.file"), threeAreas());
+    m_fake->dialogs.inputAnswers << game << path(QStringLiteral("nowhere"));
+    action("mnurestore")->trigger();
+    action("mnurestore")->trigger();
+}
+
+// Scan's other reports, Set All's prompts and failure, Randomize, and Help
+// with nothing to open things.
+void TestTranslations::optionsAndHelp()
+{
+    loadGame(threeAreas());
+    action("mnuerrorscan")->trigger();
+    m_fake->dialogs.inputAnswers << QStringLiteral("nobody1") << QStringLiteral("pimp");
+    action("mnusetarea")->trigger();
+    action("mnusetliberty")->trigger();
+    action("mnurandomarea")->trigger();
+    action("mnuerrorscan")->trigger();
+    m_fake->launcher.succeed = false;
+    for (const char *help : {"mnureadme", "mnuinfo", "mnusite"})
+        action(help)->trigger();
+}
+
+// A name the game does not know, All Areas with every tooltip, and a version
+// in Earlier Versions.
+void TestTranslations::allAreasAndEarlierVersions()
+{
+    loadGame(everyKindOfArea());
+    m_editor->selectArea(2);
+    cmbped(0)->setEditText(QStringLiteral("nobody1"));
+    action("mnusave")->trigger();
+    action("mnuallareas")->trigger();
+    action("mnuversions")->trigger();
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
