@@ -233,8 +233,10 @@ void TestSaveFile::readOnlyFolderKeepsTheOldFile()
         QString failure = checkOldFileKept(folder, writeFileSafely(target, NewBytes));
         if (failure.isEmpty())
             failure = checkOldFileKept(folder,
-                    KeptCopies(versions).copyFile(
-                            backup, target, VersionReason::ReplacedByRestoreBackup));
+                    KeptCopies(versions)
+                            .copyFile(
+                                    backup, target, target, VersionReason::ReplacedByRestoreBackup)
+                            .error);
         return failure;
     }));
 }
@@ -249,7 +251,9 @@ void TestSaveFile::copiesOverTheTarget()
     writeFile(target, OldBytes);
 
     VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
-    QCOMPARE(KeptCopies(versions).copyFile(source, target, VersionReason::ReplacedByRestoreBackup),
+    QCOMPARE(KeptCopies(versions)
+                     .copyFile(source, target, target, VersionReason::ReplacedByRestoreBackup)
+                     .error,
             QString());
     QCOMPARE(readFile(target), NewBytes);
     QCOMPARE(readFile(source), NewBytes);
@@ -281,9 +285,9 @@ void TestSaveFile::copyFailureLeavesTheTarget()
 
     VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
     QVERIFY(!KeptCopies(versions)
-                     .copyFile(tmp.filePath(source), tmp.filePath(target),
+                     .copyFile(tmp.filePath(source), tmp.filePath(target), target,
                              VersionReason::ReplacedByRestoreBackup)
-                     .isEmpty());
+                     .error.isEmpty());
     QCOMPARE(checkOldFileKept(tmp.filePath(QStringLiteral("data")), QStringLiteral("failed")),
             QString());
     QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("nodata"))));
