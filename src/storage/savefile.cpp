@@ -1,15 +1,18 @@
 #include "storage/savefile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QThread>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
 #include <cstdio>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -36,12 +39,30 @@ QString withoutFullStop(QString description)
     return description;
 }
 
-// The thin layer over the two calls Qt has no public form of. Each returns
-// the system's error code, 0 on success.
+// The thin layer over the calls Qt has no public form of. systemLink and
+// systemRename return the system's error code, 0 on success.
 #ifdef Q_OS_WIN
 const wchar_t *nativePath(const QString &path)
 {
     return reinterpret_cast<const wchar_t *>(path.utf16());
+}
+
+HANDLE nativeHandle(const QFile &file)
+{
+    return reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+}
+
+bool systemTryLock(const QFile &file)
+{
+    OVERLAPPED start{};
+    return LockFileEx(nativeHandle(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+            0, &start);
+}
+
+void systemUnlock(const QFile &file)
+{
+    OVERLAPPED start{};
+    UnlockFileEx(nativeHandle(file), 0, 1, 0, &start);
 }
 
 int systemLink(const QString &existing, const QString &link)
@@ -60,6 +81,16 @@ int systemRename(const QString &from, const QString &to)
             : int(GetLastError());
 }
 #else
+bool systemTryLock(const QFile &file)
+{
+    return flock(file.handle(), LOCK_EX | LOCK_NB) == 0;
+}
+
+void systemUnlock(const QFile &file)
+{
+    flock(file.handle(), LOCK_UN);
+}
+
 int systemLink(const QString &existing, const QString &link)
 {
     return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0
@@ -131,6 +162,22 @@ QString makeHardLink(const QString &existing, const QString &link)
 QString renameOver(const QString &from, const QString &to)
 {
     return describeSystemError(systemRename(from, to));
+}
+
+FileLock::~FileLock()
+{
+    if (m_locked)
+        systemUnlock(m_file);
+}
+
+bool FileLock::lock(int waitMs)
+{
+    if (!m_file.isOpen() && !m_file.open(QIODevice::ReadWrite))
+        return false;
+    const QDeadlineTimer deadline(waitMs);
+    while (!(m_locked = systemTryLock(m_file)) && !deadline.hasExpired())
+        QThread::msleep(1);
+    return m_locked;
 }
 
 QString temporaryNameBeside(const QString &path)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
-
-class QFileDevice;
 
 // Writes bytes to a file that replaces the one at path only once every byte is
 // written and the disk holds them; on any failure the old file stays as it
@@ -28,6 +27,25 @@ QString makeHardLink(const QString &existing, const QString &link);
 
 // Renames the file at from to to, replacing a file there in one step.
 QString renameOver(const QString &from, const QString &to);
+
+// The system's lock on the file at path (made when it is not there), held
+// from lock() to this object's end. The system frees it when its process ends,
+// however it ends, and takes no time to wait for the disk.
+class FileLock
+{
+public:
+    explicit FileLock(const QString &path) : m_file(path) { }
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+
+    // Waits at most waitMs for another holder to let it go.
+    bool lock(int waitMs);
+
+private:
+    QFile m_file;
+    bool m_locked = false;
+};
 
 // A name beside path that no file is likely to have: path, a full stop and
 // six random letters or digits.

@@ -29,8 +29,9 @@ QString tr(const char *text)
 // number, the time it was kept in milliseconds and the reason. Versions kept
 // before they were numbered have the time and the reason only.
 //
-// The history's lock guards the count of the versions' numbers and each
-// folder's versions; a window holds it for the moment of one keep.
+// The history's lock, the system's lock on a file, guards the count of the
+// versions' numbers and each folder's versions; a window holds it for the
+// moment of one keep.
 const QString NamesEntry = QStringLiteral("names.txt");
 // Where folders and entries named before names.txt kept their file's name.
 const QString OldNamesEntry = QStringLiteral("file.txt");
@@ -214,21 +215,19 @@ QString lockFailure(const QString &folder)
     return tr("the lock '%1' could not be taken").arg(QDir::toNativeSeparators(folder));
 }
 
-// Takes lock, waiting at most waitMs for another window to let it go. A lock
-// left under this program's own process id belongs to a run that has ended,
-// whose id the system gave again (Wine does so often); the system still keeps
-// the lock of a run in this process from being removed.
-bool takeLock(QLockFile &lock, int waitMs)
+// Takes the lock of a run's entry. A lock left under this program's own
+// process id belongs to a run that has ended, whose id the system gave again
+// (Wine does so often); the system still keeps the lock of a run in this
+// process from being removed.
+bool takeRunLock(QLockFile &lock)
 {
     if (lock.tryLock(0))
         return true;
     qint64 pid = 0;
     QString host;
     QString program;
-    if (lock.getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid()
-            && lock.removeStaleLockFile() && lock.tryLock(0))
-        return true;
-    return waitMs > 0 && lock.tryLock(waitMs);
+    return lock.getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid()
+            && lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 bool holdsBytes(const QString &path, const QByteArray &bytes)
@@ -330,8 +329,8 @@ QString VersionHistory::store(const QString &file, const QString &shownPath,
     QDir folder(versionsFolder() + u'/' + folderNameOf(fileIdentity(realPath)));
     if (QString error = makeFolder(folder.path()); !error.isEmpty())
         return error;
-    QLockFile lock(versionsFolder() + u'/' + LockEntry);
-    if (!takeLock(lock, HistoryLockWaitMs))
+    FileLock lock(versionsFolder() + u'/' + LockEntry);
+    if (!lock.lock(HistoryLockWaitMs))
         return lockFailure(versionsFolder());
     const FolderListing listing = listFolder(folder);
     removeOldLeftovers(folder, listing.leftovers);
@@ -434,7 +433,7 @@ QString VersionHistory::recover(const QString &runFolder)
     QLockFile lock(runFolder + u'/' + LockEntry);
     // Another window may have been editing for hours; only its end frees the lock.
     lock.setStaleLockTime(0);
-    if (!takeLock(lock, 0))
+    if (!takeRunLock(lock))
         return QString();
     const std::optional<FileNames> names = readEntryNames(runFolder);
     const FileContents bytes = readFileWhole(runFolder + u'/' + BytesEntry);
