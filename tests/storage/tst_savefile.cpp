@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #ifndef Q_OS_WIN
 #include <functional>
 
@@ -109,6 +111,7 @@ private slots:
     void failsWithoutTouchingWhatIsThere_data();
     void failsWithoutTouchingWhatIsThere();
     void aSecondNameKeepsTheOldBytes();
+    void aLockIsHeldUntilItsEnd();
 #ifndef Q_OS_WIN
     // Mount namespaces and file size limits are Linux's.
     void fullDiskKeepsTheOldFile();
@@ -196,6 +199,19 @@ void TestSaveFile::aSecondNameKeepsTheOldBytes()
     QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
             (QStringList{QStringLiteral("pedgrp.dat"), QStringLiteral("pedgrp.dat.bak")}));
     QVERIFY(!makeHardLink(file, bak).isEmpty());
+}
+
+// As two windows taking the history's lock at once.
+void TestSaveFile::aLockIsHeldUntilItsEnd()
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath(QStringLiteral("lock"));
+    auto first = std::make_unique<FileLock>(path);
+    QVERIFY(first->lock(0));
+    FileLock second(path);
+    QVERIFY(!second.lock(20));
+    first.reset();
+    QVERIFY(second.lock(0));
 }
 
 #ifndef Q_OS_WIN
