@@ -146,8 +146,9 @@ struct VersionName
 
 bool isDigits(QStringView text)
 {
-    return !text.isEmpty()
-            && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
 }
 
 std::optional<VersionName> parseVersionName(const QString &name)
