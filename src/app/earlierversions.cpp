@@ -166,7 +166,7 @@ void EarlierVersionsDialog::fillTable()
         const KeptVersion &version = m_versions.at(row);
         m_table->setItem(
                 row, 0, cell(locale.toString(version.when.toLocalTime(), QLocale::ShortFormat)));
-        m_table->setItem(row, 1, cell(QDir::toNativeSeparators(version.file)));
+        m_table->setItem(row, 1, cell(version.shownPath));
         m_table->setItem(row, 2, cell(describeReason(version.reason)));
         m_table->setItem(row, 3, cell(QString::number(version.size), Qt::AlignRight));
     }

@@ -2,6 +2,7 @@
 
 #include "editor/editor.h"
 #include "format/areawriter.h"
+#include "format/crlf.h"
 #include "gamefolders/gamedetect.h"
 #include "gamefolders/gamepaths.h"
 #include "gamereading/gamecheck.h"
@@ -41,6 +42,14 @@ QString describeFailure(const QString &error, const QString &typedPath, const QS
     return typedPath == path ? error : withPathTried(error, path);
 }
 
+// A path as the system takes it: a relative one leads from the current folder.
+QString pathTried(const QString &path)
+{
+    return QDir::isRelativePath(path)
+            ? QDir::toNativeSeparators(QDir::current().absoluteFilePath(path))
+            : path;
+}
+
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
 {
     dialogs.message(
@@ -48,9 +57,15 @@ void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString 
             tr("Error"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
-void showSaved(Dialogs &dialogs, const QString &shownPath)
+// A completion text, followed by what was not kept of the file replaced.
+QString withNote(const QString &text, const QString &note)
 {
-    dialogs.message(tr("File save complete for '%1'.").arg(shownPath), tr("Saved"),
+    return note.isEmpty() ? text : text + CrLf + CrLf + note;
+}
+
+void showSaved(Dialogs &dialogs, const QString &shownPath, const QString &note)
+{
+    dialogs.message(withNote(tr("File save complete for '%1'.").arg(shownPath), note), tr("Saved"),
             MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -120,8 +135,8 @@ bool stillMayWrite(const QString &path, FileStamp seen, const std::function<bool
 // Where an earlier version belongs: its file, opened as a file.
 GameFileLocation locationOf(const KeptVersion &version)
 {
-    const QString shown = QDir::toNativeSeparators(version.file);
-    return {version.file, shown, true, gameFolderAboveData(shown).value_or(QString())};
+    return {version.file, version.shownPath, true,
+            gameFolderAboveData(version.shownPath).value_or(QString())};
 }
 
 } // namespace
@@ -150,7 +165,8 @@ void FileCommands::letGo(VersionReason reason)
 {
     // The user has said Yes already: a copy that cannot be kept stops nothing.
     if (m_editor.isModified())
-        m_versions.keep(m_file.path, bytesToKeep(m_editor.table(), m_editor.keptLayout()), reason);
+        m_versions.keep(m_file.path, m_file.shownPath,
+                bytesToKeep(m_editor.table(), m_editor.keptLayout()), reason);
 }
 
 // What the prompts offer: the game of the last load, else the first install found.
@@ -197,7 +213,8 @@ void FileCommands::loadFrom(const GameFileLocation &location, PathInFailure path
     if (!read.ok()) {
         showReadFailure(pathInFailure == PathInFailure::Always
                         ? withPathTried(read.error, location.path)
-                        : describeFailure(read.error, location.shownPath, location.path));
+                        : describeFailure(
+                                read.error, location.shownPath, pathTried(location.path)));
         return;
     }
     openRead(location, std::move(read), stamp);
@@ -233,16 +250,16 @@ void FileCommands::save()
             || !stillMayWrite(
                     m_file.path, look.now, [&] { return mayOverwrite(m_file, true, dialogs); }))
         return;
-    const QString error
-            = m_keptCopies.replaceFile(m_file.path, *bytes, VersionReason::ReplacedBySave);
-    if (!error.isEmpty()) {
-        showSavingFailed(
-                dialogs, m_file.shownPath, describeFailure(error, m_file.shownPath, m_file.path));
+    const Replacement done = m_keptCopies.replaceFile(
+            m_file.path, m_file.shownPath, *bytes, VersionReason::ReplacedBySave);
+    if (!done.error.isEmpty()) {
+        showSavingFailed(dialogs, m_file.shownPath,
+                describeFailure(done.error, m_file.shownPath, m_file.path));
         return;
     }
     m_file.stamp = FileStamp::ofWrittenFile(m_file.path, *bytes);
     markWritten();
-    showSaved(dialogs, m_file.shownPath);
+    showSaved(dialogs, m_file.shownPath, done.note);
 }
 
 void FileCommands::saveAs()
@@ -272,13 +289,14 @@ void FileCommands::saveAs()
     if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs)
             || !stillMayWrite(path, asked, [&] { return mayReplace(path, dialogs); }))
         return;
-    const QString error = m_keptCopies.replaceFile(path, *bytes, VersionReason::ReplacedBySaveAs);
-    if (!error.isEmpty()) {
-        showSavingFailed(dialogs, typed, describeFailure(error, typed, path));
+    const Replacement done
+            = m_keptCopies.replaceFile(path, typed, *bytes, VersionReason::ReplacedBySaveAs);
+    if (!done.error.isEmpty()) {
+        showSavingFailed(dialogs, typed, describeFailure(done.error, typed, path));
         return;
     }
     markWritten();
-    showSaved(dialogs, typed);
+    showSaved(dialogs, typed, done.note);
     m_editor.setSaveAvailable(false);
 }
 
@@ -295,18 +313,18 @@ void FileCommands::restoreBackup()
     if (typed.isEmpty())
         return;
     const GameFileLocation target = gameFileIn(typed, m_platform.folders);
-    const QString error
+    const Replacement done
             = m_keptCopies.copyFile(m_platform.shippedFilesFolder + QStringLiteral("/backup.file"),
-                    target.path, VersionReason::ReplacedByRestoreBackup);
-    if (!error.isEmpty()) {
+                    target.path, target.shownPath, VersionReason::ReplacedByRestoreBackup);
+    if (!done.error.isEmpty()) {
         m_platform.dialogs->message(
                 tr("An error occured during the backup process, the error was '%1.'")
-                        .arg(describeFailure(error, target.shownPath, target.path)),
+                        .arg(describeFailure(done.error, target.shownPath, target.path)),
                 ProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return;
     }
-    m_platform.dialogs->message(tr("Backup file 'pedgrp.dat' restored."), tr("Completed."),
-            MessageIcon::Information, MessageButtons::Ok);
+    m_platform.dialogs->message(withNote(tr("Backup file 'pedgrp.dat' restored."), done.note),
+            tr("Completed."), MessageIcon::Information, MessageButtons::Ok);
 }
 
 void FileCommands::openVersion(const KeptVersion &version)

@@ -23,7 +23,6 @@ qsizetype lastSeparatorBefore(const QString &path, qsizetype end)
     return -1;
 }
 
-#ifndef Q_OS_WIN
 QString joined(const QString &folder, const QString &name)
 {
     if (folder.isEmpty())
@@ -39,6 +38,8 @@ bool isWanted(const QFileInfo &info, Entry wanted)
 }
 
 // The entry of folder whose name equals name but for case, or name itself.
+// Names are compared as they are: a name filter would take "[GOG]" for a
+// pattern.
 QString matchingEntry(const QString &folder, const QString &name, Entry wanted)
 {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
@@ -52,6 +53,7 @@ QString matchingEntry(const QString &folder, const QString &name, Entry wanted)
     return name;
 }
 
+#ifndef Q_OS_WIN
 // Each folder and the file below root, taken as they are where they exist and
 // else matched without regard to case. Every part but the last must be a
 // folder, and the last one too when the path ends in a separator.
@@ -156,13 +158,9 @@ QString spelledAsOnDisk(const QString &absolutePath)
     // From the drive's root; a network share's path stays as it is.
     if (absolutePath.size() < 3 || absolutePath[1] != u':')
         return absolutePath;
-    QString spelled = absolutePath.left(2);
-    for (const QString &name : absolutePath.mid(3).split(u'/', Qt::SkipEmptyParts)) {
-        // Windows compares the name filter without regard to case.
-        const QStringList onDisk = QDir(spelled + u'/').entryList(
-                {name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        spelled += u'/' + (onDisk.size() == 1 ? onDisk.first() : name);
-    }
+    QString spelled = absolutePath.left(2) + u'/';
+    for (const QString &name : absolutePath.mid(3).split(u'/', Qt::SkipEmptyParts))
+        spelled = joined(spelled, matchingEntry(spelled, name, Entry::FolderOrFile));
     return spelled;
 #else
     return absolutePath;

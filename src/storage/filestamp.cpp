@@ -1,5 +1,7 @@
 #include "storage/filestamp.h"
 
+#include "storage/savefile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -19,8 +21,12 @@ QByteArray hashOf(const QByteArray &bytes)
 QString realFilePath(const QString &path)
 {
     const QFileInfo file(path);
-    const QString canonical = file.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
+    if (const QString canonical = file.canonicalFilePath(); !canonical.isEmpty())
+        return canonical;
+    // A file that is not there yet lies in the real folder of its folder.
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(file.absoluteFilePath())
+                            : QDir(folder).filePath(file.fileName());
 }
 
 QString fileIdentity(const QString &path)
@@ -59,11 +65,11 @@ FileContents readFileWhole(const QString &path)
         return {FileStamp(), QByteArray(), QStringLiteral("Not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {FileStamp(), QByteArray(), file.errorString()};
+        return {FileStamp(), QByteArray(), fileError(file)};
     FileContents contents;
     contents.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {FileStamp(), QByteArray(), file.errorString()};
+        return {FileStamp(), QByteArray(), fileError(file)};
     contents.stamp = FileStamp::ofOpenFile(file, contents.bytes);
     return contents;
 }

@@ -27,7 +27,8 @@ struct FileStamp
 };
 
 // The path of the file at path with links and ".." resolved; for a file that
-// is not there, its clean absolute path.
+// is not there, the real path of its folder and its name (its clean absolute
+// path when the folder is not there either).
 QString realFilePath(const QString &path);
 
 // The same text for every spelling of a file's path: its real path, and on

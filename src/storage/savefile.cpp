@@ -1,7 +1,20 @@
 #include "storage/savefile.h"
 
-#include <QFile>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QThread>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstdio>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -19,6 +32,85 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
     return file.flush();
 }
 
+QString withoutFullStop(QString description)
+{
+    if (description.endsWith(u'.'))
+        description.chop(1);
+    return description;
+}
+
+// The thin layer over the calls Qt has no public form of. systemLink and
+// systemRename return the system's error code, 0 on success.
+#ifdef Q_OS_WIN
+const wchar_t *nativePath(const QString &path)
+{
+    return reinterpret_cast<const wchar_t *>(path.utf16());
+}
+
+HANDLE nativeHandle(const QFile &file)
+{
+    return reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+}
+
+bool systemTryLock(const QFile &file)
+{
+    OVERLAPPED start{};
+    return LockFileEx(nativeHandle(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+            0, &start);
+}
+
+void systemUnlock(const QFile &file)
+{
+    OVERLAPPED start{};
+    UnlockFileEx(nativeHandle(file), 0, 1, 0, &start);
+}
+
+int systemLink(const QString &existing, const QString &link)
+{
+    const QString from = QDir::toNativeSeparators(existing);
+    const QString to = QDir::toNativeSeparators(link);
+    return CreateHardLinkW(nativePath(to), nativePath(from), nullptr) ? 0 : int(GetLastError());
+}
+
+int systemRename(const QString &from, const QString &to)
+{
+    const QString source = QDir::toNativeSeparators(from);
+    const QString target = QDir::toNativeSeparators(to);
+    return MoveFileExW(nativePath(source), nativePath(target), MOVEFILE_REPLACE_EXISTING)
+            ? 0
+            : int(GetLastError());
+}
+#else
+bool systemTryLock(const QFile &file)
+{
+    return flock(file.handle(), LOCK_EX | LOCK_NB) == 0;
+}
+
+void systemUnlock(const QFile &file)
+{
+    flock(file.handle(), LOCK_UN);
+}
+
+int systemLink(const QString &existing, const QString &link)
+{
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0
+            ? 0
+            : errno;
+}
+
+int systemRename(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+            ? 0
+            : errno;
+}
+#endif
+
+QString describeSystemError(int code)
+{
+    return code == 0 ? QString() : withoutFullStop(qt_error_string(code));
+}
+
 } // namespace
 
 QString writeFileSafely(const QString &path, const QByteArray &bytes)
@@ -26,35 +118,79 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     // Unbuffered, so that each write reaches the system and reports its own count.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return fileError(file);
     if (!writeAll(file, bytes)) {
-        const QString error = file.errorString();
+        const QString error = fileError(file);
         // Leaves the old file in place; the temporary one goes with the QSaveFile.
         file.cancelWriting();
         return error;
     }
     if (!file.commit())
-        return file.errorString();
+        return fileError(file);
     return QString();
 }
 
-QString writeNewFile(const QString &path, const QByteArray &bytes)
+QString writeNewFileQuickly(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
+    // A temporary name first, so that an interrupted write never leaves part
+    // of the bytes under the name.
+    QFile file(temporaryNameBeside(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (writeAll(file, bytes))
-        return QString();
-    const QString error = file.errorString();
-    file.remove();
-    return error;
+        return fileError(file);
+    if (!writeAll(file, bytes) || !file.rename(path)) {
+        const QString error = fileError(file);
+        file.remove();
+        return error;
+    }
+    return QString();
 }
 
 QString writeFailure(const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return fileError(file);
     file.cancelWriting();
     return QString();
+}
+
+QString makeHardLink(const QString &existing, const QString &link)
+{
+    return describeSystemError(systemLink(existing, link));
+}
+
+QString renameOver(const QString &from, const QString &to)
+{
+    return describeSystemError(systemRename(from, to));
+}
+
+FileLock::~FileLock()
+{
+    if (m_locked)
+        systemUnlock(m_file);
+}
+
+bool FileLock::lock(int waitMs)
+{
+    if (!m_file.isOpen() && !m_file.open(QIODevice::ReadWrite))
+        return false;
+    const QDeadlineTimer deadline(waitMs);
+    while (!(m_locked = systemTryLock(m_file)) && !deadline.hasExpired())
+        QThread::msleep(1);
+    return m_locked;
+}
+
+QString temporaryNameBeside(const QString &path)
+{
+    static constexpr char Letters[]
+            = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString name = path + u'.';
+    for (int i = 0; i < 6; ++i)
+        name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+    return name;
+}
+
+QString fileError(const QFileDevice &file)
+{
+    return withoutFullStop(file.errorString());
 }

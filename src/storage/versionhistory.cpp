@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -23,13 +24,24 @@ QString tr(const char *text)
     return QCoreApplication::translate("VersionHistory", text);
 }
 
-// Each file's versions lie in a folder of their own, named by the file's path;
-// the path itself is written in it. A version's name is the time it was kept,
-// in milliseconds, and the reason, so that names sort from oldest to newest.
-const QString FileNameEntry = QStringLiteral("file.txt");
+// Each file's versions lie in a folder of their own, named by the file's real
+// path; the names of the file are written in it. A version's name is its
+// number, the time it was kept in milliseconds and the reason. Versions kept
+// before they were numbered have the time and the reason only.
+//
+// The history's lock, the system's lock on a file, guards the count of the
+// versions' numbers and each folder's versions; a window holds it for the
+// moment of one keep.
+const QString NamesEntry = QStringLiteral("names.txt");
+// Where folders and entries named before names.txt kept their file's name.
+const QString OldNamesEntry = QStringLiteral("file.txt");
 const QString BytesEntry = QStringLiteral("bytes");
 const QString LockEntry = QStringLiteral("lock");
+const QString CounterEntry = QStringLiteral("counter");
+constexpr int NumberDigits = 10;
 constexpr int TimeDigits = 15;
+constexpr int CounterDigits = 20;
+constexpr int HistoryLockWaitMs = 5000;
 
 constexpr std::array<std::pair<VersionReason, const char *>, 7> ReasonKeys{{
         {VersionReason::ReplacedBySave, "save"},
@@ -63,12 +75,133 @@ QString folderNameOf(const QString &identity)
             QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Md5).toHex());
 }
 
-// The versions in a file's folder, oldest first.
-QStringList versionNames(const QDir &folder)
+// A file's real path and the path the user knows it by, one to a line and
+// percent-encoded, so that either may hold any character, a line break too.
+struct FileNames
 {
-    QStringList names = folder.entryList(QDir::Files, QDir::Name);
-    names.removeAll(FileNameEntry);
-    return names;
+    QString file;
+    QString shown;
+};
+
+QByteArray encodeNames(const FileNames &names)
+{
+    const QByteArray legible = QByteArrayLiteral("/\\: ");
+    return names.file.toUtf8().toPercentEncoding(legible) + '\n'
+            + names.shown.toUtf8().toPercentEncoding(legible);
+}
+
+std::optional<FileNames> decodeNames(const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.size() != 2 || lines.first().isEmpty())
+        return std::nullopt;
+    return FileNames{QString::fromUtf8(QByteArray::fromPercentEncoding(lines.first())),
+            QString::fromUtf8(QByteArray::fromPercentEncoding(lines.last()))};
+}
+
+std::optional<FileNames> readNames(const QString &folder)
+{
+    const FileContents names = readFileWhole(folder + u'/' + NamesEntry);
+    return names.error.isEmpty() ? decodeNames(names.bytes) : std::nullopt;
+}
+
+// A version folder named before names.txt holds its file's real path alone.
+std::optional<FileNames> readVersionFolderNames(const QString &folder)
+{
+    if (std::optional<FileNames> names = readNames(folder))
+        return names;
+    const FileContents old = readFileWhole(folder + u'/' + OldNamesEntry);
+    if (!old.error.isEmpty() || old.bytes.isEmpty())
+        return std::nullopt;
+    const QString file = QString::fromUtf8(old.bytes);
+    return FileNames{file, QDir::toNativeSeparators(file)};
+}
+
+// An entry made before names.txt holds its file and the shown path on two lines.
+std::optional<FileNames> readEntryNames(const QString &runFolder)
+{
+    if (std::optional<FileNames> names = readNames(runFolder))
+        return names;
+    const FileContents old = readFileWhole(runFolder + u'/' + OldNamesEntry);
+    if (!old.error.isEmpty())
+        return std::nullopt;
+    const QStringList lines = QString::fromUtf8(old.bytes).split(u'\n');
+    return FileNames{lines.value(0), lines.value(1)};
+}
+
+struct VersionName
+{
+    QString name;
+    // 0 for the versions kept before they were numbered, which are older than
+    // any numbered one.
+    qint64 number = 0;
+    qint64 msecs = 0;
+    VersionReason reason = VersionReason::ReplacedBySave;
+
+    bool operator<(const VersionName &other) const
+    {
+        return std::tie(number, msecs, name) < std::tie(other.number, other.msecs, other.name);
+    }
+};
+
+bool isDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+}
+
+std::optional<VersionName> parseVersionName(const QString &name)
+{
+    const QStringList parts = name.split(u'-');
+    if (parts.size() < 2 || parts.size() > 3
+            || !std::all_of(parts.begin(), parts.end() - 1, isDigits))
+        return std::nullopt;
+    const std::optional<VersionReason> reason = reasonOf(parts.last());
+    if (!reason)
+        return std::nullopt;
+    const qint64 number = parts.size() == 3 ? parts.first().toLongLong() : 0;
+    return VersionName{name, number, parts.at(parts.size() - 2).toLongLong(), *reason};
+}
+
+QString versionName(qint64 number, const QDateTime &when, VersionReason reason)
+{
+    return QStringLiteral("%1-%2-%3")
+            .arg(number, NumberDigits, 10, QLatin1Char('0'))
+            .arg(when.toMSecsSinceEpoch(), TimeDigits, 10, QLatin1Char('0'))
+            .arg(keyOf(reason));
+}
+
+struct FolderListing
+{
+    // Oldest first.
+    QList<VersionName> versions;
+    // Files that are neither a version nor a name: what an interrupted write
+    // left behind.
+    QStringList leftovers;
+};
+
+FolderListing listFolder(const QDir &folder)
+{
+    FolderListing listing;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (const std::optional<VersionName> version = parseVersionName(name))
+            listing.versions.append(*version);
+        else if (name != NamesEntry && name != OldNamesEntry)
+            listing.leftovers.append(name);
+    }
+    std::sort(listing.versions.begin(), listing.versions.end());
+    return listing;
+}
+
+// A leftover may be a file another window is writing this very moment; one a
+// day old is not.
+void removeOldLeftovers(QDir folder, const QStringList &leftovers)
+{
+    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+    for (const QString &name : leftovers)
+        if (QFileInfo(folder.filePath(name)).lastModified() < dayAgo)
+            folder.remove(name);
 }
 
 QString makeFolder(const QString &path)
@@ -76,6 +209,26 @@ QString makeFolder(const QString &path)
     if (QDir().mkpath(path))
         return QString();
     return tr("the folder '%1' could not be made").arg(QDir::toNativeSeparators(path));
+}
+
+QString lockFailure(const QString &folder)
+{
+    return tr("the lock '%1' could not be taken").arg(QDir::toNativeSeparators(folder));
+}
+
+// Takes the lock of a run's entry. A lock left under this program's own
+// process id belongs to a run that has ended, whose id the system gave again
+// (Wine does so often); the system still keeps the lock of a run in this
+// process from being removed.
+bool takeRunLock(QLockFile &lock)
+{
+    if (lock.tryLock(0))
+        return true;
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return lock.getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid()
+            && lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 bool holdsBytes(const QString &path, const QByteArray &bytes)
@@ -86,88 +239,47 @@ bool holdsBytes(const QString &path, const QByteArray &bytes)
     return kept.error.isEmpty() && kept.bytes == bytes;
 }
 
-QString uniqueName(const QDir &folder, qint64 msecs, const QString &key)
+// The number of the next version: one more than the last one taken in the
+// whole history, and than any in the folder, should the count have been lost.
+// The count is written without waiting for the disk, in place, as it never
+// changes its length; a count that cannot be written still leaves the numbers
+// of each file's versions in order.
+qint64 takeNumber(const QString &versionsFolder, const FolderListing &listing)
 {
-    QString name;
-    do
-        name = QStringLiteral("%1-%2").arg(msecs++, TimeDigits, 10, QLatin1Char('0')).arg(key);
-    while (folder.exists(name));
-    return name;
+    QFile counter(versionsFolder + u'/' + CounterEntry);
+    const bool open = counter.open(QIODevice::ReadWrite);
+    const qint64 last = open ? counter.readAll().toLongLong() : 0;
+    const qint64 newestHere = listing.versions.isEmpty() ? 0 : listing.versions.last().number;
+    const qint64 number = std::max(last, newestHere) + 1;
+    if (open && counter.seek(0))
+        counter.write(QByteArray::number(number).rightJustified(CounterDigits, '0'));
+    return number;
 }
 
-void removeOldest(QDir folder)
+// The names are written without waiting for the disk: should a power cut
+// lose them, the next version kept of the file writes them again.
+QString nameFolder(const QDir &folder, const QByteArray &names)
 {
-    const QStringList names = versionNames(folder);
-    for (qsizetype i = 0; i < names.size() - VersionHistory::MaxVersions; ++i)
-        folder.remove(names.at(i));
-}
-
-// The file's path is written once, without waiting for the disk: should a
-// power cut leave it empty, the next version kept of the file writes it again.
-QString nameFolder(const QDir &folder, const QString &file)
-{
-    const QString path = folder.filePath(FileNameEntry);
-    if (QFileInfo(path).size() > 0)
+    const QString path = folder.filePath(NamesEntry);
+    if (readFileWhole(path).bytes == names)
         return QString();
     QFile::remove(path);
-    const QString error = writeNewFile(path, file.toUtf8());
-    // Another window may have named it a moment ago.
-    return QFileInfo(path).size() > 0 ? QString() : error;
+    return writeNewFileQuickly(path, names);
 }
 
-// Keeps bytes as a version of file kept at when.
-QString store(const QString &versionsFolder, const QString &file, const QByteArray &bytes,
-        VersionReason reason, const QDateTime &when, VersionWrite write)
+void removeOldest(QDir folder, const QList<VersionName> &versions, qsizetype keep)
 {
-    QDir folder(versionsFolder + u'/' + folderNameOf(fileIdentity(file)));
-    if (QString error = makeFolder(folder.path()); !error.isEmpty())
-        return error;
-    const QStringList names = versionNames(folder);
-    if (!names.isEmpty() && holdsBytes(folder.filePath(names.last()), bytes))
-        return QString();
-    if (QString error = nameFolder(folder, realFilePath(file)); !error.isEmpty())
-        return error;
-    const QString path
-            = folder.filePath(uniqueName(folder, when.toMSecsSinceEpoch(), keyOf(reason)));
-    const QString error = write == VersionWrite::Synced ? writeFileSafely(path, bytes)
-                                                        : writeNewFile(path, bytes);
-    if (!error.isEmpty())
-        return error;
-    if (names.size() >= VersionHistory::MaxVersions)
-        removeOldest(folder);
-    return QString();
+    for (qsizetype i = 0; i < versions.size() - keep; ++i)
+        folder.remove(versions.at(i).name);
 }
 
-std::optional<KeptVersion> versionAt(const QDir &folder, const QString &file, const QString &name)
-{
-    const qsizetype dash = name.indexOf(u'-');
-    bool isTime = false;
-    const qint64 msecs = name.left(dash).toLongLong(&isTime);
-    const std::optional<VersionReason> reason = reasonOf(QStringView(name).mid(dash + 1));
-    if (dash < 0 || !isTime || !reason)
-        return std::nullopt;
-    const QString entryPath = folder.filePath(name);
-    return KeptVersion{file, QDateTime::fromMSecsSinceEpoch(msecs), *reason,
-            QFileInfo(entryPath).size(), entryPath};
-}
-
-void appendVersionsOf(const QDir &folder, QList<KeptVersion> &versions)
-{
-    // A name lost to a power cut is written again with the file's next version.
-    const FileContents file = readFileWhole(folder.filePath(FileNameEntry));
-    if (!file.error.isEmpty() || file.bytes.isEmpty())
-        return;
-    const QString path = QString::fromUtf8(file.bytes);
-    for (const QString &name : versionNames(folder))
-        if (const std::optional<KeptVersion> version = versionAt(folder, path, name))
-            versions.append(*version);
-}
-
+// Every file of a run's entry but its lock.
 void removeEntryFiles(const QString &runFolder)
 {
     QDir run(runFolder);
-    run.remove(FileNameEntry);
-    run.remove(BytesEntry);
+    for (const QString &name : run.entryList(QDir::Files | QDir::Hidden))
+        if (name != LockEntry)
+            run.remove(name);
 }
 
 } // namespace
@@ -204,22 +316,67 @@ QString VersionHistory::runFolder() const
     return editingFolder() + u'/' + m_runId;
 }
 
-QString VersionHistory::keep(
-        const QString &file, const QByteArray &bytes, VersionReason reason, VersionWrite write)
+QString VersionHistory::keep(const QString &file, const QString &shownPath, const QByteArray &bytes,
+        VersionReason reason, VersionWrite write)
 {
-    return store(versionsFolder(), file, bytes, reason, QDateTime::currentDateTime(), write);
+    return store(file, shownPath, bytes, reason, QDateTime::currentDateTime(), write);
+}
+
+// Keeps bytes as a version of file kept at when.
+QString VersionHistory::store(const QString &file, const QString &shownPath,
+        const QByteArray &bytes, VersionReason reason, const QDateTime &when, VersionWrite write)
+{
+    const QString realPath = realFilePath(file);
+    QDir folder(versionsFolder() + u'/' + folderNameOf(fileIdentity(realPath)));
+    if (QString error = makeFolder(folder.path()); !error.isEmpty())
+        return error;
+    FileLock lock(versionsFolder() + u'/' + LockEntry);
+    if (!lock.lock(HistoryLockWaitMs))
+        return lockFailure(versionsFolder());
+    const FolderListing listing = listFolder(folder);
+    removeOldLeftovers(folder, listing.leftovers);
+    if (!listing.versions.isEmpty()
+            && holdsBytes(folder.filePath(listing.versions.last().name), bytes))
+        return QString();
+    if (QString error = nameFolder(folder, encodeNames({realPath, shownPath})); !error.isEmpty())
+        return error;
+    const QString path
+            = folder.filePath(versionName(takeNumber(versionsFolder(), listing), when, reason));
+    const QString error = write == VersionWrite::Synced ? writeFileSafely(path, bytes)
+                                                        : writeNewFileQuickly(path, bytes);
+    if (!error.isEmpty())
+        return error;
+    removeOldest(folder, listing.versions, MaxVersions - 1);
+    return QString();
 }
 
 QList<KeptVersion> VersionHistory::versions() const
 {
-    QList<KeptVersion> versions;
+    QList<std::pair<qint64, KeptVersion>> numbered;
     const QDir folder(versionsFolder());
-    for (const QString &name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        appendVersionsOf(QDir(folder.filePath(name)), versions);
-    std::stable_sort(
-            versions.begin(), versions.end(), [](const KeptVersion &a, const KeptVersion &b) {
-                return a.when != b.when ? a.when > b.when : a.entryPath > b.entryPath;
-            });
+    for (const QString &name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QDir files(folder.filePath(name));
+        // A folder whose names were lost to a power cut is listed again once
+        // the file's next version names it.
+        const std::optional<FileNames> names = readVersionFolderNames(files.path());
+        if (!names)
+            continue;
+        for (const VersionName &version : listFolder(files).versions) {
+            const QString entryPath = files.filePath(version.name);
+            numbered.append({version.number,
+                    KeptVersion{names->file, names->shown,
+                            QDateTime::fromMSecsSinceEpoch(version.msecs), version.reason,
+                            QFileInfo(entryPath).size(), entryPath}});
+        }
+    }
+    std::sort(numbered.begin(), numbered.end(), [](const auto &a, const auto &b) {
+        return std::tie(a.first, a.second.when, a.second.entryPath)
+                > std::tie(b.first, b.second.when, b.second.entryPath);
+    });
+    QList<KeptVersion> versions;
+    versions.reserve(numbered.size());
+    for (const auto &[number, version] : std::as_const(numbered))
+        versions.append(version);
     return versions;
 }
 
@@ -232,15 +389,15 @@ QString VersionHistory::keepWhileEditing(
             return error;
         auto lock = std::make_unique<QLockFile>(run + u'/' + LockEntry);
         if (!lock->tryLock(0))
-            return tr("the lock '%1' could not be taken").arg(QDir::toNativeSeparators(run));
+            return lockFailure(run);
         m_runLock = std::move(lock);
     }
-    // The file's name changes far less often than its bytes.
-    const QByteArray name = (file + u'\n' + shownPath).toUtf8();
-    if (name != m_editingName) {
-        if (QString error = writeFileSafely(run + u'/' + FileNameEntry, name); !error.isEmpty())
+    // The file's names change far less often than its bytes.
+    const QByteArray names = encodeNames({realFilePath(file), shownPath});
+    if (names != m_editingNames) {
+        if (QString error = writeFileSafely(run + u'/' + NamesEntry, names); !error.isEmpty())
             return error;
-        m_editingName = name;
+        m_editingNames = names;
     }
     return writeFileSafely(run + u'/' + BytesEntry, bytes);
 }
@@ -250,7 +407,7 @@ void VersionHistory::dropWhileEditing()
     if (!m_runLock)
         return;
     removeEntryFiles(runFolder());
-    m_editingName.clear();
+    m_editingNames.clear();
     m_runLock.reset();
     QDir().rmdir(runFolder());
 }
@@ -277,21 +434,21 @@ EndedRun VersionHistory::recover(const QString &runFolder)
     QLockFile lock(runFolder + u'/' + LockEntry);
     // Another window may have been editing for hours; only its end frees the lock.
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    if (!takeRunLock(lock))
         return {};
-    const FileContents names = readFileWhole(runFolder + u'/' + FileNameEntry);
+    const std::optional<FileNames> names = readEntryNames(runFolder);
     const FileContents bytes = readFileWhole(runFolder + u'/' + BytesEntry);
     // A run that ended before its first keep leaves no bytes, and nothing to tell.
     EndedRun run;
-    if (names.error.isEmpty() && bytes.error.isEmpty()) {
-        const QStringList lines = QString::fromUtf8(names.bytes).split(u'\n');
+    if (names && bytes.error.isEmpty()) {
         const QDateTime when = QFileInfo(runFolder + u'/' + BytesEntry).lastModified();
-        const QString error = store(versionsFolder(), lines.value(0), bytes.bytes,
-                VersionReason::KeptWhileEditing, when, VersionWrite::Synced);
-        if (!error.isEmpty())
+        if (!store(names->file, names->shown, bytes.bytes, VersionReason::KeptWhileEditing, when,
+                    VersionWrite::Synced)
+                        .isEmpty())
             return {};
-        run = {lines.value(0), lines.value(1)};
+        run = {names->file, names->shown};
     }
+    // With the lock held, whatever else lies there was left by the ended run.
     removeEntryFiles(runFolder);
     lock.unlock();
     QDir().rmdir(runFolder);

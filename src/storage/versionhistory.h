@@ -31,8 +31,13 @@ enum class VersionWrite {
 // One earlier version of a file, kept in the data folder.
 struct KeptVersion
 {
-    // The file it is a version of, as a path on this system.
+    // The file it is a version of: its real path on this system (links
+    // resolved), where it is read and written.
     QString file;
+    // The file as the user typed or was given it when the version was kept,
+    // for messages and lists.
+    QString shownPath;
+    // The time it was kept, as the clock said then.
     QDateTime when;
     VersionReason reason = VersionReason::ReplacedBySave;
     qint64 size = 0;
@@ -50,8 +55,10 @@ struct EndedRun
 };
 
 // Earlier versions of the files this program replaced or let go, kept in a
-// data folder of its own, never beside the files. Each file keeps its newest
-// MaxVersions versions.
+// data folder of its own, never beside the files. Each file, known by its real
+// path, keeps its newest MaxVersions versions. Versions are numbered in the
+// order they are kept, in one count for every window, so that a clock set back
+// changes nothing of their order.
 //
 // Besides, each run keeps one entry of the document while it is being edited.
 // A lock held for the run's whole time tells a run that is still going from one
@@ -70,16 +77,17 @@ public:
     // The user's data folder for this program (~/.local/share/Varnel on Linux).
     static QString defaultDataFolder();
 
-    // Keeps bytes as a version of file, unless the newest version kept of it
-    // holds the same bytes. Returns the failure's description, or the empty text.
-    QString keep(const QString &file, const QByteArray &bytes, VersionReason reason,
-            VersionWrite write = VersionWrite::Synced);
+    // Keeps bytes as a version of file (shownPath names it as the user knows
+    // it), unless the newest version kept of it holds the same bytes. Returns
+    // the failure's description, or the empty text.
+    QString keep(const QString &file, const QString &shownPath, const QByteArray &bytes,
+            VersionReason reason, VersionWrite write = VersionWrite::Synced);
 
     // Every version of every file, newest first.
     QList<KeptVersion> versions() const;
 
     // Replaces this run's entry of the document being edited; shownPath names
-    // the file in messages.
+    // the file in messages. Returns the failure's description, or the empty text.
     QString keepWhileEditing(
             const QString &file, const QString &shownPath, const QByteArray &bytes);
     // Removes this run's entry, if there is one.
@@ -93,10 +101,12 @@ private:
     QString editingFolder() const;
     QString runFolder() const;
     EndedRun recover(const QString &runFolder);
+    QString store(const QString &file, const QString &shownPath, const QByteArray &bytes,
+            VersionReason reason, const QDateTime &when, VersionWrite write);
 
     QString m_dataFolder;
     QString m_runId;
     std::unique_ptr<QLockFile> m_runLock;
-    // What this run's entry holds as the name of its file.
-    QByteArray m_editingName;
+    // What this run's entry holds as the names of its file.
+    QByteArray m_editingNames;
 };

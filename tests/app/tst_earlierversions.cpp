@@ -114,7 +114,7 @@ void TestEarlierVersions::openBringsAVersionBackAsAnUnsavedDocument()
     QCOMPARE(headers, (QStringList{"When", "File", "What", "Size"}));
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(rowTexts(table, 0).mid(1),
-            (QStringList{QDir::toNativeSeparators(file), "Replaced by Save",
+            (QStringList{m_files->documentFile().shownPath, "Replaced by Save",
                     QString::number(loaded.size())}));
     QVERIFY(table->selectionModel()->isRowSelected(0, QModelIndex()));
     // Tab reaches the list and leaves it; a screen reader reads a row's four cells.
@@ -250,7 +250,8 @@ void TestEarlierVersions::openItOpensWhatTheEndedRunsKept()
     for (const QString &file : files)
         leaveEndedRun(path(QStringLiteral("game/data/") + file), file, kept);
     // A version of another file, which the list may show before the runs'.
-    m_versions->keep(path("other.dat"), "# other\r\n", VersionReason::ReplacedBySave);
+    m_versions->keep(
+            path("other.dat"), path("other.dat"), "# other\r\n", VersionReason::ReplacedBySave);
     m_fake->dialogs.messageAnswers << Answer::Offered;
 
     m_window->start(*m_versions, makeGameFolder(path(QStringLiteral("other")), threeAreas()));
@@ -309,9 +310,8 @@ void TestEarlierVersions::thePreviewComparesWithTheOpenDocumentOfItsFile()
     if (opened == QLatin1String("linked"))
         QVERIFY(QFile::link(game, path(opened)));
     loadFolder(path(opened));
-    QCOMPARE(m_versions->keep(game + QStringLiteral("/data/pedgrp.dat"), bytes,
-                     VersionReason::ReplacedBySave),
-            QString());
+    const QString file = game + QStringLiteral("/data/pedgrp.dat");
+    QCOMPARE(m_versions->keep(file, file, bytes, VersionReason::ReplacedBySave), QString());
 
     action("mnuversions")->trigger();
 

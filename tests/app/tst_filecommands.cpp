@@ -58,7 +58,8 @@ private slots:
     void saveAsksWhenTheFileChangedOnDisk();
     void aChangeDuringAQuestionIsLookedAtAgain_data();
     void aChangeDuringAQuestionIsLookedAtAgain();
-    void theFirstSaveKeepsACopyAndLaterSavesLeaveIt();
+    void whatWasNotKeptFollowsTheCompletion_data();
+    void whatWasNotKeptFollowsTheCompletion();
     void gameCheckNoWritesNothing_data();
     void gameCheckNoWritesNothing();
     void keepFileLayoutWritesTheLinesAsRead();
@@ -179,6 +180,8 @@ void TestFileCommands::savedFilesLoadAndSaveToTheSameBytes()
     QCOMPARE(cmbareas()->count(), 7);
     m_files->save();
     QCOMPARE(readFile(gameFile), golden);
+    // The first Save of the run kept the file as it was before it; no later one replaced that.
+    QCOMPARE(readFile(gameFile + QStringLiteral(".bak")), testData("roundtrip.txt"));
 }
 
 void TestFileCommands::saveWritesTheFileLoadFoundWhateverItsCase()
@@ -538,10 +541,8 @@ void TestFileCommands::restoreFailureLeavesTheGameFile()
     verifyOnlyFailure(
             BackupFailed, QStringLiteral(".'"), QStringLiteral("Varnel"), MessageIcon::None);
     if (breakage == QLatin1String("no backup")) {
-        QFile missing(backup);
-        QVERIFY(!missing.open(QIODevice::ReadOnly));
         QCOMPARE(m_fake->dialogs.messages.first().text,
-                BackupFailed + missing.errorString() + QStringLiteral(".'"));
+                BackupFailed + openError(backup) + QStringLiteral(".'"));
         QCOMPARE(readFile(gameFile), oldBytes);
     }
     if (breakage == QLatin1String("no data"))
@@ -650,22 +651,42 @@ void TestFileCommands::aChangeDuringAQuestionIsLookedAtAgain()
         QCOMPARE(readFile(m_versions->versions().first().entryPath), replaced);
 }
 
-void TestFileCommands::theFirstSaveKeepsACopyAndLaterSavesLeaveIt()
+// The command's completion text stays as it is; what was not kept of the file
+// it replaced follows it.
+void TestFileCommands::whatWasNotKeptFollowsTheCompletion_data()
 {
-    const QString game = loadGame(testData("roundtrip.txt"));
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Save beside a read-only .bak")
+            << "save"
+            << "File save complete for '<file>'.\r\n\r\nNo .bak copy was made: 'pedgrp.dat.bak' "
+               "is read-only.";
+    QTest::newRow("Restore BackUp over a file over 16 MiB")
+            << "restore"
+            << "Backup file 'pedgrp.dat' restored.\r\n\r\n'<file>' was larger than 16 MiB and "
+               "was not kept.";
+}
+
+void TestFileCommands::whatWasNotKeptFollowsTheCompletion()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    const QString game = loadGame(threeAreas());
     const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
-    const QString copy = gameFile + QStringLiteral(".bak");
-    const QByteArray original = readFile(gameFile);
+    if (command == QLatin1String("save")) {
+        writeFile(gameFile + QStringLiteral(".bak"), OtherBytes);
+        QVERIFY(QFile::setPermissions(
+                gameFile + QStringLiteral(".bak"), QFile::ReadOwner | QFile::ReadUser));
+        m_files->save();
+    } else {
+        writeFile(gameFile, QByteArray(KeptCopies::MaxKeptSize + 1, '#'));
+        m_fake->dialogs.inputAnswers << game;
+        m_files->restoreBackup();
+    }
 
-    editFirstSlot(QStringLiteral("pimp"));
-    m_files->save();
-    QCOMPARE(readFile(copy), original);
-
-    loadFolder(game);
-    editFirstSlot(QStringLiteral("cas_man"));
-    m_files->save();
-    QCOMPARE(readFile(copy), original);
-    QVERIFY(readFile(gameFile).contains("cas_man"));
+    QCOMPARE(m_fake->dialogs.messages.size(), 1);
+    QCOMPARE(
+            m_fake->dialogs.messages.first().text, text.replace(QLatin1String("<file>"), gameFile));
 }
 
 void TestFileCommands::gameCheckNoWritesNothing_data()

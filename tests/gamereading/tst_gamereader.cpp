@@ -25,6 +25,7 @@ void TestGameReader::takesNamesFromALine_data()
             << QString::fromLatin1("caf\xE9x\x80\xFFy") << QStringList{"caf", "x", "y"};
     QTest::newRow("a NUL ends the line")
             << QString::fromLatin1("a,b\0c,d", 7) << QStringList{"a", "b"};
+    QTest::newRow("a NUL first gives nothing") << QString::fromLatin1("\0a,b", 4) << QStringList();
     QTest::newRow("empty names between commas") << ",,a,,b," << QStringList{"a", "b"};
     QTest::newRow("a name starting with # ends the line") << "a,#b,c" << QStringList{"a"};
     QTest::newRow("a # inside a name does not") << "a#b,c" << QStringList{"a#b", "c"};

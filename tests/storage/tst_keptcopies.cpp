@@ -20,10 +20,12 @@ const QByteArray Before = QByteArrayLiteral("# before this run\r\n");
 const QByteArray First = QByteArrayLiteral("# first save\r\n");
 const QByteArray Second = QByteArrayLiteral("# second save\r\n");
 const QByteArray HandMade = QByteArrayLiteral("# a copy made by hand\r\n");
+const QByteArray OverSixteenMiB = QByteArray(KeptCopies::MaxKeptSize + 1, '#');
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    return QDir(folder).entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -42,8 +44,8 @@ private slots:
 
 private:
     // One replacement of target as Save (replaceFile) or Restore BackUp
-    // (copyFile) makes it.
-    QString replace(const QString &how, const QByteArray &bytes, const QString &target);
+    // (copyFile) makes it; the target names itself in messages.
+    Replacement replace(const QString &how, const QByteArray &bytes, const QString &target);
 
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_data;
@@ -74,30 +76,41 @@ void TestKeptCopies::init()
     m_kept = std::make_unique<KeptCopies>(*m_versions);
 }
 
-QString TestKeptCopies::replace(const QString &how, const QByteArray &bytes, const QString &target)
+Replacement TestKeptCopies::replace(
+        const QString &how, const QByteArray &bytes, const QString &target)
 {
     if (how == QLatin1String("restore")) {
         const QString backup = m_tmp->filePath(QStringLiteral("backup.file"));
         writeFile(backup, bytes);
-        return m_kept->copyFile(backup, target, VersionReason::ReplacedByRestoreBackup);
+        return m_kept->copyFile(backup, target, target, VersionReason::ReplacedByRestoreBackup);
     }
-    return m_kept->replaceFile(target, bytes, VersionReason::ReplacedBySave);
+    return m_kept->replaceFile(target, target, bytes, VersionReason::ReplacedBySave);
 }
 
 // The file there before the run (none when null), a copy left by an earlier
-// run, and what the copy holds after two replacements, the second through
-// another spelling of the path (no copy when null).
+// run, what the copy holds after two replacements, the second through another
+// spelling of the path (no copy when null), the versions of the file kept by
+// then, newest first, and what the first replacement says it did not keep.
 void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<bool>("earlierCopy");
     QTest::addColumn<QByteArray>("kept");
-    QTest::newRow("save") << "save" << Before << false << Before;
-    QTest::newRow("restore") << "restore" << Before << false << Before;
-    QTest::newRow("a copy from an earlier run is replaced") << "save" << Before << true << Before;
+    QTest::addColumn<QByteArrayList>("versions");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("save") << "save" << Before << false << Before << QByteArrayList{First, Before}
+                          << QString();
+    QTest::newRow("restore") << "restore" << Before << false << Before
+                             << QByteArrayList{First, Before} << QString();
+    QTest::newRow("a copy from an earlier run is replaced")
+            << "save" << Before << true << Before << QByteArrayList{First, Before} << QString();
     QTest::newRow("a file made in this run gets no copy")
-            << "save" << QByteArray() << false << QByteArray();
+            << "save" << QByteArray() << false << QByteArray() << QByteArrayList{First}
+            << QString();
+    QTest::newRow("a file over 16 MiB is kept neither way")
+            << "restore" << OverSixteenMiB << false << QByteArray() << QByteArrayList{First}
+            << "'<target>' was larger than 16 MiB and was not kept.";
 }
 
 void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
@@ -106,51 +119,69 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
     QFETCH(QByteArray, before);
     QFETCH(bool, earlierCopy);
     QFETCH(QByteArray, kept);
+    QFETCH(QByteArrayList, versions);
+    QFETCH(QString, note);
     if (!before.isNull())
         writeFile(m_target, before);
     if (earlierCopy)
         writeFile(m_copy, "# an earlier run\r\n");
 
-    QCOMPARE(replace(how, First, m_target), QString());
-    QCOMPARE(replace(how, Second, m_link), QString());
+    const Replacement first = replace(how, First, m_target);
+    QCOMPARE(first.error, QString());
+    QCOMPARE(first.note, note.replace(QLatin1String("<target>"), m_target));
+    QCOMPARE(replace(how, Second, m_link).error, QString());
     QCOMPARE(readFile(m_target), Second);
     QCOMPARE(readFile(m_copy), kept);
+    // Nothing else is left beside the file: no second name made for the copy.
     QCOMPARE(entries(m_data).size(), kept.isNull() ? 1 : 2);
 #ifndef Q_OS_WIN
     QVERIFY(!QFileInfo::exists(m_link + QStringLiteral(".bak")));
 #endif
     // Both spellings keep their versions in one history.
     QSet<QString> files;
-    for (const KeptVersion &version : m_versions->versions())
-        if (version.reason != VersionReason::ReplacedByBakCopy)
-            files.insert(version.file);
+    QByteArrayList held;
+    for (const KeptVersion &version : m_versions->versions()) {
+        if (version.reason == VersionReason::ReplacedByBakCopy)
+            continue;
+        files.insert(version.file);
+        held << readFile(version.entryPath);
+    }
     QCOMPARE(files.size(), 1);
+    QCOMPARE(held, versions);
 }
 
 // What lies at <file>.bak before the first Save: a copy made by hand is kept as
 // a version first; a link or something other than a file is left alone and no
-// copy is made, while the file's own version is kept all the same.
+// copy is made, while the file's own version is kept all the same. A copy
+// marked read-only is not replaced either, which the Save says. Afterwards the
+// copy holds copyHolds (null: no regular file is there).
 void TestKeptCopies::bakRules_data()
 {
     QTest::addColumn<QString>("bak");
-    QTest::addColumn<bool>("copyMade");
-    QTest::newRow("a file made by hand") << "file" << true;
-    QTest::newRow("a folder") << "folder" << false;
+    QTest::addColumn<QByteArray>("copyHolds");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("a file made by hand") << "file" << Before << QString();
+    QTest::newRow("a read-only file made by hand")
+            << "read-only" << HandMade << "No .bak copy was made: 'pedgrp.dat.bak' is read-only.";
+    QTest::newRow("a folder") << "folder" << QByteArray() << QString();
 #ifndef Q_OS_WIN
-    QTest::newRow("a link to a file elsewhere") << "link" << false;
-    QTest::newRow("a dangling link") << "dangling" << false;
-    QTest::newRow("a named pipe") << "pipe" << false;
+    QTest::newRow("a link to a file elsewhere") << "link" << QByteArray() << QString();
+    QTest::newRow("a dangling link") << "dangling" << QByteArray() << QString();
+    QTest::newRow("a named pipe") << "pipe" << QByteArray() << QString();
 #endif
 }
 
 void TestKeptCopies::bakRules()
 {
     QFETCH(QString, bak);
-    QFETCH(bool, copyMade);
+    QFETCH(QByteArray, copyHolds);
+    QFETCH(QString, note);
     writeFile(m_target, Before);
     const QString elsewhere = m_tmp->filePath(QStringLiteral("elsewhere.txt"));
-    if (bak == QLatin1String("file"))
+    if (bak == QLatin1String("file") || bak == QLatin1String("read-only"))
         writeFile(m_copy, HandMade);
+    if (bak == QLatin1String("read-only"))
+        QVERIFY(QFile::setPermissions(m_copy, QFile::ReadOwner | QFile::ReadUser));
     if (bak == QLatin1String("link"))
         writeFile(elsewhere, HandMade);
     if (bak == QLatin1String("link") || bak == QLatin1String("dangling"))
@@ -162,8 +193,10 @@ void TestKeptCopies::bakRules()
         QCOMPARE(mkfifo(QFile::encodeName(m_copy).constData(), 0600), 0);
 #endif
 
-    QCOMPARE(replace(QStringLiteral("save"), First, m_target), QString());
+    const Replacement done = replace(QStringLiteral("save"), First, m_target);
 
+    QCOMPARE(done.error, QString());
+    QCOMPARE(done.note, note);
     QCOMPARE(readFile(m_target), First);
     QStringList kept;
     for (const KeptVersion &version : m_versions->versions())
@@ -173,9 +206,9 @@ void TestKeptCopies::bakRules()
         expected << QStringLiteral("pedgrp.dat.bak ") + HandMade;
     kept.sort();
     QCOMPARE(kept, expected);
-    QCOMPARE(QFileInfo(m_copy).isFile() && !QFileInfo(m_copy).isSymLink(), copyMade);
-    if (copyMade)
-        QCOMPARE(readFile(m_copy), Before);
+    const bool regular = QFileInfo(m_copy).isFile() && !QFileInfo(m_copy).isSymLink();
+    QCOMPARE(regular ? readFile(m_copy) : QByteArray(), copyHolds);
+    QCOMPARE(entries(m_data).size(), 2);
     QCOMPARE(QFileInfo::exists(elsewhere), bak == QLatin1String("link"));
     if (bak == QLatin1String("link"))
         QCOMPARE(readFile(elsewhere), HandMade);

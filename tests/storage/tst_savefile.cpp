@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #ifndef Q_OS_WIN
 #include <functional>
 
@@ -108,6 +110,8 @@ private slots:
     void replacesTheOldFileWithEveryByte();
     void failsWithoutTouchingWhatIsThere_data();
     void failsWithoutTouchingWhatIsThere();
+    void aSecondNameKeepsTheOldBytes();
+    void aLockIsHeldUntilItsEnd();
 #ifndef Q_OS_WIN
     // Mount namespaces and file size limits are Linux's.
     void fullDiskKeepsTheOldFile();
@@ -171,6 +175,45 @@ void TestSaveFile::failsWithoutTouchingWhatIsThere()
             before);
 }
 
+// Where the old file is replaced, a second name made for it before keeps its
+// bytes; a rename over a file replaces it; a name taken is not given again.
+void TestSaveFile::aSecondNameKeepsTheOldBytes()
+{
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath(QStringLiteral("pedgrp.dat"));
+    const QString second = tmp.filePath(QStringLiteral("second"));
+    const QString bak = tmp.filePath(QStringLiteral("pedgrp.dat.bak"));
+    writeFile(file, OldBytes);
+    writeFile(bak, NewBytes);
+
+    QCOMPARE(makeHardLink(file, second), QString());
+    // Both names hold the very same bytes: a write through one shows through the other.
+    QFile inPlace(file);
+    QVERIFY(inPlace.open(QIODevice::ReadWrite) && inPlace.write("X") == 1);
+    inPlace.close();
+    QCOMPARE(writeFileSafely(file, NewBytes), QString());
+    QCOMPARE(renameOver(second, bak), QString());
+
+    QCOMPARE(readFile(file), NewBytes);
+    QCOMPARE(readFile(bak), "X" + OldBytes.mid(1));
+    QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
+            (QStringList{QStringLiteral("pedgrp.dat"), QStringLiteral("pedgrp.dat.bak")}));
+    QVERIFY(!makeHardLink(file, bak).isEmpty());
+}
+
+// As two windows taking the history's lock at once.
+void TestSaveFile::aLockIsHeldUntilItsEnd()
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath(QStringLiteral("lock"));
+    auto first = std::make_unique<FileLock>(path);
+    QVERIFY(first->lock(0));
+    FileLock second(path);
+    QVERIFY(!second.lock(20));
+    first.reset();
+    QVERIFY(second.lock(0));
+}
+
 #ifndef Q_OS_WIN
 void TestSaveFile::fullDiskKeepsTheOldFile()
 {
@@ -192,18 +235,25 @@ void TestSaveFile::fullDiskKeepsTheOldFile()
     }));
 }
 
+// The old file's version fits below the limit, the new file does not: the
+// second name made for the old file's copy goes as well.
 void TestSaveFile::fileSizeLimitKeepsTheOldFile()
 {
     QTemporaryDir tmp;
+    QTemporaryDir data;
     const QString folder = tmp.path();
     writeFile(folder + QStringLiteral("/pedgrp.dat"), OldBytes);
-    VERIFY_CHILD_REPORT(runInChild([&folder]() -> QString {
+    VERIFY_CHILD_REPORT(runInChild([&folder, &data]() -> QString {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return SkipMark + QStringLiteral("cannot limit the file size: ") + systemError(errno);
-        const QString error = writeFileSafely(
-                folder + QStringLiteral("/pedgrp.dat"), QByteArray(64 * 1024, 'x'));
+        VersionHistory versions(data.path());
+        const QString target = folder + QStringLiteral("/pedgrp.dat");
+        const QString error = KeptCopies(versions)
+                                      .replaceFile(target, target, QByteArray(64 * 1024, 'x'),
+                                              VersionReason::ReplacedBySave)
+                                      .error;
         if (error != systemError(EFBIG))
             return QStringLiteral("reported '%1' for a write past the size limit").arg(error);
         return checkOldFileKept(folder, error);
@@ -233,8 +283,10 @@ void TestSaveFile::readOnlyFolderKeepsTheOldFile()
         QString failure = checkOldFileKept(folder, writeFileSafely(target, NewBytes));
         if (failure.isEmpty())
             failure = checkOldFileKept(folder,
-                    KeptCopies(versions).copyFile(
-                            backup, target, VersionReason::ReplacedByRestoreBackup));
+                    KeptCopies(versions)
+                            .copyFile(
+                                    backup, target, target, VersionReason::ReplacedByRestoreBackup)
+                            .error);
         return failure;
     }));
 }
@@ -249,7 +301,9 @@ void TestSaveFile::copiesOverTheTarget()
     writeFile(target, OldBytes);
 
     VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
-    QCOMPARE(KeptCopies(versions).copyFile(source, target, VersionReason::ReplacedByRestoreBackup),
+    QCOMPARE(KeptCopies(versions)
+                     .copyFile(source, target, target, VersionReason::ReplacedByRestoreBackup)
+                     .error,
             QString());
     QCOMPARE(readFile(target), NewBytes);
     QCOMPARE(readFile(source), NewBytes);
@@ -281,9 +335,9 @@ void TestSaveFile::copyFailureLeavesTheTarget()
 
     VersionHistory versions(tmp.filePath(QStringLiteral("versions-data")));
     QVERIFY(!KeptCopies(versions)
-                     .copyFile(tmp.filePath(source), tmp.filePath(target),
+                     .copyFile(tmp.filePath(source), tmp.filePath(target), target,
                              VersionReason::ReplacedByRestoreBackup)
-                     .isEmpty());
+                     .error.isEmpty());
     QCOMPARE(checkOldFileKept(tmp.filePath(QStringLiteral("data")), QStringLiteral("failed")),
             QString());
     QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("nodata"))));

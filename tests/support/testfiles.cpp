@@ -24,7 +24,13 @@ QByteArray readFile(const QString &path)
 QString openError(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    if (file.open(QIODevice::ReadOnly))
+        return QString();
+    // Messages end in a full stop of their own.
+    QString error = file.errorString();
+    if (error.endsWith(u'.'))
+        error.chop(1);
+    return error;
 }
 
 QString makeGameFolder(const QString &root, const QByteArray &bytes)

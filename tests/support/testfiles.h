@@ -6,7 +6,8 @@
 // Writes bytes to a file, making its folders; fails the calling test otherwise.
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
-// The system's own description of why path cannot be opened for reading.
+// The system's own description of why path cannot be opened for reading, as
+// messages show it: without a final full stop.
 QString openError(const QString &path);
 
 // A game folder below root whose data/pedgrp.dat holds bytes; returns the folder.
