@@ -115,9 +115,44 @@ QString tooManyGroups(const AreaTable &table, int groups, int firstAreaPast)
                     table.areas[firstAreaPast - 1].areaName, QString::number(firstAreaPast));
 }
 
+bool pastGroups(const std::optional<int> &group, int groups)
+{
+    return group && *group >= groups;
+}
+
+// A zone whose group the file does not give gets empty slots: the game fills
+// them with model 0, the player's own.
+QStringList zoneFindings(const GameZones &zones, int groups)
+{
+    QStringList findings;
+    const QString count = QString::number(groups);
+    for (const GameZone &zone : zones) {
+        const bool day = pastGroups(zone.dayGroup, groups);
+        const bool night = pastGroups(zone.nightGroup, groups);
+        if (day && night && zone.dayGroup == zone.nightGroup) {
+            findings.append(QCoreApplication::translate("GameCheck",
+                    "%1 uses group %2 by day and night, but the game reads only %3 groups from "
+                    "this file.")
+                                    .arg(zone.name, QString::number(*zone.dayGroup), count));
+            continue;
+        }
+        if (day)
+            findings.append(QCoreApplication::translate("GameCheck",
+                    "%1 uses group %2 by day, but the game reads only %3 groups from this file.")
+                                    .arg(zone.name, QString::number(*zone.dayGroup), count));
+        if (night)
+            findings.append(QCoreApplication::translate("GameCheck",
+                    "%1 uses group %2 by night, but the game reads only %3 groups from this "
+                    "file.")
+                                    .arg(zone.name, QString::number(*zone.nightGroup), count));
+    }
+    return findings;
+}
+
 } // namespace
 
-QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
+QStringList gameCheckFindings(
+        const AreaTable &table, const GameModels &models, const GameZones &zones)
 {
     QStringList findings;
     int groups = 0;
@@ -139,7 +174,7 @@ QStringList gameCheckFindings(const AreaTable &table, const GameModels &models)
     }
     if (groups > GameGroupCapacity)
         findings.prepend(tooManyGroups(table, groups, firstAreaPast));
-    return findings;
+    return findings + zoneFindings(zones, groups);
 }
 
 QList<AreaReading> gameAreaReadings(const AreaTable &table)

@@ -2,6 +2,7 @@
 
 #include "format/areatable.h"
 #include "gamereading/gamemodels.h"
+#include "gamereading/gamezones.h"
 
 #include <QList>
 #include <QString>
@@ -17,8 +18,11 @@ constexpr int GameGroupCapacity = 31;
 // reads it, one line each: too many groups first, then per written area in
 // order a line too long for the game to read at once, a line that is not read
 // as exactly eight names and the names the game will not find. Empty when the
-// game reads every area as the group it shows.
-QStringList gameCheckFindings(const AreaTable &table, const GameModels &models);
+// game reads every area as the group it shows. Then, for each zone of the game
+// whose known group lies at or past the groups the file gives, where the game
+// finds no group.
+QStringList gameCheckFindings(
+        const AreaTable &table, const GameModels &models, const GameZones &zones = {});
 
 // How the game reads one area's written line: the number it gives the first
 // group the line makes (-1 when it makes none, as for an area not written),
