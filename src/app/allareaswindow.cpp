@@ -86,7 +86,7 @@ public:
     }
 };
 
-// Keeps the rows whose area name or any slot holds the searched text, in any case.
+// Keeps the rows whose area name, any slot or Where holds the searched text, in any case.
 class AreaSearch : public QSortFilterProxyModel
 {
 public:
@@ -155,6 +155,7 @@ void AllAreasWindow::createControls()
     m_table->horizontalHeader()->setDefaultSectionSize(88);
     m_table->horizontalHeader()->resizeSection(AreaTableModel::GroupColumn, 60);
     m_table->horizontalHeader()->resizeSection(AreaTableModel::AreaColumn, 160);
+    m_table->horizontalHeader()->resizeSection(AreaTableModel::WhereColumn, 320);
     m_table->installEventFilter(this);
     connect(m_table, &QAbstractItemView::activated, this, &AllAreasWindow::selectAreaOf);
 

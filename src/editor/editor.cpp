@@ -32,6 +32,7 @@ void Editor::openDocument(AreaTable table, GameModels models)
     emit areasAboutToBeReplaced();
     m_table = std::move(table);
     m_models = std::move(models);
+    m_zones.clear();
     m_history.clear();
     m_hasDocument = true;
     ++m_typingRun;
@@ -45,6 +46,12 @@ void Editor::openDocument(AreaTable table, GameModels models)
         showSelection(-1, PedSlots());
     else
         selectArea(0);
+}
+
+void Editor::setZones(GameZones zones)
+{
+    m_zones = std::move(zones);
+    emit zonesChanged();
 }
 
 void Editor::markSaved()

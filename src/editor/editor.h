@@ -3,6 +3,7 @@
 #include "editor/editcommands.h"
 #include "format/areatable.h"
 #include "gamereading/gamemodels.h"
+#include "gamereading/gamezones.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -22,6 +23,9 @@ public:
     const AreaTable &table() const { return m_table; }
     // The models the game beside the document's file knows.
     const GameModels &models() const { return m_models; }
+    // The zones of the game folder of the document's file; none until they
+    // have been read.
+    const GameZones &zones() const { return m_zones; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
     bool isModified() const { return !m_history.isClean(); }
@@ -32,8 +36,11 @@ public:
     QUndoStack &history() { return m_history; }
 
     // Replaces the document with a table just read: an empty history that
-    // counts as saved, and the first area selected.
+    // counts as saved, and the first area selected. It has no zones until
+    // setZones gives them.
     void openDocument(AreaTable table, GameModels models = {});
+    // The zones of the open document's game folder have been read.
+    void setZones(GameZones zones);
     // The document as it stands has been written.
     void markSaved();
     // The document differs from its file, and no undo takes it back to it.
@@ -76,6 +83,7 @@ signals:
     // A step of the history was done, undone or redone.
     void documentChanged();
     void documentOpened();
+    void zonesChanged();
     void saveAvailableChanged(bool available);
 
 private:
@@ -87,6 +95,7 @@ private:
 
     AreaTable m_table;
     GameModels m_models;
+    GameZones m_zones;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

@@ -58,7 +58,7 @@ void showSaved(Dialogs &dialogs, const QString &shownPath)
 // wants it written all the same.
 bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 {
-    const QStringList findings = gameCheckFindings(editor.table(), editor.models());
+    const QStringList findings = gameCheckFindings(editor.table(), editor.models(), editor.zones());
     return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), GameCheckTitle);
 }
 
@@ -128,7 +128,8 @@ FileCommands::FileCommands(Editor &editor, const Platform &platform, VersionHist
       m_platform(platform),
       m_versions(versions),
       m_keptCopies(versions),
-      m_editingKeeper(editor, m_file, versions)
+      m_editingKeeper(editor, m_file, versions),
+      m_zoneReading(editor)
 { }
 
 // Loading replaces the document: unsaved changes go only when the user says
@@ -169,6 +170,11 @@ QString FileCommands::offeredRestoreFolder() const
     return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
+void FileCommands::finishReadingZones()
+{
+    m_zoneReading.finish();
+}
+
 void FileCommands::showReadFailure(const QString &error)
 {
     m_platform.dialogs->message(tr("An error occured, the error was: %1.").arg(error), ProgramTitle,
@@ -181,6 +187,7 @@ void FileCommands::openRead(
 {
     m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
     m_editor.openDocument(std::move(table), GameModels::beside(location.path));
+    m_zoneReading.start(location.path);
     m_platform.settings->setRememberedGame(absoluteTypedPath(location.rememberedText()));
 }
 
@@ -224,6 +231,7 @@ void FileCommands::save()
     const std::optional<QByteArray> bytes = writableBytes(m_editor, dialogs, m_file.shownPath);
     if (!bytes)
         return;
+    finishReadingZones();
     const FileCheck look = checkFile(m_file.path, m_file.stamp);
     if (!mayOverwrite(m_file, look.changed, dialogs) || !gameMayReadIt(m_editor, dialogs)
             || !stillMayWrite(
@@ -265,6 +273,7 @@ void FileCommands::saveAs()
         return;
     }
     const FileStamp asked = readFileWhole(path).stamp;
+    finishReadingZones();
     if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs)
             || !stillMayWrite(path, asked, [&] { return mayReplace(path, dialogs); }))
         return;
