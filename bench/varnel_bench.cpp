@@ -95,10 +95,13 @@ public:
     void setRememberedGame(const QString &game) override { m_game = game; }
     QByteArray allAreasGeometry() const override { return m_geometry; }
     void setAllAreasGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
+    QByteArray zoneMapGeometry() const override { return m_mapGeometry; }
+    void setZoneMapGeometry(const QByteArray &geometry) override { m_mapGeometry = geometry; }
 
 private:
     QString m_game;
     QByteArray m_geometry;
+    QByteArray m_mapGeometry;
 };
 
 struct BenchPlatform

@@ -4,6 +4,7 @@ namespace {
 
 const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
 const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
+const QString ZoneMapGeometryKey = QStringLiteral("zoneMap/geometry");
 
 // Varnel writes nothing to the Windows registry: there too its settings are an
 // INI file in the user's profile.
@@ -43,5 +44,16 @@ QByteArray QtSettings::allAreasGeometry() const
 void QtSettings::setAllAreasGeometry(const QByteArray &geometry)
 {
     m_settings.setValue(AllAreasGeometryKey, geometry);
+    m_settings.sync();
+}
+
+QByteArray QtSettings::zoneMapGeometry() const
+{
+    return m_settings.value(ZoneMapGeometryKey).toByteArray();
+}
+
+void QtSettings::setZoneMapGeometry(const QByteArray &geometry)
+{
+    m_settings.setValue(ZoneMapGeometryKey, geometry);
     m_settings.sync();
 }

@@ -17,6 +17,9 @@ public:
     // gives them; empty when nothing is remembered.
     virtual QByteArray allAreasGeometry() const = 0;
     virtual void setAllAreasGeometry(const QByteArray &geometry) = 0;
+    // The same for the Zone Map window.
+    virtual QByteArray zoneMapGeometry() const = 0;
+    virtual void setZoneMapGeometry(const QByteArray &geometry) = 0;
 };
 
 // Kept in the user's config folder (~/.config/Varnel/Varnel.conf on Linux,
@@ -30,6 +33,8 @@ public:
     void setRememberedGame(const QString &game) override;
     QByteArray allAreasGeometry() const override;
     void setAllAreasGeometry(const QByteArray &geometry) override;
+    QByteArray zoneMapGeometry() const override;
+    void setZoneMapGeometry(const QByteArray &geometry) override;
 
 private:
     QSettings m_settings;

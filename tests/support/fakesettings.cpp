@@ -20,3 +20,13 @@ void FakeSettings::setAllAreasGeometry(const QByteArray &value)
 {
     geometry = value;
 }
+
+QByteArray FakeSettings::zoneMapGeometry() const
+{
+    return mapGeometry;
+}
+
+void FakeSettings::setZoneMapGeometry(const QByteArray &value)
+{
+    mapGeometry = value;
+}

@@ -10,8 +10,11 @@ public:
     void setRememberedGame(const QString &game) override;
     QByteArray allAreasGeometry() const override;
     void setAllAreasGeometry(const QByteArray &geometry) override;
+    QByteArray zoneMapGeometry() const override;
+    void setZoneMapGeometry(const QByteArray &geometry) override;
 
     QString remembered;
     QByteArray geometry;
+    QByteArray mapGeometry;
     int writes = 0;
 };
