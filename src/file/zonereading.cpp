@@ -4,9 +4,19 @@
 
 #include <memory>
 
+namespace {
+
+// Time enough for the window to paint the document just opened.
+constexpr int ShowingTimeMs = 20;
+
+} // namespace
+
 ZoneReading::ZoneReading(Editor &editor) : m_editor(editor)
 {
     m_pool.setMaxThreadCount(1);
+    m_shown.setSingleShot(true);
+    m_shown.setInterval(ShowingTimeMs);
+    connect(&m_shown, &QTimer::timeout, this, &ZoneReading::readOnThread);
 }
 
 ZoneReading::~ZoneReading()
@@ -16,13 +26,22 @@ ZoneReading::~ZoneReading()
 
 void ZoneReading::start(const QString &documentPath)
 {
-    auto read = std::make_shared<std::packaged_task<GameZones()>>(
-            [documentPath] { return readGameZones(documentPath); });
-    m_read = read->get_future().share();
+    m_documentPath = documentPath;
+    ++m_reads;
+    m_onThread = false;
     m_handed = false;
-    const int number = ++m_reads;
-    m_pool.start([this, read, number] {
-        (*read)();
+    m_shown.start();
+}
+
+void ZoneReading::readOnThread()
+{
+    auto read = std::make_shared<std::promise<GameZones>>();
+    m_read = read->get_future().share();
+    m_onThread = true;
+    const int number = m_reads;
+    m_pool.start([this, read, number, path = m_documentPath] {
+        GameZones zones = readGameZones(path);
+        // Posted first: once the zones are there, the thread touches nothing of this.
         QMetaObject::invokeMethod(
                 this,
                 [this, number] {
@@ -30,6 +49,7 @@ void ZoneReading::start(const QString &documentPath)
                         finish();
                 },
                 Qt::QueuedConnection);
+        read->set_value(std::move(zones));
     });
 }
 
@@ -37,8 +57,11 @@ void ZoneReading::finish()
 {
     if (m_handed)
         return;
-    // The whole task, so that its thread is idle once this returns.
-    m_pool.waitForDone();
     m_handed = true;
-    m_editor.setZones(m_read.get());
+    if (m_onThread) {
+        m_editor.setZones(m_read.get());
+        return;
+    }
+    m_shown.stop();
+    m_editor.setZones(readGameZones(m_documentPath));
 }

@@ -40,6 +40,7 @@ int compareKeys(QByteArrayView a, QByteArrayView b)
 QString textAt(QByteArrayView texts, qsizetype at)
 {
     QString text;
+    text.reserve(32);
     for (; at + 1 < texts.size(); at += 2) {
         const char16_t unit = char16_t(static_cast<unsigned char>(texts[at])
                 | (static_cast<unsigned char>(texts[at + 1]) << 8));

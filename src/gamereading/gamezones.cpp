@@ -56,38 +56,47 @@ void applyCommand(GameZones &zones, const ZoneGroupCommand &command)
     }
 }
 
-// The regular file at path, unless it is larger than the limit.
-std::optional<QByteArray> readGameFile(const QString &path)
+// A regular file, unless it is larger than the limit.
+std::optional<QByteArray> readGameFile(const QFileInfo &info)
 {
-    const QFileInfo info(path);
     if (!info.isFile() || info.size() > ReadLimit)
         return std::nullopt;
-    QFile file(path);
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(ReadLimit + 1);
+    // One byte more than the size found, to tell a file that has grown since.
+    QByteArray bytes = file.read(info.size() + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > ReadLimit)
         return std::nullopt;
     return bytes;
 }
 
-// The entry of folder named name in any case: as written when it is there.
-QString entryInAnyCase(const QDir &folder, const QString &name, bool wantFolder)
+// The entry of folder named name in any case; name itself when none is.
+QString entryInAnyCase(const QString &folder, const QString &name, bool wantFolder)
 {
-    auto isWanted = [wantFolder](const QFileInfo &info) {
-        return wantFolder ? info.isDir() : info.isFile();
-    };
-    const QString exact = folder.filePath(name);
-    if (isWanted(QFileInfo(exact)))
-        return exact;
-    const QStringList entries = folder.entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QDir dir(folder);
+    const QStringList entries
+            = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
+        const QFileInfo info(dir.filePath(entry));
         if (entry.compare(name, Qt::CaseInsensitive) == 0
-                && isWanted(QFileInfo(folder.filePath(entry))))
-            return folder.filePath(entry);
+                && (wantFolder ? info.isDir() : info.isFile()))
+            return info.filePath();
     }
-    return exact;
+    return dir.filePath(name);
+}
+
+// The file below folder with these names, as written when it is there, else
+// each name matched in any case.
+QFileInfo fileInAnyCase(const QString &folder, const QStringList &names)
+{
+    const QFileInfo exact(folder + u'/' + names.join(u'/'));
+    if (exact.isFile())
+        return exact;
+    QString path = folder;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        path = entryInAnyCase(path, names[i], i + 1 < names.size());
+    return QFileInfo(path);
 }
 
 QString timedName(const GameZone &zone, int group)
@@ -137,19 +146,17 @@ GameZones gameZones(QByteArrayView zoneFile, QByteArrayView script, const GameTe
 
 GameZones readGameZones(const QString &documentPath)
 {
-    const QDir data = QFileInfo(documentPath).absoluteDir();
-    QDir game = data;
-    if (data.dirName().compare(QLatin1String("data"), Qt::CaseInsensitive) != 0 || !game.cdUp())
+    const QFileInfo data(QFileInfo(documentPath).absolutePath());
+    if (data.fileName().compare(QLatin1String("data"), Qt::CaseInsensitive) != 0)
         return {};
     const std::optional<QByteArray> zoneFile
-            = readGameFile(entryInAnyCase(data, QStringLiteral("gta3.zon"), false));
+            = readGameFile(fileInAnyCase(data.filePath(), {QStringLiteral("gta3.zon")}));
     const std::optional<QByteArray> script
-            = readGameFile(entryInAnyCase(data, QStringLiteral("main.scm"), false));
+            = readGameFile(fileInAnyCase(data.filePath(), {QStringLiteral("main.scm")}));
     if (!zoneFile || !script)
         return {};
-    const QDir text(entryInAnyCase(game, QStringLiteral("text"), true));
-    const std::optional<QByteArray> gxt
-            = readGameFile(entryInAnyCase(text, QStringLiteral("american.gxt"), false));
+    const std::optional<QByteArray> gxt = readGameFile(
+            fileInAnyCase(data.path(), {QStringLiteral("text"), QStringLiteral("american.gxt")}));
     return gameZones(*zoneFile, *script, GameTexts(gxt.value_or(QByteArray())));
 }
 

@@ -1,8 +1,7 @@
 #include "gamereading/zonefile.h"
 
-#include <QByteArray>
-
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -13,20 +12,19 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// A line as the game scans it: control characters and commas are blanks,
-// leading blanks are gone.
-QByteArray cleanedLine(QByteArrayView line)
+// The game makes every control character and comma a blank before it scans a line.
+bool isBlank(char c)
 {
-    QByteArray cleaned = line.toByteArray();
-    for (char &c : cleaned) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7f || c == ',')
-            c = ' ';
-    }
+    const auto code = static_cast<unsigned char>(c);
+    return code <= 0x20 || code == 0x7f || c == ',';
+}
+
+QByteArrayView withoutLeadingBlanks(QByteArrayView line)
+{
     qsizetype start = 0;
-    while (start < cleaned.size() && cleaned[start] == ' ')
+    while (start < line.size() && isBlank(line[start]))
         ++start;
-    return cleaned.sliced(start);
+    return line.sliced(start);
 }
 
 // Reads the fields of a zone line one after another, as a scanf format of
@@ -41,7 +39,7 @@ public:
     {
         skipBlanks();
         const qsizetype start = m_at;
-        while (m_at < m_line.size() && m_line[m_at] != ' ')
+        while (m_at < m_line.size() && !isBlank(m_line[m_at]))
             ++m_at;
         if (m_at == start)
             return std::nullopt;
@@ -75,15 +73,19 @@ public:
         if (digits == 0)
             return std::nullopt;
         skipExponent();
-        bool ok = false;
-        const float value = m_line.sliced(start, m_at - start).toFloat(&ok);
-        return ok && std::isfinite(value) ? std::optional<float>(value) : std::nullopt;
+        // from_chars takes a minus sign only.
+        const char *first = m_line.data() + start + (m_line[start] == '+' ? 1 : 0);
+        float value = 0;
+        const auto [end, error] = std::from_chars(first, m_line.data() + m_at, value);
+        if (error != std::errc() || end != m_line.data() + m_at || !std::isfinite(value))
+            return std::nullopt;
+        return value;
     }
 
 private:
     void skipBlanks()
     {
-        while (m_at < m_line.size() && m_line[m_at] == ' ')
+        while (m_at < m_line.size() && isBlank(m_line[m_at]))
             ++m_at;
     }
 
@@ -172,7 +174,7 @@ QList<ZoneEntry> readZoneFile(QByteArrayView bytes)
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
             end = bytes.size();
-        const QByteArray line = cleanedLine(bytes.sliced(start, end - start));
+        const QByteArrayView line = withoutLeadingBlanks(bytes.sliced(start, end - start));
         start = end + 1;
         if (line.isEmpty() || line.startsWith('#'))
             continue;
