@@ -111,7 +111,17 @@ QString ZoneMap::noZonesText()
 
 void ZoneMap::showNoDocument()
 {
-    m_hasDocument = false;
+    showMessage(noDocumentText());
+}
+
+void ZoneMap::showReading()
+{
+    showMessage(QString());
+}
+
+void ZoneMap::showMessage(const QString &text)
+{
+    m_message = text;
     m_zones.clear();
     m_paintOrder.clear();
     m_names.clear();
@@ -120,7 +130,7 @@ void ZoneMap::showNoDocument()
 
 void ZoneMap::showZones(const GameZones &zones)
 {
-    m_hasDocument = true;
+    m_message = zones.isEmpty() ? noZonesText() : QString();
     m_zones = zones;
     m_paintOrder.clear();
     for (int index = 1; index < m_zones.size(); ++index)
@@ -236,7 +246,7 @@ bool ZoneMap::event(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto *help = static_cast<QHelpEvent *>(event);
-    const int index = m_hasDocument ? zoneAt(help->pos()) : -1;
+    const int index = zoneAt(help->pos());
     if (index < 0) {
         QToolTip::hideText();
         event->ignore();
@@ -257,8 +267,8 @@ void ZoneMap::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), OutsideColour);
-    if (!m_hasDocument || m_zones.isEmpty()) {
-        paintMessage(painter, m_hasDocument ? noZonesText() : noDocumentText());
+    if (m_zones.isEmpty()) {
+        paintMessage(painter);
         return;
     }
     const QRectF city = viewRect(m_zones.first().box);
@@ -277,10 +287,11 @@ void ZoneMap::paintEvent(QPaintEvent *)
     paintLegend(painter);
 }
 
-void ZoneMap::paintMessage(QPainter &painter, const QString &text)
+void ZoneMap::paintMessage(QPainter &painter)
 {
     painter.setPen(TextColour);
-    painter.drawText(rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, text);
+    painter.drawText(
+            rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, m_message);
 }
 
 void ZoneMap::paintZone(QPainter &painter, int index, const QRectF &rect)
@@ -423,7 +434,7 @@ void ZoneMap::mouseReleaseEvent(QMouseEvent *event)
         unsetCursor();
         return;
     }
-    const int index = m_hasDocument ? zoneAt(event->position()) : -1;
+    const int index = zoneAt(event->position());
     if (index < 0)
         return;
     const GameZone &zone = m_zones[index];

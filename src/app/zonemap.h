@@ -20,6 +20,8 @@ public:
 
     // No document is open: the map says how to get one.
     void showNoDocument();
+    // The zones of the open document are being read: the map is empty.
+    void showReading();
     // The zones of the open document; without any the map says where they are read from.
     void showZones(const GameZones &zones);
     // The area that gives each group, by group number, for the tooltips.
@@ -65,13 +67,15 @@ private:
     QString zoneToolTip(const GameZone &zone) const;
     QString groupText(const std::optional<int> &group) const;
     void layOutNames();
-    void paintMessage(QPainter &painter, const QString &text);
+    void showMessage(const QString &text);
+    void paintMessage(QPainter &painter);
     void paintZone(QPainter &painter, int index, const QRectF &rect);
     void paintWalk(QPainter &painter, const QRectF &rect, const GameZone &zone);
     void paintName(QPainter &painter, int order, const QList<QRectF> &rects);
     void paintLegend(QPainter &painter);
 
-    bool m_hasDocument = false;
+    // What the map says in the place of zones.
+    QString m_message;
     GameZones m_zones;
     // The zones but CITYZON, larger before smaller.
     QList<int> m_paintOrder;

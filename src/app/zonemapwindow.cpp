@@ -83,13 +83,16 @@ void ZoneMapWindow::showInFront(const QRect &mainFrame, const QRect &allAreasFra
 
 void ZoneMapWindow::followDocument()
 {
-    m_map->showZones(m_editor.zones());
     followGroups();
+    followZones();
 }
 
 void ZoneMapWindow::followZones()
 {
-    m_map->showZones(m_editor.zones());
+    if (m_editor.zonesRead())
+        m_map->showZones(m_editor.zones());
+    else
+        m_map->showReading();
     showCaption();
 }
 
@@ -128,7 +131,7 @@ QString ZoneMapWindow::shownMessage() const
 {
     if (!m_editor.hasDocument())
         return ZoneMap::noDocumentText();
-    return m_editor.zones().isEmpty() ? ZoneMap::noZonesText() : QString();
+    return m_editor.zonesRead() && m_editor.zones().isEmpty() ? ZoneMap::noZonesText() : QString();
 }
 
 void ZoneMapWindow::selectAreaOfGroup(int group)

@@ -33,6 +33,7 @@ void Editor::openDocument(AreaTable table, GameModels models)
     m_table = std::move(table);
     m_models = std::move(models);
     m_zones.clear();
+    m_zonesRead = false;
     m_history.clear();
     m_hasDocument = true;
     ++m_typingRun;
@@ -51,6 +52,7 @@ void Editor::openDocument(AreaTable table, GameModels models)
 void Editor::setZones(GameZones zones)
 {
     m_zones = std::move(zones);
+    m_zonesRead = true;
     emit zonesChanged();
 }
 

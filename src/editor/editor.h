@@ -26,6 +26,8 @@ public:
     // The zones of the game folder of the document's file; none until they
     // have been read.
     const GameZones &zones() const { return m_zones; }
+    // Whether the zones of the open document's game folder have been read.
+    bool zonesRead() const { return m_zonesRead; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
     bool isModified() const { return !m_history.isClean(); }
@@ -96,6 +98,7 @@ private:
     AreaTable m_table;
     GameModels m_models;
     GameZones m_zones;
+    bool m_zonesRead = false;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

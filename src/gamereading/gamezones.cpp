@@ -44,16 +44,17 @@ void applyCommand(GameZones &zones, const ZoneGroupCommand &command)
             [&](const GameZone &z) { return z.label == command.label; });
     if (zone == zones.end())
         return;
-    // CITYZON's day and night are one setting. A day flag the script computes
-    // may set either.
-    if (zone == zones.begin() || !command.dayFlag) {
-        zone->dayGroup = zone == zones.begin() ? command.group : std::nullopt;
-        zone->nightGroup = zone->dayGroup;
-    } else if (*command.dayFlag != 0) {
-        zone->dayGroup = command.group;
-    } else {
-        zone->nightGroup = command.group;
+    // CITYZON's day and night are one setting.
+    if (zone == zones.begin()) {
+        zone->dayGroup = zone->nightGroup = command.group;
+        return;
     }
+    // A day flag that the script computes may set either.
+    if (!command.dayFlag) {
+        zone->dayGroup = zone->nightGroup = std::nullopt;
+        return;
+    }
+    (*command.dayFlag != 0 ? zone->dayGroup : zone->nightGroup) = command.group;
 }
 
 // A regular file, unless it is larger than the limit.
@@ -97,6 +98,42 @@ QFileInfo fileInAnyCase(const QString &folder, const QStringList &names)
     for (qsizetype i = 0; i < names.size(); ++i)
         path = entryInAnyCase(path, names[i], i + 1 < names.size());
     return QFileInfo(path);
+}
+
+// "<name>", "<name> (day)" or "<name> (night)": when a zone's people walk there.
+QString zoneWalkText(const QString &name, bool byDay, bool byNight)
+{
+    if (byDay == byNight)
+        return name;
+    return byDay ? ZoneTexts::tr("%1 (day)").arg(name) : ZoneTexts::tr("%1 (night)").arg(name);
+}
+
+QString zoneTypeText(int type)
+{
+    switch (type) {
+    case 0:
+        return ZoneTexts::tr("default zone");
+    case 1:
+        return ZoneTexts::tr("navigation zone");
+    default:
+        return ZoneTexts::tr("information zone");
+    }
+}
+
+QString zoneIslandText(int level)
+{
+    switch (level) {
+    case 0:
+        return ZoneTexts::tr("no island");
+    case 1:
+        return ZoneTexts::tr("Portland");
+    case 2:
+        return ZoneTexts::tr("Staunton Island");
+    case 3:
+        return ZoneTexts::tr("Shoreside Vale");
+    default:
+        return ZoneTexts::tr("level %1").arg(level);
+    }
 }
 
 QString timedName(const GameZone &zone, int group)
@@ -158,41 +195,6 @@ GameZones readGameZones(const QString &documentPath)
     const std::optional<QByteArray> gxt = readGameFile(
             fileInAnyCase(data.path(), {QStringLiteral("text"), QStringLiteral("american.gxt")}));
     return gameZones(*zoneFile, *script, GameTexts(gxt.value_or(QByteArray())));
-}
-
-QString zoneWalkText(const QString &name, bool byDay, bool byNight)
-{
-    if (byDay == byNight)
-        return name;
-    return byDay ? ZoneTexts::tr("%1 (day)").arg(name) : ZoneTexts::tr("%1 (night)").arg(name);
-}
-
-QString zoneTypeText(int type)
-{
-    switch (type) {
-    case 0:
-        return ZoneTexts::tr("default zone");
-    case 1:
-        return ZoneTexts::tr("navigation zone");
-    default:
-        return ZoneTexts::tr("information zone");
-    }
-}
-
-QString zoneIslandText(int level)
-{
-    switch (level) {
-    case 0:
-        return ZoneTexts::tr("no island");
-    case 1:
-        return ZoneTexts::tr("Portland");
-    case 2:
-        return ZoneTexts::tr("Staunton Island");
-    case 3:
-        return ZoneTexts::tr("Shoreside Vale");
-    default:
-        return ZoneTexts::tr("level %1").arg(level);
-    }
 }
 
 QString groupWhereText(const GameZones &zones, int group)

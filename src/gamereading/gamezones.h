@@ -45,13 +45,6 @@ GameZones gameZones(QByteArrayView zoneFile, QByteArrayView script, const GameTe
 // larger than 16 MiB; without the texts the labels name the zones.
 GameZones readGameZones(const QString &documentPath);
 
-// "<name>", "<name> (day)" or "<name> (night)": when a zone's people walk there.
-QString zoneWalkText(const QString &name, bool byDay, bool byNight);
-// "default zone", "navigation zone" or "information zone".
-QString zoneTypeText(int type);
-// The island of a zone's level.
-QString zoneIslandText(int level);
-
 // Where a group walks: the zones that use it, CITYZON first, each name once
 // (without a time when its people walk there by day and by night), joined by
 // ", "; "no zone uses it" when none does; empty without zones.
