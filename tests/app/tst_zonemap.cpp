@@ -1,4 +1,5 @@
 #include "app/zonemap.h"
+#include "gamereading/gamecheck.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -154,6 +155,17 @@ void TestZoneMap::zonesArriveAfterTheDocumentShows()
     QCOMPARE(map()->accessibleDescription(), QString());
     QTRY_COMPARE(caption(),
             QStringLiteral("First, group 0: Liberty City, Beta Docks (day), GAMMA (night)"));
+
+    // Save right after a Load checks the zones too.
+    m_fake->dialogs.inputAnswers << game;
+    action("mnuload")->trigger();
+    m_fake->dialogs.messages.clear();
+    m_fake->dialogs.passedQuestions.clear();
+    action("mnusave")->trigger();
+    QCOMPARE(m_fake->dialogs.messages.first().title, GameCheckTitle);
+    QVERIFY(m_fake->dialogs.messages.first().text.contains(
+            QStringLiteral("GAMMA uses group 5 by day, but the game reads only 3 groups from this "
+                           "file.")));
 }
 
 void TestZoneMap::keysOfTheDocumentWorkAndItClosesWithTheMainWindow()
