@@ -9,7 +9,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel "$(nproc)"
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
-# A short run of the reader's fuzz target (skipped without clang++).
+# A short run of each fuzz target (skipped without clang++).
 tools/fuzz-smoke.sh 30
 
 # Every test once more under AddressSanitizer and UndefinedBehaviorSanitizer;

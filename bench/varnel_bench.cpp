@@ -5,6 +5,7 @@
 // per run), everything else in this process on the offscreen platform.
 
 #include "app/frmmain.h"
+#include "app/zonemap.h"
 #include "bulk/randomize.h"
 #include "bulk/setall.h"
 #include "file/filecommands.h"
@@ -12,8 +13,10 @@
 #include "format/areawriter.h"
 #include "format/pedcatalogue.h"
 #include "gamereading/gamecheck.h"
+#include "gamereading/gamezones.h"
 #include "storage/filestamp.h"
 #include "storage/keptcopies.h"
+#include "support/gamefiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +31,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -104,10 +108,13 @@ public:
     void setAllAreasGeometry(const QByteArray &geometry) override { m_geometry = geometry; }
     bool keepsFileLayout() const override { return false; }
     void setKeepsFileLayout(bool) override { }
+    QByteArray zoneMapGeometry() const override { return m_mapGeometry; }
+    void setZoneMapGeometry(const QByteArray &geometry) override { m_mapGeometry = geometry; }
 
 private:
     QString m_game;
     QByteArray m_geometry;
+    QByteArray m_mapGeometry;
 };
 
 struct BenchPlatform
@@ -233,6 +240,88 @@ QByteArray hundredAreaFile()
         bytes += models.join(u',').toLatin1() + "\t\t# Area " + QByteArray::number(area) + "\r\n";
     }
     return bytes;
+}
+
+// The zones of the benchmark's game: 42 boxes in a grid besides CITYZON.
+constexpr int ZoneTotal = 43;
+constexpr int ZoneColumns = 7;
+
+QByteArray zoneLabel(int zone)
+{
+    return "ZONE_" + QByteArray::number(zone).rightJustified(2, '0');
+}
+
+QRectF zoneBox(int zone)
+{
+    const int column = (zone - 1) % ZoneColumns;
+    const int row = (zone - 1) / ZoneColumns;
+    return QRectF(-1800 + column * 520, -1500 + row * 520, 480, 480);
+}
+
+// A 460 KB main.scm: varied commands of the kind the game's script holds,
+// with the 86 commands that set the zones' groups spread among them.
+QByteArray benchScript()
+{
+    QRandomGenerator random(460);
+    const QByteArray types = QByteArrayLiteral("\x04\x05\x01\x02\x03");
+    auto command = [&] {
+        QByteArray bytes;
+        const int opcode = int(random.bounded(0x400));
+        bytes += char(opcode & 0xff);
+        bytes += char(opcode >> 8);
+        for (int argument = int(random.bounded(4)); argument > 0; --argument) {
+            const char type = types[int(random.bounded(types.size()))];
+            const int size = type == 0x04 ? 1 : (type == 0x01 ? 4 : 2);
+            bytes += type;
+            for (int byte = 0; byte < size; ++byte)
+                bytes += char(random.bounded(256));
+        }
+        return bytes;
+    };
+    ScriptParts parts;
+    parts.globals = QByteArray(12000, '\0');
+    parts.models = {"CSPLAYER", "COP", "SWAT"};
+    QList<QByteArray> settings{setZoneGroup("CITYZON", true, 0), setZoneGroup("CITYZON", false, 0)};
+    for (int zone = 1; zone < ZoneTotal; ++zone) {
+        settings << setZoneGroup(zoneLabel(zone), true, (2 * zone - 1) % 31)
+                 << setZoneGroup(zoneLabel(zone), false, (2 * zone) % 31);
+    }
+    while (parts.main.size() < 440 * 1000) {
+        parts.main += command();
+        if (!settings.isEmpty() && parts.main.size() > 4000 * (88 - settings.size()))
+            parts.main += settings.takeFirst();
+    }
+    parts.missions = {QByteArray(), QByteArray()};
+    for (QByteArray &mission : parts.missions) {
+        while (mission.size() < 10 * 1000)
+            mission += command();
+    }
+    return scriptBytes(parts);
+}
+
+// An american.gxt of 8,000 keys, the zones' labels among them.
+QByteArray benchTexts()
+{
+    QMap<QByteArray, QString> texts;
+    for (int zone = 1; zone < ZoneTotal; ++zone)
+        texts.insert(zoneLabel(zone), QStringLiteral("Zone number %1").arg(zone));
+    for (int key = 0; texts.size() < 8000; ++key)
+        texts.insert("T" + QByteArray::number(key, 36).toUpper(),
+                QStringLiteral("A text of the game, number %1").arg(key));
+    return gxtBytes(texts);
+}
+
+QByteArray benchZoneFile()
+{
+    QByteArray file = "zone\r\n";
+    for (int zone = 1; zone < ZoneTotal; ++zone) {
+        const QRectF box = zoneBox(zone);
+        file += zoneLine(zoneLabel(zone), 1,
+                {float(box.left()), float(box.top()), -50, float(box.right()), float(box.bottom()),
+                        250},
+                1 + zone % 3);
+    }
+    return file + "end\r\n";
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -418,6 +507,7 @@ void addAllAreasRows(QList<Row> &rows, int runs, BenchPlatform &platform, const 
         fresh = std::make_unique<Varnel>(platform.platform());
         showAndWaitForPaint(fresh->window);
         loadInto(*fresh, platform, game);
+        fresh->files.finishReadingZones();
         QCoreApplication::processEvents();
     };
     const auto open = timePair(
@@ -464,6 +554,7 @@ void addAllAreasRows(QList<Row> &rows, int runs, BenchPlatform &platform, const 
             runs,
             [&] {
                 loadInto(varnel, platform, game);
+                varnel.files.finishReadingZones();
                 QCoreApplication::processEvents();
                 platform.dialogs.titles.clear();
             },
@@ -481,6 +572,64 @@ void addAllAreasRows(QList<Row> &rows, int runs, BenchPlatform &platform, const 
             randomize.first, randomize.second, QStringLiteral("ms"), 3.0};
 }
 
+// 43 outlined rectangles with their names, as any program drawing the zones pays.
+class BareZones : public QWidget
+{
+public:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        const qreal scale = std::min(width(), height()) / 4000.0;
+        for (int zone = 1; zone < ZoneTotal; ++zone) {
+            const QRectF box = zoneBox(zone);
+            const QRectF shown(width() / 2 + box.left() * scale,
+                    height() / 2 - box.bottom() * scale, box.width() * scale, box.height() * scale);
+            painter.drawRect(shown);
+            painter.drawText(shown, Qt::AlignCenter, QStringLiteral("Zone number %1").arg(zone));
+        }
+    }
+};
+
+// Reading the zones of the game folder against reading its three files, and
+// a paint of the Zone Map against the bare rectangles.
+void addZoneRows(QList<Row> &rows, int runs, Varnel &varnel, const QStringList &zoneFiles)
+{
+    const QString document = QFileInfo(zoneFiles[0]).path() + QStringLiteral("/pedgrp.dat");
+    const auto reading = timePair(
+            runs, [] {},
+            [&] {
+                if (readGameZones(document).size() != ZoneTotal)
+                    fail(QStringLiteral("the zones were not read"));
+            },
+            [&] {
+                for (const QString &path : zoneFiles) {
+                    QFile file(path);
+                    if (!file.open(QIODevice::ReadOnly) || file.readAll().isEmpty())
+                        fail(QStringLiteral("cannot read ") + path);
+                }
+            });
+    rows << Row{QStringLiteral("Reading the zones: 460 KB script, 43 zones, 8,000 texts (vs. "
+                               "QFile::readAll of the three files)"),
+            reading.first, reading.second, QStringLiteral("ms"), 3.0};
+
+    varnel.editor.selectArea(5);
+    showAsIsAndWaitForPaint([&] { varnel.action("mnuzonemap")->trigger(); });
+    auto *map = varnel.window.findChild<ZoneMap *>(QStringLiteral("zonemap"));
+    if (!map)
+        fail(QStringLiteral("the Zone Map did not open"));
+    BareZones bare;
+    bare.resize(map->size());
+    showAndWaitForPaint(bare);
+    bare.resize(map->size());
+    const auto paint = timePair(
+            runs, [] {}, [&] { map->repaint(); }, [&] { bare.repaint(); });
+    rows << Row{QStringLiteral("A paint of the Zone Map with 43 zones (vs. a bare QPainter "
+                               "drawing 43 outlined rectangles with names)"),
+            paint.first, paint.second, QStringLiteral("ms"), 3.0};
+    varnel.window.findChild<QWidget *>(QStringLiteral("frmzonemap"))->close();
+}
+
 int runBenchmark(int runs, int childRuns)
 {
     QTemporaryDir dir;
@@ -488,8 +637,12 @@ int runBenchmark(int runs, int childRuns)
     const QString gameFile = game + QStringLiteral("/data/pedgrp.dat");
     const QByteArray fileBytes = hundredAreaFile();
     QDir().mkpath(game + QStringLiteral("/data"));
-    if (!writeBytes(gameFile, fileBytes))
-        fail(QStringLiteral("cannot write ") + gameFile);
+    QDir().mkpath(game + QStringLiteral("/text"));
+    const QStringList zoneFiles{game + QStringLiteral("/data/gta3.zon"),
+            game + QStringLiteral("/data/main.scm"), game + QStringLiteral("/text/american.gxt")};
+    if (!writeBytes(gameFile, fileBytes) || !writeBytes(zoneFiles[0], benchZoneFile())
+            || !writeBytes(zoneFiles[1], benchScript()) || !writeBytes(zoneFiles[2], benchTexts()))
+        fail(QStringLiteral("cannot write the game folder ") + game);
 
     QList<Row> rows;
 
@@ -527,9 +680,18 @@ int runBenchmark(int runs, int childRuns)
             [&] {
                 if (!readPedgrpFile(gameFile).ok())
                     fail(QStringLiteral("read failed"));
+            },
+            // The zones are read while the document shows; the baseline runs
+            // once they are.
+            [&] {
+                varnel.files.finishReadingZones();
+                if (varnel.editor.zones().size() != ZoneTotal)
+                    fail(QStringLiteral("the zones were not read"));
             });
     rows << Row{QStringLiteral("Load of 100 areas (vs. reading and parsing without window)"),
             load.first, load.second, QStringLiteral("ms"), 3.0};
+
+    addZoneRows(rows, runs, varnel, zoneFiles);
 
     QStringList randomTexts;
     QRandomGenerator random(77);
@@ -545,6 +707,7 @@ int runBenchmark(int runs, int childRuns)
     const QString eightBareTexts = QStringLiteral(" (vs. 800 texts into 8 bare boxes)");
     auto reload = [&] {
         loadInto(varnel, platform, game);
+        varnel.files.finishReadingZones();
         for (int slot = 0; slot < SlotCount; ++slot)
             bare.box(slot)->setEditText(QString());
         QCoreApplication::processEvents();
@@ -665,6 +828,7 @@ int runBenchmark(int runs, int childRuns)
                     fail(QStringLiteral("cannot write ") + gameFile);
                 fresh = std::make_unique<Varnel>(platform.platform());
                 loadInto(*fresh, platform, game);
+                fresh->files.finishReadingZones();
             },
             [&] { fresh->action("mnusave")->trigger(); },
             [&] {

@@ -124,8 +124,8 @@ public:
     }
 };
 
-// Keeps the rows whose area name or any slot holds the searched text, in any
-// case, and when asked only those with a problem.
+// Keeps the rows whose area name, any slot or Where holds the searched text,
+// in any case, and when asked only those with a problem.
 class AreaSearch : public QSortFilterProxyModel
 {
 public:
@@ -218,6 +218,7 @@ void AllAreasWindow::createControls()
     m_table->horizontalHeader()->setDefaultSectionSize(88);
     m_table->horizontalHeader()->resizeSection(AreaTableModel::GroupColumn, 60);
     m_table->horizontalHeader()->resizeSection(AreaTableModel::AreaColumn, 160);
+    m_table->horizontalHeader()->resizeSection(AreaTableModel::WhereColumn, 320);
     m_table->installEventFilter(this);
     connect(m_table, &QAbstractItemView::activated, this, &AllAreasWindow::selectAreaOf);
 

@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr int ColumnCount = AreaTableModel::FirstPedColumn + SlotCount;
+constexpr int ColumnCount = AreaTableModel::WhereColumn + 1;
 
 bool isPedColumn(int column)
 {
-    return column >= AreaTableModel::FirstPedColumn;
+    return column >= AreaTableModel::FirstPedColumn && column < AreaTableModel::WhereColumn;
 }
 
 QString columnTitle(int column)
@@ -23,6 +23,8 @@ QString columnTitle(int column)
         return AreaTableModel::tr("Group");
     case AreaTableModel::AreaColumn:
         return AreaTableModel::tr("Area");
+    case AreaTableModel::WhereColumn:
+        return AreaTableModel::tr("Where");
     default:
         return AreaTableModel::tr("Ped %1").arg(column - AreaTableModel::FirstPedColumn + 1);
     }
@@ -44,6 +46,7 @@ AreaTableModel::AreaTableModel(Editor &editor, QObject *parent)
     connect(&m_editor, &Editor::listsChanged, this, &AreaTableModel::followLists);
     connect(&m_editor, &Editor::areaSelected, this, &AreaTableModel::followSelection);
     connect(&m_editor, &Editor::fileChanged, this, &AreaTableModel::followFile);
+    connect(&m_editor, &Editor::zonesChanged, this, &AreaTableModel::followZones);
 }
 
 int AreaTableModel::rowCount(const QModelIndex &parent) const
@@ -76,6 +79,8 @@ QVariant AreaTableModel::data(const QModelIndex &index, int role) const
         const bool text = role == Qt::DisplayRole || role == Qt::EditRole;
         return text ? calledArea(m_editor.table(), m_editor.areaLines(), row + 1) : QVariant();
     }
+    if (index.column() == WhereColumn)
+        return whereData(row, role);
     return pedData(row, index.column() - FirstPedColumn, role);
 }
 
@@ -128,6 +133,22 @@ QVariant AreaTableModel::pedData(int row, int slot, int role) const
         const QStringList unknown = m_editor.models().unknownNames(text.toString());
         return unknown.isEmpty() ? QVariant() : SlotBox::unknownModelTip(unknown.first());
     }
+    default:
+        return QVariant();
+    }
+}
+
+// Empty for a line that is no group and without zones.
+QVariant AreaTableModel::whereData(int row, int role) const
+{
+    const int group = m_readings[row].firstGroup;
+    if (group < 0)
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return groupWhereText(m_editor.zones(), group);
+    case Qt::ToolTipRole:
+        return groupWhereDetails(m_editor.zones(), group);
     default:
         return QVariant();
     }
@@ -216,6 +237,15 @@ void AreaTableModel::followFile()
     countAnew();
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit countsChanged();
+}
+
+// New zones change every Where and may bring problems.
+void AreaTableModel::followZones()
+{
+    countAnew();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, WhereColumn), index(rowCount() - 1, WhereColumn));
     emit countsChanged();
 }
 

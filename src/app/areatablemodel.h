@@ -7,7 +7,8 @@
 class Editor;
 
 // Every area of the editor's document, one row each in file order: the number
-// the game gives its group, its name and its eight slots. It reads the table
+// the game gives its group, its name, its eight slots and where the game's
+// zones use its group. It reads the table
 // from the editor and hands edits to it; it keeps only what the game makes of
 // the table, counted anew whenever a list changes.
 class AreaTableModel : public QAbstractTableModel
@@ -15,7 +16,12 @@ class AreaTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { GroupColumn, AreaColumn, FirstPedColumn };
+    enum Column {
+        GroupColumn,
+        AreaColumn,
+        FirstPedColumn,
+        WhereColumn = FirstPedColumn + SlotCount
+    };
 
     explicit AreaTableModel(Editor &editor, QObject *parent = nullptr);
 
@@ -42,9 +48,11 @@ private:
     void followLists(const QList<int> &areas);
     void followSelection(int position);
     void followFile();
+    void followZones();
     void countAnew();
     QVariant groupData(int row, int role) const;
     QVariant pedData(int row, int slot, int role) const;
+    QVariant whereData(int row, int role) const;
     QString cellDescription(const QModelIndex &index) const;
 
     Editor &m_editor;

@@ -3,6 +3,7 @@
 #include "app/allareaswindow.h"
 #include "app/boxes.h"
 #include "app/earlierversions.h"
+#include "app/zonemapwindow.h"
 #include "bulk/randomize.h"
 #include "bulk/scan.h"
 #include "bulk/setall.h"
@@ -178,6 +179,7 @@ void FrmMain::createActions()
     m_mnuredo->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_mnuallareas = createAction("mnuallareas", tr("All &Areas"), Qt::CTRL | Qt::Key_T, true);
+    m_mnuzonemap = createAction("mnuzonemap", tr("Zone &Map"), Qt::CTRL | Qt::Key_M, true);
     m_mnusetarea
             = createAction("mnusetarea", tr("Set All In Area..."), Qt::CTRL | Qt::Key_D, false);
     m_mnusetliberty = createAction(
@@ -207,6 +209,7 @@ void FrmMain::createActions()
     on(m_mnuversions, [this] { showEarlierVersions(); });
     on(m_mnuclose, [this] { close(); });
     on(m_mnuallareas, [this] { showAllAreas(); });
+    on(m_mnuzonemap, [this] { showZoneMap(); });
     on(m_mnusetarea, [this] { setAllInAreaCommand(m_editor, *m_platform.dialogs); });
     on(m_mnusetliberty, [this] { setAllInLibertyCityCommand(m_editor, *m_platform.dialogs); });
     on(m_mnurandomarea, [this] { randomizeInAreaCommand(m_editor, *m_platform.random); });
@@ -251,6 +254,7 @@ void FrmMain::createMenus()
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuview"));
     view->addAction(m_mnuallareas);
+    view->addAction(m_mnuzonemap);
 
     QMenu *options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuoptions"));
@@ -412,6 +416,15 @@ void FrmMain::showAllAreas()
     m_allAreas->showInFront();
 }
 
+void FrmMain::showZoneMap()
+{
+    if (!m_zoneMap)
+        m_zoneMap = new ZoneMapWindow(
+                m_editor, *m_platform.settings, {m_mnuundo, m_mnuredo, m_mnusave}, this);
+    const bool allAreasShown = m_allAreas && m_allAreas->isVisible();
+    m_zoneMap->showInFront(frameGeometry(), allAreasShown ? m_allAreas->frameGeometry() : QRect());
+}
+
 bool FrmMain::mayQuit()
 {
     if (!m_editor.isModified())
@@ -485,5 +498,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
     m_fileCommands.letGo(VersionReason::LetGoByExit);
     if (m_allAreas)
         m_allAreas->close();
+    if (m_zoneMap)
+        m_zoneMap->close();
     event->accept();
 }

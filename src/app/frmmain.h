@@ -15,6 +15,7 @@ class QGroupBox;
 class QKeyEvent;
 class QMenu;
 class SlotBox;
+class ZoneMapWindow;
 
 // The one window: it shows the open document, which the editor holds, and
 // hands the user's picks, edits and commands to the editor and the commands.
@@ -60,6 +61,7 @@ private:
     void showEarlierVersions(const KeptVersion *selected = nullptr);
     bool isMenuShortcut(const QKeyEvent *key) const;
     void showAllAreas();
+    void showZoneMap();
     bool mayQuit();
 
     Editor &m_editor;
@@ -70,6 +72,7 @@ private:
     AreaList *m_cmbareas = nullptr;
     std::array<SlotBox *, SlotCount> m_cmbped{};
     AllAreasWindow *m_allAreas = nullptr;
+    ZoneMapWindow *m_zoneMap = nullptr;
 
     QAction *m_mnuload = nullptr;
     QAction *m_mnusave = nullptr;
@@ -80,6 +83,7 @@ private:
     QAction *m_mnuundo = nullptr;
     QAction *m_mnuredo = nullptr;
     QAction *m_mnuallareas = nullptr;
+    QAction *m_mnuzonemap = nullptr;
     QAction *m_mnusetarea = nullptr;
     QAction *m_mnusetliberty = nullptr;
     QAction *m_mnurandomarea = nullptr;

@@ -35,7 +35,7 @@ const FileLayout *Editor::keptLayout() const
 
 QList<GameCheckFinding> Editor::gameFindings() const
 {
-    return gameCheck(m_table, m_models, m_areaLines, keptLayout());
+    return gameCheck(m_table, m_models, m_areaLines, keptLayout(), m_zones);
 }
 
 QList<AreaReading> Editor::gameReadings() const
@@ -54,6 +54,8 @@ void Editor::openDocument(AreaTable table, GameModels models, FileLayout layout)
     m_areaLines.clear();
     for (const AreaLineSpan &span : m_layout.areaLines)
         m_areaLines.append(span.line);
+    m_zones.clear();
+    m_zonesRead = false;
     m_history.clear();
     followModified();
     m_hasDocument = true;
@@ -68,6 +70,13 @@ void Editor::openDocument(AreaTable table, GameModels models, FileLayout layout)
         showSelection(-1, PedSlots());
     else
         selectArea(0);
+}
+
+void Editor::setZones(GameZones zones)
+{
+    m_zones = std::move(zones);
+    m_zonesRead = true;
+    emit zonesChanged();
 }
 
 void Editor::markSaved(const QList<int> &areaLines)

@@ -5,6 +5,7 @@
 #include "format/filelayout.h"
 #include "gamereading/gamecheck.h"
 #include "gamereading/gamemodels.h"
+#include "gamereading/gamezones.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -23,6 +24,11 @@ public:
     const AreaTable &table() const { return m_table; }
     // The models the game beside the document's file knows.
     const GameModels &models() const { return m_models; }
+    // The zones of the game folder of the document's file; none until they
+    // have been read.
+    const GameZones &zones() const { return m_zones; }
+    // Whether the zones of the open document's game folder have been read.
+    bool zonesRead() const { return m_zonesRead; }
     // True once a Load has succeeded in this run.
     bool hasDocument() const { return m_hasDocument; }
     // Whether the document differs from its file: what the title mark, the
@@ -48,8 +54,10 @@ public:
 
     // Replaces the document with a table just read from the bytes of layout:
     // an empty history whose start is what the file holds, and the first area
-    // selected.
+    // selected. It has no zones until setZones gives them.
     void openDocument(AreaTable table, GameModels models = {}, FileLayout layout = {});
+    // The zones of the open document's game folder have been read.
+    void setZones(GameZones zones);
     // The file holds the document as it stands, its areas on areaLines; typing
     // that follows is a step of its own, so that Undo comes back to this one.
     void markSaved(const QList<int> &areaLines);
@@ -97,6 +105,7 @@ signals:
     // A step of the history was done, undone or redone.
     void documentChanged();
     void documentOpened();
+    void zonesChanged();
     void saveAvailableChanged(bool available);
     // The lines the areas stand on, or the layout Save keeps, changed.
     void fileChanged();
@@ -119,6 +128,8 @@ private:
     FileLayout m_layout;
     QList<int> m_areaLines;
     bool m_keepingLayout = false;
+    GameZones m_zones;
+    bool m_zonesRead = false;
     QUndoStack m_history;
     PedSlots m_shown;
     int m_selected = -1;

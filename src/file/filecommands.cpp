@@ -73,8 +73,8 @@ void showSaved(Dialogs &dialogs, const QString &shownPath, const QString &note)
 // wants it written all the same.
 bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 {
-    const QStringList findings = gameCheckFindings(
-            editor.table(), editor.models(), editor.areaLines(), editor.keptLayout());
+    const QStringList findings = gameCheckFindings(editor.table(), editor.models(),
+            editor.areaLines(), editor.keptLayout(), editor.zones());
     return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), GameCheckTitle);
 }
 
@@ -146,7 +146,8 @@ FileCommands::FileCommands(Editor &editor, const Platform &platform, VersionHist
       m_platform(platform),
       m_versions(versions),
       m_keptCopies(versions),
-      m_editingKeeper(editor, m_file, versions, *platform.dialogs)
+      m_editingKeeper(editor, m_file, versions, *platform.dialogs),
+      m_zoneReading(editor)
 { }
 
 // Loading replaces the document: unsaved changes go only when the user says
@@ -188,6 +189,11 @@ QString FileCommands::offeredRestoreFolder() const
     return gameFolderAboveData(offered).value_or(detectGame(m_platform.folders).folder);
 }
 
+void FileCommands::finishReadingZones()
+{
+    m_zoneReading.finish();
+}
+
 void FileCommands::showReadFailure(const QString &error)
 {
     m_platform.dialogs->message(tr("An error occured, the error was: %1.").arg(error), ProgramTitle,
@@ -201,6 +207,7 @@ void FileCommands::openRead(
     m_file = {location.path, location.shownPath, stamp, location.gameDirectory};
     m_editor.openDocument(
             std::move(read.table), GameModels::beside(location.path), std::move(read.layout));
+    m_zoneReading.start(location.path);
     m_platform.settings->setRememberedGame(absoluteTypedPath(location.rememberedText()));
 }
 
@@ -245,6 +252,7 @@ void FileCommands::save()
     const std::optional<QByteArray> bytes = writableBytes(m_editor, dialogs, m_file.shownPath);
     if (!bytes)
         return;
+    finishReadingZones();
     const FileCheck look = checkFile(m_file.path, m_file.stamp);
     if (!mayOverwrite(m_file, look.changed, dialogs) || !gameMayReadIt(m_editor, dialogs)
             || !stillMayWrite(
@@ -286,6 +294,7 @@ void FileCommands::saveAs()
         return;
     }
     const FileStamp asked = readFileWhole(path).stamp;
+    finishReadingZones();
     if (!mayReplace(path, dialogs) || !gameMayReadIt(m_editor, dialogs)
             || !stillMayWrite(path, asked, [&] { return mayReplace(path, dialogs); }))
         return;

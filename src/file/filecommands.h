@@ -2,6 +2,7 @@
 
 #include "file/editingkeeper.h"
 #include "file/pedgrpfile.h"
+#include "file/zonereading.h"
 #include "gamefolders/gamepaths.h"
 #include "platform/platform.h"
 #include "storage/keptcopies.h"
@@ -44,6 +45,9 @@ public:
     // The user lets the document go: a modified one is kept as a version of
     // its file, as far as that can be done.
     void letGo(VersionReason reason);
+    // Hands the zones of the open document's game folder to the editor,
+    // waiting for their read if it still runs.
+    void finishReadingZones();
 
 private:
     bool mayLetGo();
@@ -64,4 +68,5 @@ private:
     VersionHistory &m_versions;
     KeptCopies m_keptCopies;
     EditingKeeper m_editingKeeper;
+    ZoneReading m_zoneReading;
 };

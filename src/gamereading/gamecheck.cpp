@@ -212,10 +212,44 @@ private:
     QList<GameCheckFinding> &m_findings;
 };
 
+bool pastGroups(const std::optional<int> &group, int groups)
+{
+    return group && *group >= groups;
+}
+
+// A zone whose group the file does not give gets empty slots: the game fills
+// them with model 0, the player's own.
+QList<GameCheckFinding> zoneFindings(const GameZones &zones, int groups)
+{
+    QList<GameCheckFinding> findings;
+    const QString count = QString::number(groups);
+    for (const GameZone &zone : zones) {
+        const bool day = pastGroups(zone.dayGroup, groups);
+        const bool night = pastGroups(zone.nightGroup, groups);
+        if (day && night && zone.dayGroup == zone.nightGroup) {
+            findings.append({0, QString(), QCoreApplication::translate("GameCheck",
+                    "%1 uses group %2 by day and night, but the game reads only %3 groups from "
+                    "this file.")
+                                    .arg(zone.name, QString::number(*zone.dayGroup), count)});
+            continue;
+        }
+        if (day)
+            findings.append({0, QString(), QCoreApplication::translate("GameCheck",
+                    "%1 uses group %2 by day, but the game reads only %3 groups from this file.")
+                                    .arg(zone.name, QString::number(*zone.dayGroup), count)});
+        if (night)
+            findings.append({0, QString(), QCoreApplication::translate("GameCheck",
+                    "%1 uses group %2 by night, but the game reads only %3 groups from this "
+                    "file.")
+                                    .arg(zone.name, QString::number(*zone.nightGroup), count)});
+    }
+    return findings;
+}
+
 } // namespace
 
 QList<GameCheckFinding> gameCheck(const AreaTable &table, const GameModels &models,
-        const QList<int> &areaLines, const FileLayout *keptLayout)
+        const QList<int> &areaLines, const FileLayout *keptLayout, const GameZones &zones)
 {
     QList<GameCheckFinding> findings;
     LineChecker checker(table, models, areaLines, keptLayout, findings);
@@ -231,14 +265,14 @@ QList<GameCheckFinding> gameCheck(const AreaTable &table, const GameModels &mode
     if (groups > GameGroupCapacity)
         findings.prepend(
                 {firstAreaPast, QString(), tooManyGroups(table, areaLines, groups, firstAreaPast)});
-    return findings;
+    return findings + zoneFindings(zones, groups);
 }
 
 QStringList gameCheckFindings(const AreaTable &table, const GameModels &models,
-        const QList<int> &areaLines, const FileLayout *keptLayout)
+        const QList<int> &areaLines, const FileLayout *keptLayout, const GameZones &zones)
 {
     QStringList texts;
-    for (const GameCheckFinding &finding : gameCheck(table, models, areaLines, keptLayout))
+    for (const GameCheckFinding &finding : gameCheck(table, models, areaLines, keptLayout, zones))
         texts.append(finding.text());
     return texts;
 }

@@ -3,6 +3,7 @@
 #include "format/areatable.h"
 #include "format/filelayout.h"
 #include "gamereading/gamemodels.h"
+#include "gamereading/gamezones.h"
 
 #include <QList>
 #include <QString>
@@ -34,13 +35,17 @@ struct GameCheckFinding
 // before it, a line too long for the game to read at once, a line that is not
 // read as exactly eight names and the names the game will not find. Empty
 // when the game reads every area as the group it shows. areaLines name the
-// areas that have no name (see calledArea).
+// areas that have no name (see calledArea). Then, for each zone of the game
+// whose known group lies at or past the groups the file gives, where the game
+// finds no group: a finding of no line.
 QList<GameCheckFinding> gameCheck(const AreaTable &table, const GameModels &models,
-        const QList<int> &areaLines = {}, const FileLayout *keptLayout = nullptr);
+        const QList<int> &areaLines = {}, const FileLayout *keptLayout = nullptr,
+        const GameZones &zones = {});
 
 // The findings' texts, one line each.
 QStringList gameCheckFindings(const AreaTable &table, const GameModels &models,
-        const QList<int> &areaLines = {}, const FileLayout *keptLayout = nullptr);
+        const QList<int> &areaLines = {}, const FileLayout *keptLayout = nullptr,
+        const GameZones &zones = {});
 
 // What the Game Check calls an area: its name, or for an area without a name
 // "line <n>", its line in areaLines (area n: entry n - 1) where it has one.

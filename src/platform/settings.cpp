@@ -6,6 +6,7 @@ const QString RememberedGameKey = QStringLiteral("load/rememberedGame");
 const QString LanguageKey = QStringLiteral("view/language");
 const QString AllAreasGeometryKey = QStringLiteral("allAreas/geometry");
 const QString KeepFileLayoutKey = QStringLiteral("save/keepFileLayout");
+const QString ZoneMapGeometryKey = QStringLiteral("zoneMap/geometry");
 
 // Varnel writes nothing to the Windows registry: there too its settings are an
 // INI file in the user's profile.
@@ -67,5 +68,16 @@ bool QtSettings::keepsFileLayout() const
 void QtSettings::setKeepsFileLayout(bool keeps)
 {
     m_settings.setValue(KeepFileLayoutKey, keeps);
+    m_settings.sync();
+}
+
+QByteArray QtSettings::zoneMapGeometry() const
+{
+    return m_settings.value(ZoneMapGeometryKey).toByteArray();
+}
+
+void QtSettings::setZoneMapGeometry(const QByteArray &geometry)
+{
+    m_settings.setValue(ZoneMapGeometryKey, geometry);
     m_settings.sync();
 }

@@ -25,6 +25,9 @@ public:
     // nothing is remembered.
     virtual bool keepsFileLayout() const = 0;
     virtual void setKeepsFileLayout(bool keeps) = 0;
+    // The same for the Zone Map window.
+    virtual QByteArray zoneMapGeometry() const = 0;
+    virtual void setZoneMapGeometry(const QByteArray &geometry) = 0;
 };
 
 // Kept in the user's config folder (~/.config/Varnel/Varnel.conf on Linux,
@@ -42,6 +45,8 @@ public:
     void setAllAreasGeometry(const QByteArray &geometry) override;
     bool keepsFileLayout() const override;
     void setKeepsFileLayout(bool keeps) override;
+    QByteArray zoneMapGeometry() const override;
+    void setZoneMapGeometry(const QByteArray &geometry) override;
 
 private:
     QSettings m_settings;

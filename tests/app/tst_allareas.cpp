@@ -47,6 +47,7 @@ private slots:
     void opensBesideTheMainWindowWithinTheScreen_data();
     void opensBesideTheMainWindowWithinTheScreen();
     void problemListShowsEachProblemOnItsLine();
+    void whereFollowsTheZonesAndTheGroupNumbers();
 
 private:
     void openAllAreas();
@@ -383,6 +384,41 @@ void TestAllAreas::problemListShowsEachProblemOnItsLine()
     // The TAB layout gathers the comments at the top: Short moves to line 6.
     m_files->save();
     QCOMPARE(rowTexts(list->model()).first(), QString(seven).replace(0, 1, u'6'));
+}
+
+// Alpha Park uses groups 1 and 2, Beta Docks 0 and 1, Gamma 5 by day.
+void TestAllAreas::whereFollowsTheZonesAndTheGroupNumbers()
+{
+    const QString game = makeGameFolder(path(QStringLiteral("zoned")), fourAreasWithOneShort());
+    writeSmallZoneGame(game);
+    loadFolder(game);
+    openAllAreas();
+    const int where = AreaTableModel::WhereColumn;
+    QCOMPARE(table()->model()->headerData(where, Qt::Horizontal).toString(),
+            QStringLiteral("Where"));
+    QCOMPARE(cell(0, where), QStringLiteral("Liberty City, Beta Docks (day), GAMMA (night)"));
+    QCOMPARE(cell(1, where), QStringLiteral("Alpha Park (day), Beta Docks (night)"));
+    QCOMPARE(cell(2, where), QString());
+    QCOMPARE(cell(3, where), QStringLiteral("Alpha Park (night)"));
+    QCOMPARE(table()->model()->index(3, where).data(Qt::ToolTipRole).toString(),
+            QStringLiteral("Alpha Park (night): ALPHA, navigation zone, Portland"));
+    // The short line and Gamma's group 5.
+    QCOMPARE(child<QLabel>(QStringLiteral("counts"))->text(),
+            QStringLiteral("4 areas, 3 groups the game reads, 2 problems"));
+
+    auto *search = child<QLineEdit>(QStringLiteral("search"));
+    QTest::keyClicks(search, QStringLiteral("beta"));
+    QCOMPARE(table()->model()->rowCount(), 2);
+    search->clear();
+
+    // Short becomes group 2, Third group 3.
+    m_editor->selectArea(2);
+    cmbped(7)->setEditText(QStringLiteral("pimp"));
+    QCOMPARE(cell(2, where), QStringLiteral("Alpha Park (night)"));
+    QCOMPARE(cell(3, where), QStringLiteral("no zone uses it"));
+
+    loadGame(threeAreas());
+    QCOMPARE(cell(0, where), QString());
 }
 
 QTEST_MAIN(TestAllAreas)

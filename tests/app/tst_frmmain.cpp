@@ -64,7 +64,7 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
                     {"Load pedgrp.dat...|Ctrl+L", "Save|Ctrl+S", "Save As...|Ctrl+A", "-",
                             "Restore BackUp|Ctrl+B", "Earlier Versions...|", "-", "Exit|Ctrl+E"}},
             {"&Edit", {"&Undo|Ctrl+Z", "&Redo|Ctrl+Y"}},
-            {"&View", {"All &Areas|Ctrl+T", "-", "&Language|"}},
+            {"&View", {"All &Areas|Ctrl+T", "Zone &Map|Ctrl+M", "-", "&Language|"}},
             {"&Options",
                     {"Set All In Area...|Ctrl+D", "Set All In Liberty City...|Ctrl+C", "-",
                             "Randomize In Area|Ctrl+R", "Randomize In All Areas|Ctrl+O", "-",
@@ -87,8 +87,9 @@ void TestFrmMain::menusHoldEveryEntryInOrder()
 void TestFrmMain::onlyLoadRestoreExitAllAreasAndHelpWorkAtStart()
 {
     for (QAction *on : {action("mnuload"), action("mnurestore"), action("mnuversions"),
-                 action("mnuclose"), action("mnuallareas"), action("mnukeeplayout"),
-                 action("mnureadme"), action("mnuinfo"), action("mnusite")})
+                 action("mnuclose"), action("mnuallareas"), action("mnuzonemap"),
+                 action("mnukeeplayout"), action("mnureadme"), action("mnuinfo"),
+                 action("mnusite")})
         QVERIFY2(on->isEnabled(), qPrintable(on->text()));
     for (QAction *off :
             {action("mnusave"), action("mnusaveas"), action("mnusetarea"), action("mnusetliberty"),

@@ -41,6 +41,8 @@ private slots:
     void reportsALineTheGameReadsInPieces();
     void countsGroupsAsTheGameDoes_data();
     void countsGroupsAsTheGameDoes();
+    void reportsZonesPastTheLastGroup_data();
+    void reportsZonesPastTheLastGroup();
     void asksWithAtMostTenFindings();
     void readsAKeptLayoutAsTheGameDoes_data();
     void readsAKeptLayoutAsTheGameDoes();
@@ -142,6 +144,46 @@ void TestGameCheck::countsGroupsAsTheGameDoes()
     QCOMPARE(findings.size(), shortAreas.size() + (countFinding.isEmpty() ? 0 : 1));
     if (!countFinding.isEmpty())
         QCOMPARE(findings.first(), countFinding);
+}
+
+// Nine areas, one of them no group: a zone's group 8 is the first past the groups.
+void TestGameCheck::reportsZonesPastTheLastGroup_data()
+{
+    QTest::addColumn<std::optional<int>>("day");
+    QTest::addColumn<std::optional<int>>("night");
+    QTest::addColumn<QStringList>("findings");
+    const QString harbor = QStringLiteral("Portland Harbor uses group %1 by %2, but the game reads "
+                                          "only 8 groups from this file.");
+    QTest::newRow("within the groups")
+            << std::optional<int>(7) << std::optional<int>(0) << QStringList();
+    QTest::newRow("by night") << std::optional<int>(7) << std::optional<int>(8)
+                              << QStringList{harbor.arg("8", "night")};
+    QTest::newRow("by day and night, one group") << std::optional<int>(30) << std::optional<int>(30)
+                                                 << QStringList{harbor.arg("30", "day and night")};
+    QTest::newRow("by day and night, two groups")
+            << std::optional<int>(9) << std::optional<int>(8)
+            << QStringList{harbor.arg("9", "day"), harbor.arg("8", "night")};
+    QTest::newRow("set while the game runs")
+            << std::optional<int>() << std::optional<int>() << QStringList();
+}
+
+void TestGameCheck::reportsZonesPastTheLastGroup()
+{
+    QFETCH(std::optional<int>, day);
+    QFETCH(std::optional<int>, night);
+    GameZone city;
+    city.label = city.name = CityZoneLabel;
+    GameZone harbor;
+    harbor.label = QStringLiteral("PORT_E");
+    harbor.name = QStringLiteral("Portland Harbor");
+    harbor.dayGroup = day;
+    harbor.nightGroup = night;
+    const QStringList findings
+            = gameCheckFindings(areas(9, {4}), GameModels(), {}, nullptr, {city, harbor});
+    QCOMPARE(findings.first(),
+            QStringLiteral("Area 4 (area 4): the game sees 7 names (pimp, pimp, pimp, pimp, pimp, "
+                           "pimp, pimp), so no group; every later group moves up one."));
+    QTEST(findings.mid(1), "findings");
 }
 
 void TestGameCheck::asksWithAtMostTenFindings()

@@ -53,6 +53,7 @@ void EditorTest::loadFolder(const QString &typed)
     const qsizetype shown = m_fake->dialogs.messages.size();
     m_fake->dialogs.inputAnswers << typed;
     action("mnuload")->trigger();
+    m_files->finishReadingZones();
     if (!asks)
         return;
     QCOMPARE(m_fake->dialogs.messages.value(shown), ReallyLoad);

@@ -26,6 +26,8 @@ protected:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
     // Answers the folder prompt with typed and runs Load, answering Yes to the
     // question about unsaved changes (which is not kept among the messages).
+    // The zones of the game folder are there when it returns, as they are for
+    // the user a moment after the document shows.
     virtual void loadFolder(const QString &typed);
     // Makes <tmp>/game/data/pedgrp.dat hold bytes and loads that folder.
     QString loadGame(const QByteArray &bytes);

@@ -30,3 +30,13 @@ void FakeSettings::setKeepsFileLayout(bool keeps)
 {
     keepLayout = keeps;
 }
+
+QByteArray FakeSettings::zoneMapGeometry() const
+{
+    return mapGeometry;
+}
+
+void FakeSettings::setZoneMapGeometry(const QByteArray &value)
+{
+    mapGeometry = value;
+}

@@ -14,10 +14,13 @@ public:
     void setAllAreasGeometry(const QByteArray &geometry) override;
     bool keepsFileLayout() const override;
     void setKeepsFileLayout(bool keeps) override;
+    QByteArray zoneMapGeometry() const override;
+    void setZoneMapGeometry(const QByteArray &geometry) override;
 
     QString remembered;
     QString languageCode;
     QByteArray geometry;
     bool keepLayout = false;
+    QByteArray mapGeometry;
     int writes = 0;
 };

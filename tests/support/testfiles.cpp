@@ -1,5 +1,7 @@
 #include "support/testfiles.h"
 
+#include "support/gamefiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,4 +54,29 @@ QByteArray threeAreas(const QByteArray &lineEnd)
             + lineEnd
             + "st_man,st_wom,fan_man1,fan_man2,fan_wom,stud_man,stud_wom,shopper1\t# Harbour"
             + lineEnd + "a,b,c,d,e,f,g,h\t# Letters" + lineEnd;
+}
+
+QByteArray fourAreasWithOneShort()
+{
+    const QByteArray eight = "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp";
+    return "# header\r\n" + areaLine(eight, "First") + areaLine(eight, "Second")
+            + areaLine("pimp,pimp,pimp,pimp,pimp,pimp,pimp,", "Short") + areaLine(eight, "Third");
+}
+
+void writeSmallZoneGame(const QString &gameFolder)
+{
+    writeFile(gameFolder + QStringLiteral("/data/gta3.zon"),
+            "zone\r\n" + zoneLine("ALPHA", 1, {0, 0, 0, 100, 100, 10}, 1)
+                    + zoneLine("BETA", 1, {100, 0, 0, 200, 100, 10}, 2)
+                    + zoneLine("GAMMA", 2, {180, 90, 0, 200, 100, 10}, 2) + "end\r\n");
+    ScriptParts script;
+    script.main = setZoneGroup("ALPHA", true, 1) + setZoneGroup("ALPHA", false, 2)
+            + setZoneGroup("BETA", true, 0) + setZoneGroup("BETA", false, 1)
+            + setZoneGroup("GAMMA", true, 5);
+    writeFile(gameFolder + QStringLiteral("/data/main.scm"), scriptBytes(script));
+    writeFile(gameFolder + QStringLiteral("/text/american.gxt"),
+            gxtBytes({{"ALPHA", QStringLiteral("Alpha Park")},
+                    {"BETA", QStringLiteral("Beta Docks")},
+                    {"CITYZON", QStringLiteral("Liberty City")},
+                    {"GAMMA", QStringLiteral("Gamma")}}));
 }

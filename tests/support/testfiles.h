@@ -19,3 +19,14 @@ QByteArray areaLine(const QByteArray &models, const QByteArray &name);
 // A document of three well-formed areas, Downtown, Harbour and Letters, under
 // one comment line, with the given line ends.
 QByteArray threeAreas(const QByteArray &lineEnd = "\r\n");
+
+// The four areas of a small game: First (group 0), Second (group 1), Short
+// (seven names, no group) and Third (group 2).
+QByteArray fourAreasWithOneShort();
+
+// Writes the zone files of a small game into the game folder: ALPHA, "Alpha
+// Park", at (0,0)-(100,100) uses group 1 by day and 2 by night; BETA, "Beta
+// Docks", at (100,0)-(200,100) uses 0 and 1; GAMMA, an information zone at
+// (180,90)-(200,100), uses 5 by day and, never set by night, 0; CITYZON,
+// "Liberty City", is never set.
+void writeSmallZoneGame(const QString &gameFolder);

@@ -1,0 +1,153 @@
+#include "app/zonemapwindow.h"
+
+#include "app/zonemap.h"
+#include "editor/editor.h"
+#include "platform/settings.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QSize FirstSize(760, 560);
+
+// The first place of the window: beside the main window on the side away from
+// All Areas, or, when that is not shown, on the side with more room; moved
+// as far as needed to lie on the screen.
+QPoint placeBeside(const QRect &main, const QRect &allAreas, const QSize &size, const QRect &screen)
+{
+    const bool left = allAreas.isValid()
+            ? allAreas.center().x() >= main.center().x()
+            : main.left() - screen.left() > screen.right() - main.right();
+    const int x = left ? main.left() - size.width() : main.right() + 1;
+    return QPoint(std::clamp(x, screen.left(),
+                          std::max(screen.left(), screen.right() + 1 - size.width())),
+            std::clamp(main.top(), screen.top(),
+                    std::max(screen.top(), screen.bottom() + 1 - size.height())));
+}
+
+} // namespace
+
+ZoneMapWindow::ZoneMapWindow(Editor &editor, Settings &settings,
+        const QList<QAction *> &documentActions, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_editor(editor), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmzonemap"));
+    setWindowTitle(tr("Zone Map - Varnel"));
+    // Closing the main window ends the program, whether this one is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    addActions(documentActions);
+
+    m_map = new ZoneMap(this);
+    m_map->setObjectName(QStringLiteral("zonemap"));
+    m_map->setAccessibleName(tr("Zone Map"));
+    connect(m_map, &ZoneMap::groupChosen, this, &ZoneMapWindow::selectAreaOfGroup);
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("caption"));
+    m_caption->setWordWrap(true);
+    m_caption->setTextFormat(Qt::PlainText);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_map, 1);
+    layout->addWidget(m_caption);
+
+    connect(&m_editor, &Editor::documentOpened, this, &ZoneMapWindow::followDocument);
+    connect(&m_editor, &Editor::zonesChanged, this, &ZoneMapWindow::followZones);
+    connect(&m_editor, &Editor::listsChanged, this, &ZoneMapWindow::followGroups);
+    connect(&m_editor, &Editor::areaSelected, this, &ZoneMapWindow::showCaption);
+    if (m_editor.hasDocument())
+        followDocument();
+    else
+        m_map->showNoDocument();
+    showCaption();
+
+    m_placed = restoreGeometry(m_settings.zoneMapGeometry());
+    if (!m_placed)
+        resize(FirstSize);
+}
+
+void ZoneMapWindow::showInFront(const QRect &mainFrame, const QRect &allAreasFrame)
+{
+    show();
+    if (!m_placed) {
+        m_placed = true;
+        const QRect available = screen() ? screen()->availableGeometry() : mainFrame;
+        move(placeBeside(mainFrame, allAreasFrame, frameGeometry().size(), available));
+    }
+    raise();
+    activateWindow();
+}
+
+void ZoneMapWindow::followDocument()
+{
+    followGroups();
+    followZones();
+}
+
+void ZoneMapWindow::followZones()
+{
+    if (m_editor.zonesRead())
+        m_map->showZones(m_editor.zones());
+    else
+        m_map->showReading();
+    showCaption();
+}
+
+// An edit may move the group numbers of every area after it.
+void ZoneMapWindow::followGroups()
+{
+    m_readings = gameAreaReadings(m_editor.table());
+    QStringList areaOfGroup;
+    for (int area = 0; area < m_readings.size(); ++area) {
+        for (int group = 0; group < m_readings[area].groups; ++group)
+            areaOfGroup.append(m_editor.table().areas[area].areaName);
+    }
+    m_map->setGroupAreas(areaOfGroup);
+    showCaption();
+}
+
+void ZoneMapWindow::showCaption()
+{
+    const int area = m_editor.selectedArea();
+    QString caption;
+    if (area >= 0 && area < m_readings.size() && !m_editor.zones().isEmpty()) {
+        const QString &name = m_editor.table().areas[area].areaName;
+        const int group = m_readings[area].firstGroup;
+        caption = group < 0 ? tr("%1: the game makes no group of this line").arg(name)
+                            : tr("%1, group %2: %3")
+                                      .arg(name, QString::number(group),
+                                              groupWhereText(m_editor.zones(), group));
+    }
+    m_map->setShownGroup(area >= 0 && area < m_readings.size() ? m_readings[area].firstGroup : -1);
+    m_caption->setText(caption);
+    m_map->setAccessibleDescription(caption.isEmpty() ? shownMessage() : caption);
+}
+
+// What the map says in the place of zones; empty when it shows them.
+QString ZoneMapWindow::shownMessage() const
+{
+    if (!m_editor.hasDocument())
+        return ZoneMap::noDocumentText();
+    return m_editor.zonesRead() && m_editor.zones().isEmpty() ? ZoneMap::noZonesText() : QString();
+}
+
+void ZoneMapWindow::selectAreaOfGroup(int group)
+{
+    for (int area = 0; area < m_readings.size(); ++area) {
+        const AreaReading &reading = m_readings[area];
+        if (reading.firstGroup >= 0 && group >= reading.firstGroup
+                && group < reading.firstGroup + reading.groups) {
+            m_editor.selectArea(area);
+            return;
+        }
+    }
+}
+
+void ZoneMapWindow::hideEvent(QHideEvent *event)
+{
+    m_settings.setZoneMapGeometry(saveGeometry());
+    QWidget::hideEvent(event);
+}
