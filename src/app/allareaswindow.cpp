@@ -12,13 +12,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDataStream>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyledItemDelegate>
@@ -26,41 +24,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 const QSize FirstSize(960, 540);
-
-// The frame of a window as QWidget::saveGeometry keeps it, after a magic
-// number and a version; an empty rectangle where there is none.
-QRect savedFrame(const QByteArray &geometry)
-{
-    QDataStream stream(geometry);
-    stream.setVersion(QDataStream::Qt_4_0);
-    quint32 magic = 0;
-    quint16 majorVersion = 0;
-    quint16 minorVersion = 0;
-    QRect frame;
-    stream >> magic >> majorVersion >> minorVersion >> frame;
-    return magic == 0x1D9D0CB && stream.status() == QDataStream::Ok ? frame : QRect();
-}
-
-bool onAScreen(const QRect &frame)
-{
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&frame](const QScreen *screen) {
-        return screen->availableGeometry().intersects(frame);
-    });
-}
-
-QMargins frameMargins(const QWidget *window)
-{
-    const QRect frame = window->frameGeometry();
-    const QRect inside = window->geometry();
-    return {inside.left() - frame.left(), inside.top() - frame.top(),
-            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
-}
 
 QString counted(int count, const QString &one, const QString &many)
 {
@@ -182,10 +148,7 @@ AllAreasWindow::AllAreasWindow(Editor &editor, Settings &settings,
     setAttribute(Qt::WA_QuitOnClose, false);
     addActions(documentActions);
     createControls();
-    // A place on a screen no longer there is not used, nor is Qt's move of it
-    // onto another screen, wherever that puts it.
-    const QByteArray remembered = m_settings.allAreasGeometry();
-    m_placed = onAScreen(savedFrame(remembered)) && restoreGeometry(remembered);
+    m_placed = restoreOnAScreen(this, m_settings.allAreasGeometry());
     if (!m_placed)
         resize(FirstSize);
 }
@@ -273,24 +236,13 @@ QWidget *AllAreasWindow::createProblemList()
 
 void AllAreasWindow::showInFront()
 {
-    if (!m_placed)
-        placeBesideMainWindow();
+    if (!m_placed) {
+        placeBeside(this, parentWidget(), Side::Right);
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
-}
-
-// On the main window's screen, wholly within its available area. Before it is
-// first shown the window has no frame yet: the main window's stands for it.
-void AllAreasWindow::placeBesideMainWindow()
-{
-    const QWidget *mainWindow = parentWidget();
-    const QRect available = mainWindow->screen()->availableGeometry();
-    const QMargins frame = frameMargins(mainWindow);
-    const QSize framing(frame.left() + frame.right(), frame.top() + frame.bottom());
-    resize(size().boundedTo(available.size() - framing));
-    move(besideMainWindow(mainWindow->frameGeometry(), size() + framing, available, Side::Right));
-    m_placed = true;
 }
 
 void AllAreasWindow::commitOpenEdit()

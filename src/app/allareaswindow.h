@@ -43,7 +43,6 @@ protected:
 
 private:
     void createControls();
-    void placeBesideMainWindow();
     QWidget *createProblemList();
     void selectAreaOf(const QModelIndex &index);
     void selectAreaOfProblem(const QModelIndex &index);

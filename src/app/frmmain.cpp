@@ -421,8 +421,10 @@ void FrmMain::showZoneMap()
     if (!m_zoneMap)
         m_zoneMap = new ZoneMapWindow(
                 m_editor, *m_platform.settings, {m_mnuundo, m_mnuredo, m_mnusave}, this);
-    const bool allAreasShown = m_allAreas && m_allAreas->isVisible();
-    m_zoneMap->showInFront(frameGeometry(), allAreasShown ? m_allAreas->frameGeometry() : QRect());
+    // The side All Areas does not take: it prefers the right.
+    const bool allAreasLeft = m_allAreas && m_allAreas->isVisible()
+            && m_allAreas->frameGeometry().center().x() < frameGeometry().center().x();
+    m_zoneMap->showInFront(allAreasLeft ? Side::Right : Side::Left);
 }
 
 bool FrmMain::mayQuit()

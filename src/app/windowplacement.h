@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+
+class QWidget;
 
 // The sides of the main window another window can open on.
 enum class Side { Left, Right };
@@ -16,3 +19,14 @@ enum class Side { Left, Right };
 // edge where it is larger.
 QPoint besideMainWindow(
         const QRect &mainFrame, const QSize &frameSize, const QRect &available, Side preferred);
+
+// Gives a window the size and place it was last shown in (as
+// QWidget::saveGeometry gives them), unless that place lies on no screen
+// now: a screen no longer there is not used, nor is Qt's move of the window
+// onto another screen, wherever that puts it. True when it was given them.
+bool restoreOnAScreen(QWidget *window, const QByteArray &geometry);
+
+// Places a window not shown yet beside mainWindow, by besideMainWindow, on the
+// available area of mainWindow's screen, shrunk where it is larger. Before it
+// is first shown a window has no frame yet: the main window's stands for it.
+void placeBeside(QWidget *window, const QWidget *mainWindow, Side preferred);

@@ -1,34 +1,17 @@
 #include "app/zonemapwindow.h"
 
+#include "app/windowplacement.h"
 #include "app/zonemap.h"
 #include "editor/editor.h"
 #include "platform/settings.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
 const QSize FirstSize(760, 560);
-
-// The first place of the window: beside the main window on the side away from
-// All Areas, or, when that is not shown, on the side with more room; moved
-// as far as needed to lie on the screen.
-QPoint placeBeside(const QRect &main, const QRect &allAreas, const QSize &size, const QRect &screen)
-{
-    const bool left = allAreas.isValid()
-            ? allAreas.center().x() >= main.center().x()
-            : main.left() - screen.left() > screen.right() - main.right();
-    const int x = left ? main.left() - size.width() : main.right() + 1;
-    return QPoint(std::clamp(x, screen.left(),
-                          std::max(screen.left(), screen.right() + 1 - size.width())),
-            std::clamp(main.top(), screen.top(),
-                    std::max(screen.top(), screen.bottom() + 1 - size.height())));
-}
 
 } // namespace
 
@@ -64,19 +47,18 @@ ZoneMapWindow::ZoneMapWindow(Editor &editor, Settings &settings,
         m_map->showNoDocument();
     showCaption();
 
-    m_placed = restoreGeometry(m_settings.zoneMapGeometry());
+    m_placed = restoreOnAScreen(this, m_settings.zoneMapGeometry());
     if (!m_placed)
         resize(FirstSize);
 }
 
-void ZoneMapWindow::showInFront(const QRect &mainFrame, const QRect &allAreasFrame)
+void ZoneMapWindow::showInFront(Side preferred)
 {
-    show();
     if (!m_placed) {
+        placeBeside(this, parentWidget(), preferred);
         m_placed = true;
-        const QRect available = screen() ? screen()->availableGeometry() : mainFrame;
-        move(placeBeside(mainFrame, allAreasFrame, frameGeometry().size(), available));
     }
+    show();
     raise();
     activateWindow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/windowplacement.h"
 #include "gamereading/gamecheck.h"
 
 #include <QList>
@@ -24,10 +25,9 @@ public:
     ZoneMapWindow(Editor &editor, Settings &settings, const QList<QAction *> &documentActions,
             QWidget *parent);
 
-    // Shows the window where it was last; the first time beside the main
-    // window (mainFrame), on the side away from All Areas (allAreasFrame,
-    // invalid when it is not shown). Else brings it to the front.
-    void showInFront(const QRect &mainFrame, const QRect &allAreasFrame);
+    // Shows the window where it was last, the first time beside the main
+    // window on the preferred side where it fits; or brings it to the front.
+    void showInFront(Side preferred);
 
 protected:
     void hideEvent(QHideEvent *event) override;

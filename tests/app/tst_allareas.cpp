@@ -405,6 +405,15 @@ void TestAllAreas::whereFollowsTheZonesAndTheGroupNumbers()
     // The short line and Gamma's group 5.
     QCOMPARE(child<QLabel>(QStringLiteral("counts"))->text(),
             QStringLiteral("4 areas, 3 groups the game reads, 2 problems"));
+    // Gamma's problem is of no line: last, and Enter on it selects nothing.
+    auto *problems = child<QTreeView>(QStringLiteral("problemlist"));
+    const QString gamma = QStringLiteral(
+            "||GAMMA uses group 5 by day, but the game reads only 3 groups from this file.");
+    QCOMPARE(rowTexts(problems->model()).last(), gamma);
+    m_editor->selectArea(1);
+    problems->setCurrentIndex(problems->model()->index(1, 0));
+    QTest::keyClick(problems, Qt::Key_Return);
+    QCOMPARE(cmbareas()->currentIndex(), 1);
 
     auto *search = child<QLineEdit>(QStringLiteral("search"));
     QTest::keyClicks(search, QStringLiteral("beta"));

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QToolTip>
 
@@ -27,6 +28,8 @@ private slots:
     void tooltipNamesTheZoneAndItsGroups();
     void zonesArriveAfterTheDocumentShows();
     void keysOfTheDocumentWorkAndItClosesWithTheMainWindow();
+    void opensOnTheSideAllAreasLeaves_data();
+    void opensOnTheSideAllAreasLeaves();
 
 private:
     QString loadZoneGame();
@@ -178,6 +181,39 @@ void TestZoneMap::keysOfTheDocumentWorkAndItClosesWithTheMainWindow()
     m_window->close();
     QVERIFY(!mapWindow()->isVisible());
     QVERIFY(!m_fake->settings.mapGeometry.isEmpty());
+}
+
+void TestZoneMap::opensOnTheSideAllAreasLeaves_data()
+{
+    QTest::addColumn<bool>("allAreasMovedLeft");
+    QTest::newRow("All Areas on its own side, the right") << false;
+    QTest::newRow("All Areas moved to the left") << true;
+}
+
+// Run on a virtual X server wide enough for the three windows side by side.
+void TestZoneMap::opensOnTheSideAllAreasLeaves()
+{
+    QFETCH(bool, allAreasMovedLeft);
+    const QRect available = m_window->screen()->availableGeometry();
+    if (available.width() < 2400)
+        QSKIP("The screen is too narrow for the three windows side by side");
+    m_window->move(available.center() - m_window->rect().center());
+    QTRY_VERIFY(m_window->frameGeometry().center().x() > available.center().x() - 10);
+    const QRect mainFrame = m_window->frameGeometry();
+    action("mnuallareas")->trigger();
+    auto *allAreas = child<QWidget>(QStringLiteral("frmallareas"));
+    QVERIFY(QTest::qWaitForWindowExposed(allAreas));
+    if (allAreasMovedLeft) {
+        allAreas->move(available.left(), available.top());
+        QTRY_VERIFY(allAreas->frameGeometry().right() < mainFrame.left());
+    }
+
+    action("mnuzonemap")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(mapWindow()));
+    const QRect map = mapWindow()->frameGeometry();
+    QVERIFY(!map.intersects(mainFrame));
+    QVERIFY(!map.intersects(allAreas->frameGeometry()));
+    QCOMPARE(map.center().x() > mainFrame.center().x(), allAreasMovedLeft);
 }
 
 QTEST_MAIN(TestZoneMap)
