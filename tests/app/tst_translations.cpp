@@ -131,13 +131,33 @@ QStringList clashingMnemonics(const QList<QAction *> &entries)
     return clashes;
 }
 
-// The (context, source, disambiguation) of every message of a .ts file.
-std::set<Message> tsMessages(const QString &path)
+// The forms of the translation the reader stands at, read to its end: one
+// text, or one per plural form; none while it is unfinished.
+QStringList translationForms(QXmlStreamReader &xml)
+{
+    const bool finished = !xml.attributes().hasAttribute(QStringLiteral("type"));
+    QStringList forms;
+    QString text;
+    while (!xml.atEnd()
+            && !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation")) {
+        if (xml.isStartElement())
+            forms << xml.readElementText();
+        else if (xml.isCharacters())
+            text += xml.text();
+    }
+    if (!finished)
+        return {};
+    return forms.isEmpty() ? QStringList{text} : forms;
+}
+
+// Every message of a .ts file: its (context, source, disambiguation) and the
+// forms of its translation.
+std::map<Message, QStringList> tsMessages(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    std::set<Message> messages;
+    std::map<Message, QStringList> messages;
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
@@ -153,41 +173,9 @@ std::set<Message> tsMessages(const QString &path)
         else if (xml.name() == u"comment")
             std::get<2>(message) = xml.readElementText();
         else if (xml.name() == u"translation")
-            messages.insert(message);
+            messages[message] = translationForms(xml);
     }
     return messages;
-}
-
-// The source and the translation of each message a .ts file has translated:
-// one text, or one per plural form.
-QList<QStringList> finishedTranslations(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QStringList> finished;
-    QXmlStreamReader xml(&file);
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"source")
-            source = xml.readElementText();
-        if (xml.name() != u"translation" || xml.attributes().hasAttribute(QStringLiteral("type")))
-            continue;
-        QStringList forms;
-        QString text;
-        while (!xml.atEnd()
-                && !(xml.readNext() == QXmlStreamReader::EndElement
-                        && xml.name() == u"translation")) {
-            if (xml.isStartElement())
-                forms << xml.readElementText();
-            else if (xml.isCharacters())
-                text += xml.text();
-        }
-        finished << (QStringList{source} << (forms.isEmpty() ? QStringList{text} : forms));
-    }
-    return finished;
 }
 
 // The %1, %n and %Ln a text holds, each once.
@@ -435,7 +423,7 @@ void TestTranslations::everyTextAskedForIsInEveryTsFile()
         // English holds plural forms only.
         if (file == QLatin1String("varnel_en.ts"))
             continue;
-        const std::set<Message> messages = tsMessages(folder.filePath(file));
+        const std::map<Message, QStringList> messages = tsMessages(folder.filePath(file));
         for (const Message &message : m_pseudo.asked) {
             if (!isQtContext(std::get<0>(message)) && !messages.count(message))
                 lacking[message] << file;
@@ -454,10 +442,10 @@ void TestTranslations::translationsKeepPlaceholdersAndMnemonics()
 {
     QFETCH(QString, code);
     QStringList wrong;
-    for (const QStringList &message : finishedTranslations(
-                 QStringLiteral(VARNEL_SOURCE_DIR "/translations/varnel_%1.ts").arg(code))) {
-        const QString &source = message.first();
-        for (const QString &form : message.mid(1)) {
+    for (const auto &[message, forms] :
+            tsMessages(QStringLiteral(VARNEL_SOURCE_DIR "/translations/varnel_%1.ts").arg(code))) {
+        const QString &source = std::get<1>(message);
+        for (const QString &form : forms) {
             if (form.isEmpty() || placeholders(form) != placeholders(source)
                     || QKeySequence::mnemonic(form).isEmpty()
                             != QKeySequence::mnemonic(source).isEmpty())
