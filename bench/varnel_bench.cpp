@@ -790,7 +790,7 @@ int runBenchmark(int runs, int childRuns)
         varnel.action("mnusave")->trigger();
     };
     auto expectSaved = [&] {
-        if (platform.dialogs.titles != QStringList{GameCheckTitle, QStringLiteral("Saved")})
+        if (platform.dialogs.titles != QStringList{gameCheckTitle(), QStringLiteral("Saved")})
             fail(QStringLiteral("Save showed '%1', the last: %2")
                             .arg(platform.dialogs.titles.join(QStringLiteral("', '")),
                                     platform.dialogs.lastMessage));

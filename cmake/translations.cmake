@@ -4,8 +4,9 @@
 # Linguist tools, uses the build machine's.
 #
 # "cmake --build build --target update_translations" brings the .ts files up to
-# date with the sources (lupdate); tools/check-translations.sh tells what is
-# left to translate without touching them.
+# date with the sources (lupdate), dropping the texts the sources no longer
+# have; tools/check-translations.sh tells what is left to translate without
+# touching them.
 set(varnel_ts_files)
 foreach(code ${VARNEL_LANGUAGES})
   list(APPEND varnel_ts_files ${PROJECT_SOURCE_DIR}/translations/varnel_${code}.ts)
@@ -16,7 +17,8 @@ file(GLOB_RECURSE varnel_translated_sources CONFIGURE_DEPENDS
 qt_add_translations(varnel_language
   TS_FILES ${varnel_ts_files}
   SOURCES ${varnel_translated_sources}
-  INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/src)
+  INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/src
+  LUPDATE_OPTIONS -no-obsolete)
 
 # English holds only the plural forms, so that "%n area(s)" reads "1 area" and
 # "6 areas"; its other texts are the sources themselves. qt_add_translations
@@ -32,6 +34,6 @@ qt_add_resources(varnel_language varnel_plurals
   BASE ${CMAKE_CURRENT_BINARY_DIR}
   FILES ${varnel_plurals_qm})
 add_custom_target(varnel_language_lupdate_plurals
-  COMMAND Qt6::lupdate -pluralonly ${PROJECT_SOURCE_DIR}/src -ts ${varnel_plurals_ts}
+  COMMAND Qt6::lupdate -pluralonly -no-obsolete ${PROJECT_SOURCE_DIR}/src -ts ${varnel_plurals_ts}
   VERBATIM)
 add_dependencies(update_translations varnel_language_lupdate_plurals)

@@ -4,54 +4,91 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="124"/>
+        <location filename="../src/app/allareaswindow.cpp" line="175"/>
         <source>All Areas - Varnel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="137"/>
-        <location filename="../src/app/allareaswindow.cpp" line="138"/>
+        <location filename="../src/app/allareaswindow.cpp" line="192"/>
+        <location filename="../src/app/allareaswindow.cpp" line="193"/>
         <source>Search</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <source>&amp;Only Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>All Areas</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="196"/>
+        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <source>Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <source>&amp;Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/allareaswindow.cpp" line="330"/>
         <source>%1, %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <source>%n area(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <source>%n group(s) the game reads</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <source>%n problem(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="197"/>
-        <source>1 area</source>
+        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AreaReader</name>
+    <message>
+        <location filename="../src/format/areareader.cpp" line="101"/>
+        <source>Overflow: area line %1 has a TAB beyond character %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="197"/>
-        <source>%1 areas</source>
+        <location filename="../src/format/areareader.cpp" line="109"/>
+        <source>Overflow: area line %1 has its name beyond character %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="198"/>
-        <source>1 group the game reads</source>
+        <location filename="../src/format/areareader.cpp" line="110"/>
+        <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="199"/>
-        <source>%1 groups the game reads</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/allareaswindow.cpp" line="200"/>
-        <source>1 problem</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/allareaswindow.cpp" line="200"/>
-        <source>%1 problems</source>
+        <location filename="../src/format/areareader.cpp" line="115"/>
+        <source>Index out of range: the file holds more than %1 area lines</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -69,27 +106,53 @@
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="27"/>
-        <source>Ped %1</source>
-        <translation type="unfinished">Ped %1</translation>
-    </message>
-    <message>
-        <location filename="../src/app/areatablemodel.cpp" line="94"/>
-        <source>The game reads %1 names here, so this line is no group.</source>
+        <source>Where</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/areatablemodel.cpp" line="95"/>
+        <location filename="../src/app/areatablemodel.cpp" line="29"/>
+        <source>Ped %1</source>
+        <translation type="unfinished">Ped %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/areatablemodel.cpp" line="102"/>
+        <source>The game reads %n name(s) here, so this line is no group.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/areatablemodel.cpp" line="113"/>
+        <location filename="../src/app/areatablemodel.cpp" line="122"/>
         <source>This list cannot be split into eight names.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/areatablemodel.cpp" line="135"/>
+        <location filename="../src/app/areatablemodel.cpp" line="160"/>
         <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AreaWriter</name>
+    <message>
+        <location filename="../src/format/areawriter.cpp" line="46"/>
+        <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/format/areawriter.cpp" line="51"/>
+        <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/format/areawriter.cpp" line="55"/>
+        <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -157,364 +220,714 @@
 <context>
     <name>EarlierVersionsDialog</name>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="30"/>
+        <location filename="../src/app/earlierversions.cpp" line="53"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="92"/>
         <source>Replaced by Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="32"/>
+        <location filename="../src/app/earlierversions.cpp" line="94"/>
         <source>Replaced by Save As</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="34"/>
+        <location filename="../src/app/earlierversions.cpp" line="96"/>
         <source>Replaced by Restore BackUp</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="36"/>
+        <location filename="../src/app/earlierversions.cpp" line="98"/>
         <source>Replaced by the .bak copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="38"/>
+        <location filename="../src/app/earlierversions.cpp" line="100"/>
         <source>Unsaved, let go by Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="40"/>
+        <location filename="../src/app/earlierversions.cpp" line="102"/>
         <source>Unsaved, let go by Load</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="42"/>
+        <location filename="../src/app/earlierversions.cpp" line="104"/>
         <source>Unsaved, kept while editing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="51"/>
-        <location filename="../src/app/earlierversions.cpp" line="55"/>
+        <location filename="../src/app/earlierversions.cpp" line="114"/>
+        <location filename="../src/app/earlierversions.cpp" line="117"/>
         <source>Earlier Versions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="65"/>
+        <location filename="../src/app/earlierversions.cpp" line="126"/>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="128"/>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="128"/>
+        <source>This Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="128"/>
+        <source>Open Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="136"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="68"/>
+        <location filename="../src/app/earlierversions.cpp" line="139"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="86"/>
+        <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>When</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="86"/>
+        <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="86"/>
+        <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>What</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="86"/>
+        <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/earlierversions.cpp" line="118"/>
+        <location filename="../src/app/earlierversions.cpp" line="193"/>
+        <source>No open document of this file to compare with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="202"/>
+        <source>This version cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="209"/>
+        <source>Same as the open document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/earlierversions.cpp" line="250"/>
+        <source>&amp;Open It</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditingKeeper</name>
+    <message>
+        <location filename="../src/file/editingkeeper.cpp" line="56"/>
+        <source>Unsaved changes are not being kept: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="139"/>
+        <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="140"/>
+        <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="174"/>
+        <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="207"/>
+        <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="208"/>
+        <location filename="../src/file/filecommands.cpp" line="230"/>
         <source>Enter Directory</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="249"/>
+        <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Enter file name to save as.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="249"/>
+        <location filename="../src/file/filecommands.cpp" line="113"/>
+        <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Save As...</source>
         <translation type="unfinished">Enregistrer sous...</translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="255"/>
+        <location filename="../src/file/filecommands.cpp" line="49"/>
+        <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="51"/>
+        <source>Error</source>
+        <translation type="unfinished">Erreur</translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="62"/>
+        <source>File save complete for &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="63"/>
+        <source>Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="96"/>
+        <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="99"/>
+        <source>Save</source>
+        <translation type="unfinished">Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="110"/>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="284"/>
+        <location filename="../src/file/filecommands.cpp" line="314"/>
         <source>Enter your GTA3 directory or press cancel.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="285"/>
+        <location filename="../src/file/filecommands.cpp" line="315"/>
         <source>Restore BackUp</source>
         <translation type="unfinished">Restaurer la sauvegarde</translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="294"/>
+        <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="299"/>
+        <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/file/filecommands.cpp" line="299"/>
+        <location filename="../src/file/filecommands.cpp" line="330"/>
         <source>Completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileStamp</name>
+    <message>
+        <location filename="../src/storage/filestamp.cpp" line="67"/>
+        <source>Not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FrmMain</name>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="45"/>
+        <location filename="../src/app/frmmain.cpp" line="46"/>
         <source>An error occured during processing of this area.</source>
         <translation>Une erreur est survenue lors du traitement de cette zone.</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="46"/>
+        <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
         <translation>Le fichier &apos;pedgrps.dat&apos; d&apos;origine n&apos;est pas écrit correctement, c&apos;est la cause la plus probable de cette erreur.</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="49"/>
+        <location filename="../src/app/frmmain.cpp" line="50"/>
         <source>You can either restore the working backup from the file menu or add the comma&apos;s manually yourself.</source>
         <translation>Vous pouvez restaurer la sauvegarde fonctionnelle depuis le menu Fichier ou ajouter vous-même les virgules.</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="51"/>
+        <location filename="../src/app/frmmain.cpp" line="52"/>
         <source>Damaged Area: %1.</source>
         <translation>Zone endommagée : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="52"/>
+        <location filename="../src/app/frmmain.cpp" line="53"/>
         <source>Damaged Data: &apos;%1&apos;.</source>
         <translation>Données endommagées : &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="73"/>
+        <location filename="../src/app/frmmain.cpp" line="85"/>
         <source>Varnel[*]</source>
         <translation>Varnel[*]</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="89"/>
-        <location filename="../src/app/frmmain.cpp" line="325"/>
+        <location filename="../src/app/frmmain.cpp" line="102"/>
+        <location filename="../src/app/frmmain.cpp" line="371"/>
         <source>Editor</source>
         <translation>Éditeur</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="100"/>
+        <location filename="../src/app/frmmain.cpp" line="113"/>
         <source>Area List:</source>
         <translation>Zones :</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="103"/>
+        <location filename="../src/app/frmmain.cpp" line="116"/>
         <source>Peds In Area:</source>
         <translation>Piétons :</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="111"/>
+        <location filename="../src/app/frmmain.cpp" line="124"/>
         <source>Area List</source>
         <translation>Liste des zones</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="145"/>
+        <location filename="../src/app/frmmain.cpp" line="158"/>
         <source>Ped %1</source>
         <translation>Ped %1</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="165"/>
+        <location filename="../src/app/frmmain.cpp" line="200"/>
         <source>Load pedgrp.dat...</source>
         <translation>Charger pedgrp.dat...</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="166"/>
+        <location filename="../src/app/frmmain.cpp" line="201"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="167"/>
+        <location filename="../src/app/frmmain.cpp" line="202"/>
         <source>Save As...</source>
         <translation>Enregistrer sous...</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="168"/>
+        <location filename="../src/app/frmmain.cpp" line="203"/>
         <source>Restore BackUp</source>
         <translation>Restaurer la sauvegarde</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="169"/>
+        <location filename="../src/app/frmmain.cpp" line="204"/>
         <source>Earlier Versions...</source>
         <translation>Versions antérieures...</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="170"/>
+        <location filename="../src/app/frmmain.cpp" line="205"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="171"/>
+        <location filename="../src/app/frmmain.cpp" line="59"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="174"/>
+        <location filename="../src/app/frmmain.cpp" line="59"/>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/frmmain.cpp" line="64"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="179"/>
+        <location filename="../src/app/frmmain.cpp" line="64"/>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/frmmain.cpp" line="207"/>
         <source>All &amp;Areas</source>
         <translation>Toutes les &amp;zones</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="181"/>
+        <location filename="../src/app/frmmain.cpp" line="208"/>
+        <source>Zone &amp;Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/frmmain.cpp" line="210"/>
         <source>Set All In Area...</source>
         <translation>Tout définir dans la zone...</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="183"/>
+        <location filename="../src/app/frmmain.cpp" line="212"/>
         <source>Set All In Liberty City...</source>
         <translation>Tout définir dans Liberty City...</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="185"/>
+        <location filename="../src/app/frmmain.cpp" line="214"/>
         <source>Randomize In Area</source>
         <translation>Remplir la zone au hasard</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="187"/>
+        <location filename="../src/app/frmmain.cpp" line="216"/>
         <source>Randomize In All Areas</source>
         <translation>Remplir toutes les zones au hasard</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="189"/>
+        <location filename="../src/app/frmmain.cpp" line="218"/>
         <source>Scan For Non-Existant Peds</source>
         <translation>Rechercher les peds inexistants</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="190"/>
+        <location filename="../src/app/frmmain.cpp" line="219"/>
         <source>Readme File</source>
         <translation>Fichier Lisez-moi</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="191"/>
+        <location filename="../src/app/frmmain.cpp" line="220"/>
         <source>Quick Info...</source>
         <translation>Infos rapides...</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="192"/>
+        <location filename="../src/app/frmmain.cpp" line="221"/>
         <source>Author&apos;s Site</source>
         <translation>Site de l&apos;auteur</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="221"/>
+        <location filename="../src/app/frmmain.cpp" line="252"/>
+        <source>Keep File Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/frmmain.cpp" line="264"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="232"/>
+        <location filename="../src/app/frmmain.cpp" line="275"/>
         <source>&amp;Edit</source>
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="237"/>
+        <location filename="../src/app/frmmain.cpp" line="280"/>
         <source>&amp;View</source>
         <translation>Aff&amp;ichage</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="241"/>
+        <location filename="../src/app/frmmain.cpp" line="285"/>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="251"/>
+        <location filename="../src/app/frmmain.cpp" line="297"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="266"/>
+        <location filename="../src/app/frmmain.cpp" line="312"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="278"/>
+        <location filename="../src/app/frmmain.cpp" line="324"/>
         <source>System Language</source>
         <translation>Langue du système</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="288"/>
+        <location filename="../src/app/frmmain.cpp" line="334"/>
         <source>Varnel will use the new language the next time it starts.</source>
         <translation>Varnel utilisera la nouvelle langue au prochain démarrage.</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="289"/>
+        <location filename="../src/app/frmmain.cpp" line="335"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="325"/>
+        <location filename="../src/app/frmmain.cpp" line="371"/>
         <source>Editor: [%1]</source>
         <translation>Éditeur : [%1]</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="330"/>
+        <location filename="../src/app/frmmain.cpp" line="376"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="384"/>
+        <location filename="../src/app/frmmain.cpp" line="458"/>
         <source>Unsaved changes have been made. Really Quit?</source>
         <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment quitter ?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="385"/>
+        <location filename="../src/app/frmmain.cpp" line="459"/>
         <source>Really Quit?</source>
         <translation>Vraiment quitter ?</translation>
     </message>
 </context>
 <context>
+    <name>GameCheck</name>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
+        <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
+        <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
+        <source>the game sees no names, so no group; every later group moves up one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
+        <source>a line break in its list makes the game see %n line(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
+        <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
+        <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
+        <source>the game will not find %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
+        <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
+        <source>%1 uses group %2 by day and night, but the game reads only %n group(s) from this file.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="241"/>
+        <source>%1 uses group %2 by day, but the game reads only %n group(s) from this file.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="247"/>
+        <source>%1 uses group %2 by night, but the game reads only %n group(s) from this file.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="290"/>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
+        <source>Problems the game will have with this file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
+        <source>... and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
+        <source>Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
+        <source>Game Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
+        <source>%1 (area %2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameZones</name>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="108"/>
+        <source>%1 (day)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="108"/>
+        <source>%1 (night)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="115"/>
+        <source>default zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="117"/>
+        <source>navigation zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="119"/>
+        <source>information zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="127"/>
+        <source>no island</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="129"/>
+        <source>Portland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="131"/>
+        <source>Staunton Island</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="133"/>
+        <source>Shoreside Vale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="135"/>
+        <source>level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="159"/>
+        <source>Set while the game runs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="224"/>
+        <source>no zone uses it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gamereading/gamezones.cpp" line="236"/>
+        <source>%1: %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="29"/>
+        <source>The read-me file could not be opened:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="30"/>
+        <source>Readme File</source>
+        <translation type="unfinished">Fichier Lisez-moi</translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="35"/>
+        <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="36"/>
+        <source>View the readme file for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="37"/>
+        <source>Quick Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="44"/>
+        <source>The author&apos;s site could not be opened:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpcommands.cpp" line="45"/>
+        <source>Author&apos;s Site</source>
+        <translation type="unfinished">Site de l&apos;auteur</translation>
+    </message>
+</context>
+<context>
     <name>KeptCopies</name>
     <message>
-        <location filename="../src/storage/keptcopies.cpp" line="100"/>
-        <source>the old file could not be kept as &apos;%1&apos; (%2)</source>
+        <location filename="../src/storage/keptcopies.cpp" line="13"/>
+        <source>the old file could not be kept as an earlier version (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/storage/keptcopies.cpp" line="18"/>
+        <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/storage/keptcopies.cpp" line="119"/>
+        <source>No .bak copy was made: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/storage/keptcopies.cpp" line="138"/>
+        <source>&apos;%1&apos; is read-only</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -527,18 +940,223 @@
     </message>
 </context>
 <context>
+    <name>ProblemListModel</name>
+    <message>
+        <location filename="../src/app/problemlist.cpp" line="73"/>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/problemlist.cpp" line="75"/>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/problemlist.cpp" line="77"/>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <location filename="../src/platform/dialogs.cpp" line="123"/>
+        <source>Pedestrian groups (pedgrp.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/dialogs.cpp" line="124"/>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/dialogs.cpp" line="148"/>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Randomize</name>
+    <message>
+        <location filename="../src/bulk/randomize.cpp" line="51"/>
+        <source>Randomize In Area</source>
+        <translation type="unfinished">Remplir la zone au hasard</translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/randomize.cpp" line="60"/>
+        <source>Randomize In All Areas</source>
+        <translation type="unfinished">Remplir toutes les zones au hasard</translation>
+    </message>
+</context>
+<context>
+    <name>Scan</name>
+    <message>
+        <location filename="../src/bulk/scan.cpp" line="19"/>
+        <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/scan.cpp" line="25"/>
+        <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/scan.cpp" line="42"/>
+        <source>All peds in all areas exist. No errors found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/scan.cpp" line="47"/>
+        <source>Error Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetAll</name>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="25"/>
+        <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="26"/>
+        <source>Error</source>
+        <translation type="unfinished">Erreur</translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="46"/>
+        <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="48"/>
+        <location filename="../src/bulk/setall.cpp" line="52"/>
+        <source>Set All In Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="58"/>
+        <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="60"/>
+        <source>Set All In LIberty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/bulk/setall.cpp" line="66"/>
+        <source>Set All In Liberty City</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SlotBox</name>
     <message>
-        <location filename="../src/app/boxes.cpp" line="111"/>
+        <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SlotEditCommand</name>
+    <message>
+        <location filename="../src/editor/editcommands.cpp" line="7"/>
+        <source>Typing in Ped %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/editcommands.cpp" line="8"/>
+        <source>Choice in Ped %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>VersionHistory</name>
     <message>
-        <location filename="../src/storage/versionhistory.cpp" line="235"/>
+        <location filename="../src/storage/versionhistory.cpp" line="205"/>
+        <source>the folder &apos;%1&apos; could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZoneMap</name>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="103"/>
+        <source>Load a game&apos;s pedgrp.dat to see its zones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="108"/>
+        <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="231"/>
+        <source>set while the game runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="233"/>
+        <source>group %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="234"/>
+        <source>group %1, which this file does not give</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="239"/>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="240"/>
+        <source>By day: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="241"/>
+        <source>By night: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="350"/>
+        <source>by day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemap.cpp" line="350"/>
+        <source>by night</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZoneMapWindow</name>
+    <message>
+        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <source>Zone Map - Varnel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <source>Zone Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <source>%1: the game makes no group of this line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <source>%1, group %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -28,11 +28,6 @@ namespace {
 
 const QSize FirstSize(960, 540);
 
-QString counted(int count, const QString &one, const QString &many)
-{
-    return count == 1 ? one : many.arg(count);
-}
-
 // A slot cell is edited in a slot box: the catalogue in its list, the same
 // characters refused, a name the game will not find in red. Its whole text is
 // selected, so typing replaces it.
@@ -285,10 +280,9 @@ void AllAreasWindow::showCounts()
     const int areas = int(m_editor.table().areas.size());
     const QString counts
             = tr("%1, %2, %3")
-                      .arg(counted(areas, tr("1 area"), tr("%1 areas")),
-                              counted(m_model->groupCount(), tr("1 group the game reads"),
-                                      tr("%1 groups the game reads")),
-                              counted(m_model->problemCount(), tr("1 problem"), tr("%1 problems")));
+                      .arg(tr("%n area(s)", nullptr, areas),
+                              tr("%n group(s) the game reads", nullptr, m_model->groupCount()),
+                              tr("%n problem(s)", nullptr, m_model->problemCount()));
     m_counts->setText(m_keepWarning.isEmpty() ? counts : tr("%1. %2").arg(counts, m_keepWarning));
 }
 

@@ -99,7 +99,8 @@ QVariant AreaTableModel::groupData(int row, int role) const
         return reading.firstGroup < 0 ? QVariant(ErrorColour) : QVariant();
     case Qt::ToolTipRole:
         if (reading.firstGroup < 0)
-            return tr("The game reads %1 names here, so this line is no group.").arg(reading.names);
+            return tr("The game reads %n name(s) here, so this line is no group.", nullptr,
+                    reading.names);
         return pastTable ? tr("The game holds %1 groups; this one is written past its table.")
                                    .arg(GameGroupCapacity)
                          : QVariant();

@@ -53,6 +53,17 @@ QString damagedAreaText(const QString &areaName, const QString &modelList)
             + FrmMain::tr("Damaged Data: '%1'.").arg(modelList);
 }
 
+// Undo and Redo name the step they would take, e.g. "&Undo Typing in Ped 3".
+QString undoText(const QString &step)
+{
+    return step.isEmpty() ? FrmMain::tr("&Undo") : FrmMain::tr("&Undo %1").arg(step);
+}
+
+QString redoText(const QString &step)
+{
+    return step.isEmpty() ? FrmMain::tr("&Redo") : FrmMain::tr("&Redo %1").arg(step);
+}
+
 // The one local file or folder a drag carries, or nothing.
 QString droppedPath(const QMimeData *data)
 {
@@ -162,6 +173,28 @@ QAction *FrmMain::createAction(
     return action;
 }
 
+void FrmMain::createHistoryActions()
+{
+    QUndoStack &history = m_editor.history();
+    m_mnuundo = createAction(
+            "mnuundo", undoText(history.undoText()), QKeySequence(), history.canUndo());
+    m_mnuundo->setShortcuts(QKeySequence::Undo);
+    connect(m_mnuundo, &QAction::triggered, &history, &QUndoStack::undo);
+    connect(&history, &QUndoStack::canUndoChanged, m_mnuundo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::undoTextChanged, m_mnuundo,
+            [this](const QString &step) { m_mnuundo->setText(undoText(step)); });
+
+    m_mnuredo = createAction(
+            "mnuredo", redoText(history.redoText()), QKeySequence(), history.canRedo());
+    // Both, whatever the desktop's own Redo keys are.
+    m_mnuredo->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(m_mnuredo, &QAction::triggered, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::canRedoChanged, m_mnuredo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::redoTextChanged, m_mnuredo,
+            [this](const QString &step) { m_mnuredo->setText(redoText(step)); });
+}
+
 void FrmMain::createActions()
 {
     m_mnuload = createAction("mnuload", tr("Load pedgrp.dat..."), Qt::CTRL | Qt::Key_L, true);
@@ -170,14 +203,7 @@ void FrmMain::createActions()
     m_mnurestore = createAction("mnurestore", tr("Restore BackUp"), Qt::CTRL | Qt::Key_B, true);
     m_mnuversions = createAction("mnuversions", tr("Earlier Versions..."), QKeySequence(), true);
     m_mnuclose = createAction("mnuclose", tr("Exit"), Qt::CTRL | Qt::Key_E, true);
-    m_mnuundo = m_editor.history().createUndoAction(this, tr("&Undo"));
-    m_mnuundo->setObjectName(QStringLiteral("mnuundo"));
-    m_mnuundo->setShortcuts(QKeySequence::Undo);
-    m_mnuredo = m_editor.history().createRedoAction(this, tr("&Redo"));
-    m_mnuredo->setObjectName(QStringLiteral("mnuredo"));
-    // Both, whatever the desktop's own Redo keys are.
-    m_mnuredo->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    createHistoryActions();
     m_mnuallareas = createAction("mnuallareas", tr("All &Areas"), Qt::CTRL | Qt::Key_T, true);
     m_mnuzonemap = createAction("mnuzonemap", tr("Zone &Map"), Qt::CTRL | Qt::Key_M, true);
     m_mnusetarea

@@ -45,6 +45,7 @@ private:
     QAction *createAction(
             const char *name, const QString &caption, const QKeySequence &shortcut, bool enabled);
     void createActions();
+    void createHistoryActions();
     void createMenus();
     void createKeepLayoutEntry();
     void createLanguageMenu(QMenu *view);

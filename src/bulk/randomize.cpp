@@ -10,10 +10,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of Randomize's texts.
+class Randomize
 {
-    return QCoreApplication::translate("Randomize", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Randomize)
+};
 
 QString drawList(RandomSource &random)
 {
@@ -46,7 +47,8 @@ void randomizeInAreaCommand(Editor &editor, RandomSource &random)
     if (editor.selectedArea() < 0)
         return;
     random.reseedFromClock();
-    editor.replaceLists(tr("Randomize In Area"), drawLists(selectedAreaOnly(editor), random));
+    editor.replaceLists(
+            Randomize::tr("Randomize In Area"), drawLists(selectedAreaOnly(editor), random));
 }
 
 void randomizeInAllAreasCommand(Editor &editor, RandomSource &random)
@@ -55,5 +57,5 @@ void randomizeInAllAreasCommand(Editor &editor, RandomSource &random)
     const QList<int> areas = everyArea(editor);
     const AreaLists lists = drawLists(areas, random);
     warnAboutDamagedAreas(editor, areas);
-    editor.replaceLists(tr("Randomize In All Areas"), lists);
+    editor.replaceLists(Randomize::tr("Randomize In All Areas"), lists);
 }

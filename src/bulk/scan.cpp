@@ -8,20 +8,21 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of the Error Scan's texts.
+class Scan
 {
-    return QCoreApplication::translate("Scan", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Scan)
+};
 
 QString unknownModelText(const QString &name, int slot, const QString &areaName)
 {
-    return tr("The pedestrian '%1' does not exist. This is ped number '%2' in '%3'.")
+    return Scan::tr("The pedestrian '%1' does not exist. This is ped number '%2' in '%3'.")
             .arg(name, QString::number(slot + 1), areaName);
 }
 
 QString damagedListText(const QString &areaName, const QString &modelList)
 {
-    return tr("The area '%1' does not hold eight peds: '%2'.").arg(areaName, modelList);
+    return Scan::tr("The area '%1' does not hold eight peds: '%2'.").arg(areaName, modelList);
 }
 
 } // namespace
@@ -38,11 +39,11 @@ QString scanReport(const AreaTable &table)
                 return unknownModelText(pieces->at(slot), slot, area.areaName);
         }
     }
-    return tr("All peds in all areas exist. No errors found.");
+    return Scan::tr("All peds in all areas exist. No errors found.");
 }
 
 void scanCommand(const Editor &editor, Dialogs &dialogs)
 {
-    dialogs.message(scanReport(editor.table()), tr("Error Scan"), MessageIcon::Information,
+    dialogs.message(scanReport(editor.table()), Scan::tr("Error Scan"), MessageIcon::Information,
             MessageButtons::Ok);
 }

@@ -8,10 +8,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of Set All's texts.
+class SetAll
 {
-    return QCoreApplication::translate("SetAll", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SetAll)
+};
 
 // The typed model name; empty when the user gave none or the catalogue does not
 // know it, which has then been said.
@@ -21,8 +22,8 @@ QString askKnownModel(Dialogs &dialogs, const QString &prompt, const QString &ti
     if (name.isEmpty())
         return name;
     if (!catalogueContains(name)) {
-        dialogs.message(tr("Error: Could not find the pedestrian '%1'.").arg(name), tr("Error"),
-                MessageIcon::Warning, MessageButtons::Ok);
+        dialogs.message(SetAll::tr("Error: Could not find the pedestrian '%1'.").arg(name),
+                SetAll::tr("Error"), MessageIcon::Warning, MessageButtons::Ok);
         return QString();
     }
     return name;
@@ -42,23 +43,25 @@ void setAllInAreaCommand(Editor &editor, Dialogs &dialogs)
     if (editor.selectedArea() < 0)
         return;
     const QString name = askKnownModel(dialogs,
-            tr("Enter the name of the ped to use, it will be checked to make sure it exists."),
-            tr("Set All In Area"));
+            SetAll::tr(
+                    "Enter the name of the ped to use, it will be checked to make sure it exists."),
+            SetAll::tr("Set All In Area"));
     if (name.isEmpty())
         return;
     editor.replaceLists(
-            tr("Set All In Area"), sameListFor(selectedAreaOnly(editor), eightTimes(name)));
+            SetAll::tr("Set All In Area"), sameListFor(selectedAreaOnly(editor), eightTimes(name)));
 }
 
 void setAllInLibertyCityCommand(Editor &editor, Dialogs &dialogs)
 {
     const QString name = askKnownModel(dialogs,
-            tr("Enter the name of the ped to use in every area in every city, it will be checked "
-               "to make sure it exists."),
-            tr("Set All In LIberty"));
+            SetAll::tr("Enter the name of the ped to use in every area in every city, it will be "
+                       "checked to make sure it exists."),
+            SetAll::tr("Set All In LIberty"));
     if (name.isEmpty())
         return;
     const QList<int> areas = everyArea(editor);
     warnAboutDamagedAreas(editor, areas);
-    editor.replaceLists(tr("Set All In Liberty City"), sameListFor(areas, eightTimes(name)));
+    editor.replaceLists(
+            SetAll::tr("Set All In Liberty City"), sameListFor(areas, eightTimes(name)));
 }

@@ -4,9 +4,9 @@ namespace {
 
 QString slotEditName(SlotEdit kind, int slot)
 {
-    return (kind == SlotEdit::Typing ? QStringLiteral("Typing in Ped ")
-                                     : QStringLiteral("Choice in Ped "))
-            + QString::number(slot + 1);
+    return (kind == SlotEdit::Typing ? SlotEditCommand::tr("Typing in Ped %1")
+                                     : SlotEditCommand::tr("Choice in Ped %1"))
+            .arg(slot + 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "format/areatable.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QUndoCommand>
@@ -32,6 +33,8 @@ using ApplyState = std::function<void(const EditorState &state, bool endsTyping)
 // of the same area in one run of typing merge into one step.
 class SlotEditCommand : public QUndoCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(SlotEditCommand)
+
 public:
     SlotEditCommand(ApplyState apply, SlotEdit kind, int slot, int typingRun,
             const EditorState &before, const EditorState &after);

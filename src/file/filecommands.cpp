@@ -8,7 +8,6 @@
 #include "gamereading/gamecheck.h"
 #include "storage/savefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,11 +15,6 @@
 #include <optional>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FileCommands", text);
-}
 
 const QString DefaultSaveAsName = QStringLiteral("c:\\pedgrp.dat");
 
@@ -52,9 +46,9 @@ QString pathTried(const QString &path)
 
 void showSavingFailed(Dialogs &dialogs, const QString &shownPath, const QString &error)
 {
-    dialogs.message(
-            tr("An error occured while saving '%1', the error was: %2.").arg(shownPath, error),
-            tr("Error"), MessageIcon::Warning, MessageButtons::Ok);
+    dialogs.message(FileCommands::tr("An error occured while saving '%1', the error was: %2.")
+                            .arg(shownPath, error),
+            FileCommands::tr("Error"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
 // A completion text, followed by what was not kept of the file replaced.
@@ -65,8 +59,8 @@ QString withNote(const QString &text, const QString &note)
 
 void showSaved(Dialogs &dialogs, const QString &shownPath, const QString &note)
 {
-    dialogs.message(withNote(tr("File save complete for '%1'.").arg(shownPath), note), tr("Saved"),
-            MessageIcon::Information, MessageButtons::Ok);
+    dialogs.message(withNote(FileCommands::tr("File save complete for '%1'.").arg(shownPath), note),
+            FileCommands::tr("Saved"), MessageIcon::Information, MessageButtons::Ok);
 }
 
 // True when the game reads the file as the groups the user sees, or the user
@@ -75,7 +69,7 @@ bool gameMayReadIt(const Editor &editor, Dialogs &dialogs)
 {
     const QStringList findings = gameCheckFindings(editor.table(), editor.models(),
             editor.areaLines(), editor.keptLayout(), editor.zones());
-    return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), GameCheckTitle);
+    return findings.isEmpty() || ask(dialogs, gameCheckQuestion(findings), gameCheckTitle());
 }
 
 // The bytes of the file the document makes, unless it holds a character that
@@ -99,10 +93,10 @@ bool mayOverwrite(const DocumentFile &file, bool changed, Dialogs &dialogs)
 {
     return !changed
             || ask(dialogs,
-                    tr("'%1' has been changed by another program since Varnel read it. Overwrite "
-                       "it?")
+                    FileCommands::tr("'%1' has been changed by another program since Varnel read "
+                                     "it. Overwrite it?")
                             .arg(file.shownPath),
-                    tr("Save"));
+                    FileCommands::tr("Save"));
 }
 
 // True unless a file lies at path and the user would rather keep it. The
@@ -113,10 +107,10 @@ bool mayReplace(const QString &path, Dialogs &dialogs)
     const QFileInfo target(path);
     return !target.isFile()
             || ask(dialogs,
-                    tr("'%1' already exists. Replace it?")
+                    FileCommands::tr("'%1' already exists. Replace it?")
                             .arg(QDir::toNativeSeparators(
                                     spelledAsOnDisk(target.absoluteFilePath()))),
-                    tr("Save As..."));
+                    FileCommands::tr("Save As..."));
 }
 
 // A question may stand open for minutes. Right before the write the file at

@@ -10,6 +10,7 @@
 
 #include "gamefolders/gamepaths.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class Editor;
@@ -19,6 +20,8 @@ class Editor;
 // earlier versions of the files it replaced or let go.
 class FileCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
 public:
     FileCommands(Editor &editor, const Platform &platform, VersionHistory &versions);
 

@@ -9,10 +9,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of the reader's texts.
+class AreaReader
 {
-    return QCoreApplication::translate("AreaReader", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AreaReader)
+};
 
 // Text positions in a line are 16-bit counters: a line whose TABs or name (or
 // end, when it has no "#") lie further in than this cannot be parsed.
@@ -97,7 +98,7 @@ QString modelList(QStringView text)
 std::optional<Area> parseAreaLine(const QString &line, int area, QString &error)
 {
     if (hasTabBeyondLimit(line)) {
-        error = tr("Overflow: area line %1 has a TAB beyond character %2")
+        error = AreaReader::tr("Overflow: area line %1 has a TAB beyond character %2")
                         .arg(area)
                         .arg(MaxPosition);
         return std::nullopt;
@@ -105,13 +106,14 @@ std::optional<Area> parseAreaLine(const QString &line, int area, QString &error)
     const AreaLineParts parts = splitAreaLine(line);
     if (parts.hashPosition + 1 > MaxPosition) {
         const QString text = parts.hasHash
-                ? tr("Overflow: area line %1 has its name beyond character %2")
-                : tr("Overflow: area line %1 has no '#' and runs beyond character %2");
+                ? AreaReader::tr("Overflow: area line %1 has its name beyond character %2")
+                : AreaReader::tr("Overflow: area line %1 has no '#' and runs beyond character %2");
         error = text.arg(area).arg(MaxPosition);
         return std::nullopt;
     }
     if (area > AreaCapacity) {
-        error = tr("Index out of range: the file holds more than %1 area lines").arg(AreaCapacity);
+        error = AreaReader::tr("Index out of range: the file holds more than %1 area lines")
+                        .arg(AreaCapacity);
         return std::nullopt;
     }
     return Area{line.mid(parts.nameStart).remove(u'\t'),
@@ -153,8 +155,7 @@ LineSpan lineAt(const QByteArray &bytes, qsizetype start)
 class LayoutRecorder
 {
 public:
-    explicit LayoutRecorder(FileLayout &layout)
-        : m_layout(layout), m_stretchStart(layout.textStart)
+    explicit LayoutRecorder(FileLayout &layout) : m_layout(layout), m_stretchStart(layout.textStart)
     { }
 
     // The stretch is taken to end with the line until a later line ends it.

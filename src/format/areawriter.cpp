@@ -6,10 +6,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of the writer's texts.
+class AreaWriter
 {
-    return QCoreApplication::translate("AreaWriter", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AreaWriter)
+};
 
 const QString NameMark = QStringLiteral("# ");
 
@@ -42,14 +43,17 @@ QString unwritableCharacterText(const QString &areaName, char32_t c)
 {
     const QString code = QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
     if (c == U'\r' || c == U'\n')
-        return tr("Area '%1' holds a line break (U+%2), which would split the area's line in the "
-                  "file")
+        return AreaWriter::tr(
+                "Area '%1' holds a line break (U+%2), which would split the area's line in the "
+                "file")
                 .arg(areaName, code);
     if (c == U'#')
-        return tr("Area '%1' holds the character '#' (U+%2), which would start the area's name or "
-                  "a comment in the file")
+        return AreaWriter::tr(
+                "Area '%1' holds the character '#' (U+%2), which would start the area's name or "
+                "a comment in the file")
                 .arg(areaName, code);
-    return tr("Area '%1' holds the character '%2' (U+%3), which an 8-bit file cannot hold")
+    return AreaWriter::tr(
+            "Area '%1' holds the character '%2' (U+%3), which an 8-bit file cannot hold")
             .arg(areaName, QString::fromUcs4(&c, 1), code);
 }
 

@@ -7,10 +7,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of the Game Check's texts.
+class GameCheck
 {
-    return QCoreApplication::translate("GameCheck", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GameCheck)
+};
 
 constexpr int MaxShownFindings = 10;
 
@@ -99,27 +100,28 @@ QString joined(const Names &names)
     return text;
 }
 
-QString areaLabel(const AreaTable &table, const QList<int> &areaLines, int area)
-{
-    return tr("%1 (area %2): ").arg(calledArea(table, areaLines, area), QString::number(area));
-}
-
 QString countFinding(const Names &names)
 {
-    const QString count = names.size() == 1 ? tr("1 name") : tr("%1 names").arg(names.size());
-    const QString seen = tr("the game sees %1 (%2)").arg(count, joined(names));
-    if (names.size() > SlotCount)
-        return seen + tr(" and ignores those after the eighth.");
-    return seen + tr(", so no group; every later group moves up one.");
+    const int count = int(names.size());
+    if (count > SlotCount)
+        return GameCheck::tr(
+                "the game sees %n name(s) (%1) and ignores those after the eighth.", nullptr, count)
+                .arg(joined(names));
+    return GameCheck::tr("the game sees %n name(s) (%1), so no group; every later group moves up "
+                         "one.",
+            nullptr, count)
+            .arg(joined(names));
 }
 
 // What is wrong with how the game reads one area's line; empty when nothing is.
 QString lineFinding(const QList<Names> &lines)
 {
     if (lines.isEmpty())
-        return tr("the game sees no names, so no group; every later group moves up one.");
+        return GameCheck::tr(
+                "the game sees no names, so no group; every later group moves up one.");
     if (lines.size() > 1)
-        return tr("a line break in its list makes the game see %1 lines.").arg(lines.size());
+        return GameCheck::tr("a line break in its list makes the game see %n line(s).", nullptr,
+                int(lines.size()));
     if (lines.first().size() != SlotCount)
         return countFinding(lines.first());
     return QString();
@@ -149,10 +151,11 @@ int groupCount(const QList<Names> &lines)
 QString tooManyGroups(
         const AreaTable &table, const QList<int> &areaLines, int groups, int firstAreaPast)
 {
-    return tr("%1 groups, but the game holds %2: the groups from %3 (area %4) on "
-              "write past its table.")
-            .arg(QString::number(groups), QString::number(GameGroupCapacity),
-                    calledArea(table, areaLines, firstAreaPast), QString::number(firstAreaPast));
+    return GameCheck::tr("%n group(s), but the game holds %1: the groups from %2 (area %3) on "
+                         "write past its table.",
+            nullptr, groups)
+            .arg(QString::number(GameGroupCapacity), calledArea(table, areaLines, firstAreaPast),
+                    QString::number(firstAreaPast));
 }
 
 // What is wrong with how the game reads a line of the file, told of the first
@@ -185,7 +188,7 @@ public:
             if (const QString wrong = lineFinding(names); !wrong.isEmpty())
                 add(area, wrong);
             if (const Names unknown = namesNotFound(names, m_models); !unknown.isEmpty())
-                add(area, tr("the game will not find ") + joined(unknown) + u'.');
+                add(area, tr("the game will not find %1.").arg(joined(unknown)));
         }
     }
 
@@ -202,7 +205,7 @@ private:
 
     void add(int area, const QString &problem)
     {
-        m_findings.append({area, areaLabel(m_table, m_areaLines, area), problem});
+        m_findings.append({area, true, calledArea(m_table, m_areaLines, area), problem});
     }
 
     const AreaTable &m_table;
@@ -222,26 +225,29 @@ bool pastGroups(const std::optional<int> &group, int groups)
 QList<GameCheckFinding> zoneFindings(const GameZones &zones, int groups)
 {
     QList<GameCheckFinding> findings;
-    const QString count = QString::number(groups);
     for (const GameZone &zone : zones) {
         const bool day = pastGroups(zone.dayGroup, groups);
         const bool night = pastGroups(zone.nightGroup, groups);
         if (day && night && zone.dayGroup == zone.nightGroup) {
-            findings.append({0, QString(), QCoreApplication::translate("GameCheck",
-                    "%1 uses group %2 by day and night, but the game reads only %3 groups from "
-                    "this file.")
-                                    .arg(zone.name, QString::number(*zone.dayGroup), count)});
+            findings.append({0, false, QString(),
+                    GameCheck::tr("%1 uses group %2 by day and night, but the game reads only %n "
+                                  "group(s) from this file.",
+                            nullptr, groups)
+                            .arg(zone.name, QString::number(*zone.dayGroup))});
             continue;
         }
         if (day)
-            findings.append({0, QString(), QCoreApplication::translate("GameCheck",
-                    "%1 uses group %2 by day, but the game reads only %3 groups from this file.")
-                                    .arg(zone.name, QString::number(*zone.dayGroup), count)});
+            findings.append({0, false, QString(),
+                    GameCheck::tr("%1 uses group %2 by day, but the game reads only %n group(s) "
+                                  "from this file.",
+                            nullptr, groups)
+                            .arg(zone.name, QString::number(*zone.dayGroup))});
         if (night)
-            findings.append({0, QString(), QCoreApplication::translate("GameCheck",
-                    "%1 uses group %2 by night, but the game reads only %3 groups from this "
-                    "file.")
-                                    .arg(zone.name, QString::number(*zone.nightGroup), count)});
+            findings.append({0, false, QString(),
+                    GameCheck::tr("%1 uses group %2 by night, but the game reads only %n "
+                                  "group(s) from this file.",
+                            nullptr, groups)
+                            .arg(zone.name, QString::number(*zone.nightGroup))});
     }
     return findings;
 }
@@ -263,8 +269,8 @@ QList<GameCheckFinding> gameCheck(const AreaTable &table, const GameModels &mode
         checker.check(line, names);
     }
     if (groups > GameGroupCapacity)
-        findings.prepend(
-                {firstAreaPast, QString(), tooManyGroups(table, areaLines, groups, firstAreaPast)});
+        findings.prepend({firstAreaPast, false, QString(),
+                tooManyGroups(table, areaLines, groups, firstAreaPast)});
     return findings + zoneFindings(zones, groups);
 }
 
@@ -281,9 +287,7 @@ QString calledArea(const AreaTable &table, const QList<int> &areaLines, int area
 {
     const QString &name = table.areas[area - 1].areaName;
     const int line = areaLines.value(area - 1);
-    return name.isEmpty() && line > 0
-            ? QCoreApplication::translate("GameCheck", "line %1").arg(line)
-            : name;
+    return name.isEmpty() && line > 0 ? GameCheck::tr("line %1").arg(line) : name;
 }
 
 QList<AreaReading> gameAreaReadings(const AreaTable &table, const FileLayout *keptLayout)
@@ -304,9 +308,23 @@ QList<AreaReading> gameAreaReadings(const AreaTable &table, const FileLayout *ke
 
 QString gameCheckQuestion(const QStringList &findings)
 {
-    QString text = tr("Problems the game will have with this file:") + CrLf + CrLf;
+    QString text = GameCheck::tr("Problems the game will have with this file:") + CrLf + CrLf;
     text += findings.first(qMin(findings.size(), qsizetype(MaxShownFindings))).join(CrLf);
     if (findings.size() > MaxShownFindings)
-        text += CrLf + tr("... and %1 more").arg(findings.size() - MaxShownFindings);
-    return text + CrLf + CrLf + tr("Save anyway?");
+        text += CrLf
+                + GameCheck::tr(
+                        "... and %n more", nullptr, int(findings.size()) - MaxShownFindings);
+    return text + CrLf + CrLf + GameCheck::tr("Save anyway?");
+}
+
+QString gameCheckTitle()
+{
+    return GameCheck::tr("Game Check");
+}
+
+QString GameCheckFinding::text() const
+{
+    if (!namesArea)
+        return problem;
+    return GameCheck::tr("%1 (area %2): %3").arg(areaCalled, QString::number(area), problem);
 }

@@ -10,7 +10,7 @@
 #include <QStringList>
 
 // The title of the box that asks before a file the game would misread is written.
-inline const QString GameCheckTitle = QStringLiteral("Game Check");
+QString gameCheckTitle();
 
 // The groups the game's table holds; a further group writes past it.
 constexpr int GameGroupCapacity = 31;
@@ -20,13 +20,15 @@ struct GameCheckFinding
 {
     // The area whose line it is in; 0 for a problem of no line.
     int area = 0;
-    // How the finding names its area first, e.g. "Downtown (area 3): "; empty
-    // for one that names none first.
-    QString areaLabel;
+    // Whether the finding names its area first, and what it calls it then
+    // (see calledArea), e.g. "Downtown".
+    bool namesArea = false;
+    QString areaCalled;
     // What is wrong.
     QString problem;
 
-    QString text() const { return areaLabel + problem; }
+    // The finding as one line, e.g. "Downtown (area 3): the game will not find zz."
+    QString text() const;
 };
 
 // What the game would get wrong in the file the table writes (in keptLayout

@@ -8,10 +8,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of the Help menu's texts.
+class HelpCommands
 {
-    return QCoreApplication::translate("HelpCommands", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(HelpCommands)
+};
 
 void showNotOpened(
         const Platform &platform, const QString &what, const QString &where, const QString &title)
@@ -25,21 +26,21 @@ void readmeCommand(const Platform &platform)
 {
     const QString path = platform.shippedFilesFolder + QStringLiteral("/readme.txt");
     if (!platform.launcher->openFile(path))
-        showNotOpened(platform, tr("The read-me file could not be opened:"),
-                QDir::toNativeSeparators(path), tr("Readme File"));
+        showNotOpened(platform, HelpCommands::tr("The read-me file could not be opened:"),
+                QDir::toNativeSeparators(path), HelpCommands::tr("Readme File"));
 }
 
 void quickInfoCommand(const Platform &platform)
 {
-    platform.dialogs->message(tr("Varnel V1.0 By ''Oskin''.") + CrLf + CrLf
-                    + tr("View the readme file for more information."),
-            tr("Quick Info"), MessageIcon::Information, MessageButtons::Ok);
+    platform.dialogs->message(HelpCommands::tr("Varnel V1.0 By ''Oskin''.") + CrLf + CrLf
+                    + HelpCommands::tr("View the readme file for more information."),
+            HelpCommands::tr("Quick Info"), MessageIcon::Information, MessageButtons::Ok);
 }
 
 void authorsSiteCommand(const Platform &platform)
 {
     const QUrl site(QStringLiteral("http://www.varnel.example"));
     if (!platform.launcher->openUrl(site))
-        showNotOpened(platform, tr("The author's site could not be opened:"), site.toString(),
-                tr("Author's Site"));
+        showNotOpened(platform, HelpCommands::tr("The author's site could not be opened:"),
+                site.toString(), HelpCommands::tr("Author's Site"));
 }

@@ -2,6 +2,7 @@
 
 #include "storage/savefile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -62,7 +63,8 @@ FileContents readFileWhole(const QString &path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir())
-        return {FileStamp(), QByteArray(), QStringLiteral("Not a regular file")};
+        return {FileStamp(), QByteArray(),
+                QCoreApplication::translate("FileStamp", "Not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {FileStamp(), QByteArray(), fileError(file)};

@@ -3,26 +3,19 @@
 #include "storage/filestamp.h"
 #include "storage/savefile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("KeptCopies", text);
-}
-
 QString versionFailure(const QString &error)
 {
-    return tr("the old file could not be kept as an earlier version (%1)").arg(error);
+    return KeptCopies::tr("the old file could not be kept as an earlier version (%1)").arg(error);
 }
 
 QString tooLargeToKeep(const QString &shownPath)
 {
-    return QCoreApplication::translate("KeptCopies", "'%1' was larger than 16 MiB and was not kept")
-            .arg(shownPath);
+    return KeptCopies::tr("'%1' was larger than 16 MiB and was not kept").arg(shownPath);
 }
 
 // Keeps the regular file at path as a version for reason; a file that is not
@@ -123,8 +116,7 @@ Replacement KeptCopies::replaceFile(const QString &path, const QString &shownPat
     const QString failure = placeCopy(copy, shownPath, oldBytes.bytes);
     if (failure.isEmpty())
         return {};
-    return {QString(),
-            QCoreApplication::translate("KeptCopies", "No .bak copy was made: %1.").arg(failure)};
+    return {QString(), tr("No .bak copy was made: %1.").arg(failure)};
 }
 
 Replacement KeptCopies::copyFile(const QString &source, const QString &target,
@@ -143,9 +135,7 @@ KeptCopies::PendingCopy KeptCopies::prepareCopy(const QString &path) const
     if (!mayWriteCopy(there))
         return {};
     if (isReadOnly(there))
-        return {copy, QString(),
-                QCoreApplication::translate("KeptCopies", "'%1' is read-only")
-                        .arg(there.fileName())};
+        return {copy, QString(), tr("'%1' is read-only").arg(there.fileName())};
     const QString link = temporaryNameBeside(copy);
     if (!makeHardLink(realFilePath(path), link).isEmpty())
         return {copy, QString(), QString()};

@@ -3,6 +3,7 @@
 #include "storage/versionhistory.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 
@@ -23,6 +24,8 @@ struct Replacement
 // the run touched it.
 class KeptCopies
 {
+    Q_DECLARE_TR_FUNCTIONS(KeptCopies)
+
 public:
     // A replaced file larger than this is kept neither as a version nor as its copy.
     static constexpr qint64 MaxKeptSize = 16 * 1024 * 1024;

@@ -3,7 +3,6 @@
 #include "storage/filestamp.h"
 #include "storage/savefile.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -18,11 +17,6 @@
 #include <utility>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("VersionHistory", text);
-}
 
 // Each file's versions lie in a folder of their own, named by the file's real
 // path; the names of the file are written in it. A version's name is its
@@ -208,12 +202,14 @@ QString makeFolder(const QString &path)
 {
     if (QDir().mkpath(path))
         return QString();
-    return tr("the folder '%1' could not be made").arg(QDir::toNativeSeparators(path));
+    return VersionHistory::tr("the folder '%1' could not be made")
+            .arg(QDir::toNativeSeparators(path));
 }
 
 QString lockFailure(const QString &folder)
 {
-    return tr("the lock '%1' could not be taken").arg(QDir::toNativeSeparators(folder));
+    return VersionHistory::tr("the lock '%1' could not be taken")
+            .arg(QDir::toNativeSeparators(folder));
 }
 
 // Takes the lock of a run's entry. A lock left under this program's own

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -65,6 +66,8 @@ struct EndedRun
 // that ended without removing its entry (a crash, a kill, a power cut).
 class VersionHistory
 {
+    Q_DECLARE_TR_FUNCTIONS(VersionHistory)
+
 public:
     static constexpr int MaxVersions = 100;
 

@@ -591,7 +591,7 @@ void TestFileCommands::aChangeDuringAQuestionIsLookedAtAgain_data()
     QTest::addColumn<QString>("change");
     QTest::addColumn<bool>("overwrite");
     QTest::addColumn<QStringList>("titles");
-    const QString check = GameCheckTitle;
+    const QString check = gameCheckTitle();
     QTest::newRow("Save, other bytes, overwritten")
             << "save"
             << "bytes" << true << QStringList{check, "Save"};
@@ -624,7 +624,7 @@ void TestFileCommands::aChangeDuringAQuestionIsLookedAtAgain()
     const QByteArray changed = QByteArrayLiteral("# another program's change\r\n");
     m_fake->dialogs.passedQuestions.clear();
     m_fake->dialogs.onMessage = [&](const ShownMessage &shown) {
-        if (shown.title != GameCheckTitle)
+        if (shown.title != gameCheckTitle())
             return;
         if (change == QLatin1String("touch")) {
             QFile file(target);
@@ -721,7 +721,7 @@ void TestFileCommands::gameCheckNoWritesNothing()
                                                "female01, criminal01, b_man1, st_wom, fatfemale01, "
                                                "p_man1), so no group; every later group moves up "
                                                "one.\r\n\r\nSave anyway?"),
-            GameCheckTitle, MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
+            gameCheckTitle(), MessageIcon::Warning, MessageButtons::YesNoDefaultNo};
     QCOMPARE(m_fake->dialogs.messages, QList{question});
     QCOMPARE(readFile(target), onDisk);
     QVERIFY(m_editor->isModified());

@@ -8,22 +8,33 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <map>
 #include <set>
 #include <tuple>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -120,13 +131,33 @@ QStringList clashingMnemonics(const QList<QAction *> &entries)
     return clashes;
 }
 
-// The (context, source, disambiguation) of every message of a .ts file.
-std::set<Message> tsMessages(const QString &path)
+// The forms of the translation the reader stands at, read to its end: one
+// text, or one per plural form; none while it is unfinished.
+QStringList translationForms(QXmlStreamReader &xml)
+{
+    const bool finished = !xml.attributes().hasAttribute(QStringLiteral("type"));
+    QStringList forms;
+    QString text;
+    while (!xml.atEnd()
+            && !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation")) {
+        if (xml.isStartElement())
+            forms << xml.readElementText();
+        else if (xml.isCharacters())
+            text += xml.text();
+    }
+    if (!finished)
+        return {};
+    return forms.isEmpty() ? QStringList{text} : forms;
+}
+
+// Every message of a .ts file: its (context, source, disambiguation) and the
+// forms of its translation.
+std::map<Message, QStringList> tsMessages(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    std::set<Message> messages;
+    std::map<Message, QStringList> messages;
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
@@ -142,9 +173,21 @@ std::set<Message> tsMessages(const QString &path)
         else if (xml.name() == u"comment")
             std::get<2>(message) = xml.readElementText();
         else if (xml.name() == u"translation")
-            messages.insert(message);
+            messages[message] = translationForms(xml);
     }
     return messages;
+}
+
+// The %1, %n and %Ln a text holds, each once.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(L?n|\\d+)"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+        found << match.captured();
+    found.removeDuplicates();
+    found.sort();
+    return found;
 }
 
 // Qt's own classes, whose texts Qt's translations hold.
@@ -200,6 +243,8 @@ private slots:
     void everyShownTextIsTranslated();
     // Runs after the one before: it checks what that one was asked for.
     void everyTextAskedForIsInEveryTsFile();
+    void translationsKeepPlaceholdersAndMnemonics_data() { mainWindowFitsEveryLanguage_data(); }
+    void translationsKeepPlaceholdersAndMnemonics();
 
 private:
     QList<QRect> controlPlaces() const;
@@ -212,10 +257,15 @@ private:
     void optionsAndHelp();
     void allAreasAndEarlierVersions();
     void languageBox() { child<QMenu>(QStringLiteral("mnulanguage"))->actions()[2]->trigger(); }
+    void zonesAndProblems();
+    void keptLayoutAndNotes();
+    void browseButtons();
+    void endedRunAndFailingKeeps();
 
     QList<QRect> m_englishPlaces;
     PseudoTranslator m_pseudo;
-    QStringList m_commandLineTexts;
+    // Texts a scenario saw that are gone by its end.
+    QStringList m_passingTexts;
 };
 
 using Scenario = void (TestTranslations::*)();
@@ -231,7 +281,7 @@ void TestTranslations::initTestCase()
 void TestTranslations::cleanup()
 {
     QCoreApplication::removeTranslator(&m_pseudo);
-    m_commandLineTexts.clear();
+    m_passingTexts.clear();
     destroyEditor();
 }
 
@@ -339,6 +389,10 @@ void TestTranslations::everyShownTextIsTranslated_data()
     QTest::newRow("options and help") << &TestTranslations::optionsAndHelp;
     QTest::newRow("all areas, earlier versions") << &TestTranslations::allAreasAndEarlierVersions;
     QTest::newRow("language") << &TestTranslations::languageBox;
+    QTest::newRow("zone map, problems") << &TestTranslations::zonesAndProblems;
+    QTest::newRow("kept layout, what was not kept") << &TestTranslations::keptLayoutAndNotes;
+    QTest::newRow("browse buttons") << &TestTranslations::browseButtons;
+    QTest::newRow("ended run, failing keeps") << &TestTranslations::endedRunAndFailingKeeps;
 }
 
 void TestTranslations::everyShownTextIsTranslated()
@@ -369,7 +423,7 @@ void TestTranslations::everyTextAskedForIsInEveryTsFile()
         // English holds plural forms only.
         if (file == QLatin1String("varnel_en.ts"))
             continue;
-        const std::set<Message> messages = tsMessages(folder.filePath(file));
+        const std::map<Message, QStringList> messages = tsMessages(folder.filePath(file));
         for (const Message &message : m_pseudo.asked) {
             if (!isQtContext(std::get<0>(message)) && !messages.count(message))
                 lacking[message] << file;
@@ -380,6 +434,25 @@ void TestTranslations::everyTextAskedForIsInEveryTsFile()
         missing << std::get<0>(message) + QStringLiteral(" \"") + std::get<1>(message)
                         + QStringLiteral("\" (") + lackingFiles.join(QStringLiteral(", ")) + u')';
     verifyNoneMissing(missing, "not in the .ts files");
+}
+
+// Each form of a translation shows what its source shows: the same
+// placeholders, and a mnemonic where the source has one.
+void TestTranslations::translationsKeepPlaceholdersAndMnemonics()
+{
+    QFETCH(QString, code);
+    QStringList wrong;
+    for (const auto &[message, forms] :
+            tsMessages(QStringLiteral(VARNEL_SOURCE_DIR "/translations/varnel_%1.ts").arg(code))) {
+        const QString &source = std::get<1>(message);
+        for (const QString &form : forms) {
+            if (form.isEmpty() || placeholders(form) != placeholders(source)
+                    || QKeySequence::mnemonic(form).isEmpty()
+                            != QKeySequence::mnemonic(source).isEmpty())
+                wrong << source + QStringLiteral(" -> ") + form;
+        }
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
 }
 
 // What the texts may show untranslated, longest first so that a path goes
@@ -396,6 +469,8 @@ QStringList TestTranslations::data() const
         data << path << QDir::toNativeSeparators(path);
     for (const Area &area : m_editor->table().areas)
         data << area.areaName << area.areaPeds.split(u',');
+    for (const GameZone &zone : m_editor->zones())
+        data << zone.name << zone.label;
     for (const Language &language : languages())
         data << language.code << language.name;
     for (const KeptVersion &version : m_versions->versions())
@@ -407,9 +482,9 @@ QStringList TestTranslations::data() const
 
 QStringList TestTranslations::shownTexts() const
 {
-    QStringList texts = m_commandLineTexts;
+    QStringList texts = m_passingTexts;
     for (const ShownMessage &message : m_fake->dialogs.messages)
-        texts << message.text << message.title;
+        texts << message.text << message.title << message.offered;
     for (const AskedInput &input : m_fake->dialogs.inputs)
         texts << input.prompt << input.title;
     for (const QWidget *window : QApplication::topLevelWidgets()) {
@@ -440,7 +515,7 @@ void TestTranslations::loadSaveAndQuit()
     for (const QStringList &arguments :
             {QStringList{"varnel", "--help"}, QStringList{"varnel", "--bogus"},
                     QStringList{"varnel", "a", "b"}, QStringList{"varnel", "--language", "xx"}})
-        m_commandLineTexts << parseCommandLine(arguments).message;
+        m_passingTexts << parseCommandLine(arguments).message;
 }
 
 // Save As's prompt, its question and failure, a character the file cannot
@@ -486,6 +561,110 @@ void TestTranslations::allAreasAndEarlierVersions()
     action("mnusave")->trigger();
     action("mnuallareas")->trigger();
     action("mnuversions")->trigger();
+}
+
+// The Zone Map of a game with zones, its caption for a line of no group and
+// its tooltip; All Areas' problems, only those; the Game Check of a zone
+// whose group the file does not give.
+void TestTranslations::zonesAndProblems()
+{
+    const QString game = makeGameFolder(path(QStringLiteral("game")), fourAreasWithOneShort());
+    writeSmallZoneGame(game);
+    loadFolder(game);
+    action("mnuzonemap")->trigger();
+    m_editor->selectArea(2);
+    auto *map = child<QWidget>(QStringLiteral("zonemap"));
+    const QPoint alpha(map->width() * 3 / 10, map->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, alpha, map->mapToGlobal(alpha));
+    QApplication::sendEvent(map, &help);
+    m_passingTexts << QToolTip::text();
+    action("mnuallareas")->trigger();
+    m_passingTexts << windowTexts(child<QWidget>(QStringLiteral("frmallareas")));
+    child<QPushButton>(QStringLiteral("problems"))->click();
+    child<QCheckBox>(QStringLiteral("onlyproblems"))->click();
+    m_fake->dialogs.passedQuestions.clear();
+    action("mnusave")->trigger();
+}
+
+// Keep File Layout: a line joined to the one before by a lone CR, a line too
+// long for the game, a .bak that cannot be replaced; without it, a '#' the
+// TAB layout cannot write; Restore BackUp over a file too large to keep.
+void TestTranslations::keptLayoutAndNotes()
+{
+    const QByteArray eight = "male01,female01,pimp,cop,swat,fbi,army,medic";
+    const QString game = loadGame("# header\r\n" + eight + "#Stuck\t# Joined\r" + eight + "\t# Long"
+            + QByteArray(1100, ' ') + "\r\n");
+    action("mnukeeplayout")->trigger();
+    const QString bak = game + QStringLiteral("/data/pedgrp.dat.bak");
+    writeFile(bak, "# by hand\r\n");
+    QVERIFY(QFile::setPermissions(bak, QFile::ReadOwner | QFile::ReadUser));
+    m_fake->dialogs.passedQuestions.clear();
+    action("mnusave")->trigger();
+    action("mnukeeplayout")->trigger();
+    action("mnusave")->trigger();
+    writeFile(game + QStringLiteral("/data/pedgrp.dat"),
+            QByteArray(KeptCopies::MaxKeptSize + 1, '#'));
+    writeFile(m_fake->shippedFilesFolder + QStringLiteral("/backup.file"), threeAreas());
+    m_fake->dialogs.inputAnswers << game;
+    action("mnurestore")->trigger();
+}
+
+// The Browse button of a path prompt and the file types of its file dialog.
+void TestTranslations::browseButtons()
+{
+    QtDialogs dialogs;
+    QTimer::singleShot(0, this, [this] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        auto *browse = prompt->findChild<QPushButton *>(QStringLiteral("browse"));
+        m_passingTexts << browse->text();
+        QTimer::singleShot(0, this, [this] {
+            auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            m_passingTexts << files->nameFilters();
+            files->reject();
+        });
+        browse->click();
+        prompt->close();
+    });
+    dialogs.input(QString(), QString(), QString(), Completion::PedgrpFile);
+}
+
+// The notice of a run that ended with unsaved changes, what it kept opened and
+// in Earlier Versions, a keep of the document that fails while it is edited,
+// and Load of a file that is no regular file.
+void TestTranslations::endedRunAndFailingKeeps()
+{
+#ifndef Q_OS_WIN
+    const QString file = path(QStringLiteral("game/data/pedgrp.dat"));
+    const pid_t run = fork();
+    if (run == 0) {
+        // Ends without letting its entry go.
+        VersionHistory ended(m_dataDir->path());
+        ended.keepWhileEditing(file, file, "# unsaved\r\n");
+        _exit(0);
+    }
+    QCOMPARE(waitpid(run, nullptr, 0), run);
+    m_fake->dialogs.messageAnswers << Answer::Offered;
+    m_window->start(*m_versions, QString());
+    action("mnuversions")->trigger();
+    auto *versions = child<QWidget>(QStringLiteral("frmversions"));
+    m_passingTexts << windowTexts(versions);
+    versions->close();
+    const QString fifo = path(QStringLiteral("fifo"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    m_fake->dialogs.inputAnswers << fifo;
+    action("mnuload")->trigger();
+#endif
+    m_fake->dialogs.inputAnswers << makeGameFolder(path(QStringLiteral("game")), threeAreas());
+    action("mnuload")->trigger();
+    action("mnuallareas")->trigger();
+    const QString editing = m_dataDir->filePath(QStringLiteral("editing"));
+    QVERIFY(QDir(editing).removeRecursively());
+    writeFile(editing, "not a folder");
+    const qsizetype shown = m_fake->dialogs.messages.size();
+    cmbped(0)->setEditText(QStringLiteral("pimp"));
+    m_editor->endTyping();
+    QTRY_VERIFY_WITH_TIMEOUT(
+            m_fake->dialogs.messages.size() > shown, EditingKeeper::DelayMs + 1000);
 }
 
 QTEST_MAIN(TestTranslations)

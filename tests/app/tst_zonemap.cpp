@@ -165,7 +165,7 @@ void TestZoneMap::zonesArriveAfterTheDocumentShows()
     m_fake->dialogs.messages.clear();
     m_fake->dialogs.passedQuestions.clear();
     action("mnusave")->trigger();
-    QCOMPARE(m_fake->dialogs.messages.first().title, GameCheckTitle);
+    QCOMPARE(m_fake->dialogs.messages.first().title, gameCheckTitle());
     QVERIFY(m_fake->dialogs.messages.first().text.contains(
             QStringLiteral("GAMMA uses group 5 by day, but the game reads only 3 groups from this "
                            "file.")));

@@ -252,8 +252,8 @@ void TestGameCheck::callsAnAreaWithoutANameByItsLine()
             QStringLiteral("32 groups, but the game holds 31: the groups from line 34 (area 32) on "
                            "write past its table."));
     QCOMPARE(findings[1].area, 31);
-    QCOMPARE(findings[1].areaLabel, QStringLiteral("line 33 (area 31): "));
-    QCOMPARE(findings[1].problem, QStringLiteral("the game will not find zz."));
+    QCOMPARE(findings[1].areaCalled, QStringLiteral("line 33"));
+    QCOMPARE(findings[1].text(), QStringLiteral("line 33 (area 31): the game will not find zz."));
     // Without a line the name stays as it is.
     QCOMPARE(calledArea(table, {}, 31), QString());
 }

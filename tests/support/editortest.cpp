@@ -23,7 +23,7 @@ bool EditorTest::createEditor()
     m_dir = std::make_unique<QTemporaryDir>();
     m_fake = std::make_unique<FakePlatform>();
     // Most test documents hold names the game does not know.
-    m_fake->dialogs.passedQuestions = {GameCheckTitle};
+    m_fake->dialogs.passedQuestions = {gameCheckTitle()};
     m_fake->shippedFilesFolder = path(QStringLiteral("program"));
     // No game installed for the user, whatever this machine holds.
     m_fake->folders = {path(QStringLiteral("home")), path(QStringLiteral("home/.wine"))};
