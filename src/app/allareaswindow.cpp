@@ -3,7 +3,6 @@
 #include "app/areatablemodel.h"
 #include "app/boxes.h"
 #include "app/problemlist.h"
-#include "app/windowplacement.h"
 #include "editor/editor.h"
 #include "format/pedcatalogue.h"
 #include "platform/settings.h"
@@ -135,17 +134,12 @@ private:
 
 AllAreasWindow::AllAreasWindow(Editor &editor, Settings &settings,
         const QList<QAction *> &documentActions, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_editor(editor), m_settings(settings)
+    : CompanionWindow(documentActions, parent), m_editor(editor), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmallareas"));
     setWindowTitle(tr("All Areas - Varnel"));
-    // Closing the main window ends the program, whether this one is open or not.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    addActions(documentActions);
     createControls();
-    m_placed = restoreOnAScreen(this, m_settings.allAreasGeometry());
-    if (!m_placed)
-        resize(FirstSize);
+    restorePlace(m_settings.allAreasGeometry(), FirstSize);
 }
 
 void AllAreasWindow::createControls()
@@ -229,17 +223,6 @@ QWidget *AllAreasWindow::createProblemList()
     return m_problemList;
 }
 
-void AllAreasWindow::showInFront()
-{
-    if (!m_placed) {
-        placeBeside(this, parentWidget(), Side::Right);
-        m_placed = true;
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
 void AllAreasWindow::commitOpenEdit()
 {
     m_table->commitOpenEditor();
@@ -319,8 +302,7 @@ bool AllAreasWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void AllAreasWindow::hideEvent(QHideEvent *event)
+void AllAreasWindow::rememberPlace(const QByteArray &geometry)
 {
-    m_settings.setAllAreasGeometry(saveGeometry());
-    QWidget::hideEvent(event);
+    m_settings.setAllAreasGeometry(geometry);
 }

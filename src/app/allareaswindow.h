@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QList>
-#include <QWidget>
+#include "app/companionwindow.h"
 
 class AreaSearch;
 class AreaTableModel;
 class AreaTableView;
 class Editor;
 class ProblemListModel;
-class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -19,9 +17,8 @@ class Settings;
 
 // The window of all areas: a search field, the table of every area, a line
 // counting areas, groups and problems, and on demand the list of the problems
-// under the table. Its table is a view of the editor's document; the keys of
-// documentActions (Undo, Redo, Save) work here as in the main window.
-class AllAreasWindow : public QWidget
+// under the table. Its table is a view of the editor's document.
+class AllAreasWindow : public CompanionWindow
 {
     Q_OBJECT
 
@@ -29,9 +26,6 @@ public:
     AllAreasWindow(Editor &editor, Settings &settings, const QList<QAction *> &documentActions,
             QWidget *parent);
 
-    // Shows the window where it was last, or beside the main window where no
-    // place on a screen is remembered, or brings it to the front.
-    void showInFront();
     // Hands the text of a cell still being edited to the document.
     void commitOpenEdit();
     // Ends the count line with a warning, while it is not empty.
@@ -39,7 +33,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
+    void rememberPlace(const QByteArray &geometry) override;
 
 private:
     void createControls();
@@ -57,7 +51,6 @@ private:
     AreaTableView *m_table = nullptr;
     QLabel *m_counts = nullptr;
     QString m_keepWarning;
-    bool m_placed = false;
     QCheckBox *m_onlyProblems = nullptr;
     QPushButton *m_showProblems = nullptr;
     ProblemListModel *m_problems = nullptr;

@@ -439,7 +439,7 @@ void FrmMain::showAllAreas()
         connect(&keeper, &EditingKeeper::warningChanged, m_allAreas,
                 &AllAreasWindow::showKeepWarning);
     }
-    m_allAreas->showInFront();
+    m_allAreas->showInFront(Side::Right);
 }
 
 void FrmMain::showZoneMap()

@@ -1,6 +1,5 @@
 #include "app/zonemapwindow.h"
 
-#include "app/windowplacement.h"
 #include "app/zonemap.h"
 #include "editor/editor.h"
 #include "platform/settings.h"
@@ -17,13 +16,10 @@ const QSize FirstSize(760, 560);
 
 ZoneMapWindow::ZoneMapWindow(Editor &editor, Settings &settings,
         const QList<QAction *> &documentActions, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_editor(editor), m_settings(settings)
+    : CompanionWindow(documentActions, parent), m_editor(editor), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmzonemap"));
     setWindowTitle(tr("Zone Map - Varnel"));
-    // Closing the main window ends the program, whether this one is open or not.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    addActions(documentActions);
 
     m_map = new ZoneMap(this);
     m_map->setObjectName(QStringLiteral("zonemap"));
@@ -47,20 +43,7 @@ ZoneMapWindow::ZoneMapWindow(Editor &editor, Settings &settings,
         m_map->showNoDocument();
     showCaption();
 
-    m_placed = restoreOnAScreen(this, m_settings.zoneMapGeometry());
-    if (!m_placed)
-        resize(FirstSize);
-}
-
-void ZoneMapWindow::showInFront(Side preferred)
-{
-    if (!m_placed) {
-        placeBeside(this, parentWidget(), preferred);
-        m_placed = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    restorePlace(m_settings.zoneMapGeometry(), FirstSize);
 }
 
 void ZoneMapWindow::followDocument()
@@ -128,8 +111,7 @@ void ZoneMapWindow::selectAreaOfGroup(int group)
     }
 }
 
-void ZoneMapWindow::hideEvent(QHideEvent *event)
+void ZoneMapWindow::rememberPlace(const QByteArray &geometry)
 {
-    m_settings.setZoneMapGeometry(saveGeometry());
-    QWidget::hideEvent(event);
+    m_settings.setZoneMapGeometry(geometry);
 }

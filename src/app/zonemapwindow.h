@@ -1,13 +1,11 @@
 #pragma once
 
-#include "app/windowplacement.h"
+#include "app/companionwindow.h"
 #include "gamereading/gamecheck.h"
 
 #include <QList>
-#include <QWidget>
 
 class Editor;
-class QAction;
 class QLabel;
 class Settings;
 class ZoneMap;
@@ -15,9 +13,8 @@ class ZoneMap;
 // The window of the zone map: the game's zones from above, those where the
 // group of the main window's area walks filled, and a caption saying where
 // that is. It follows the editor's document; a click on a zone selects the
-// area whose group the zone uses. The keys of documentActions (Undo, Redo,
-// Save) work here as in the main window.
-class ZoneMapWindow : public QWidget
+// area whose group the zone uses.
+class ZoneMapWindow : public CompanionWindow
 {
     Q_OBJECT
 
@@ -25,12 +22,8 @@ public:
     ZoneMapWindow(Editor &editor, Settings &settings, const QList<QAction *> &documentActions,
             QWidget *parent);
 
-    // Shows the window where it was last, the first time beside the main
-    // window on the preferred side where it fits; or brings it to the front.
-    void showInFront(Side preferred);
-
 protected:
-    void hideEvent(QHideEvent *event) override;
+    void rememberPlace(const QByteArray &geometry) override;
 
 private:
     void followDocument();
@@ -45,5 +38,4 @@ private:
     ZoneMap *m_map = nullptr;
     QLabel *m_caption = nullptr;
     QList<AreaReading> m_readings;
-    bool m_placed = false;
 };
