@@ -6,67 +6,67 @@
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="175"/>
         <source>All Areas - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le aree - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="192"/>
         <location filename="../src/app/allareaswindow.cpp" line="193"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="201"/>
         <source>&amp;Only Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solo problemi</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>All Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le aree</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="250"/>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemi</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="262"/>
         <source>&amp;Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problemi</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="330"/>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="331"/>
         <source>%n area(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n area</numerusform>
+            <numerusform>%n aree</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="332"/>
         <source>%n group(s) the game reads</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gruppo letto dal gioco</numerusform>
+            <numerusform>%n gruppi letti dal gioco</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="333"/>
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema</numerusform>
+            <numerusform>%n problemi</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="334"/>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -74,22 +74,22 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow: la riga dell'area %1 ha un TAB oltre il carattere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow: la riga dell'area %1 ha il nome oltre il carattere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow: la riga dell'area %1 non ha '#' e va oltre il carattere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
         <source>Index out of range: the file holds more than %1 area lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice fuori intervallo: il file contiene più di %1 righe di area</translation>
     </message>
 </context>
 <context>
@@ -97,45 +97,45 @@
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="23"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="25"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="27"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="29"/>
         <source>Ped %1</source>
-        <translation type="unfinished">Ped %1</translation>
+        <translation>Ped %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/areatablemodel.cpp" line="102"/>
         <source>The game reads %n name(s) here, so this line is no group.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Qui il gioco legge %n nome, quindi questa riga non è un gruppo.</numerusform>
+            <numerusform>Qui il gioco legge %n nomi, quindi questa riga non è un gruppo.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco contiene %1 gruppi; questo viene scritto oltre la fine della sua tabella.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="122"/>
         <source>This list cannot be split into eight names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo elenco non può essere diviso in otto nomi.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="160"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 <context>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>L'area '%1' contiene un a capo (U+%2), che dividerebbe in due la riga dell'area nel file</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>L'area '%1' contiene il carattere '#' (U+%2), che nel file aprirebbe il nome dell'area o un commento</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>L'area '%1' contiene il carattere '%2' (U+%3), che un file 8-bit non può contenere</translation>
     </message>
 </context>
 <context>
@@ -222,123 +222,123 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="53"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="92"/>
         <source>Replaced by Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituita da Salva</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="94"/>
         <source>Replaced by Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituita da Salva con nome</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="96"/>
         <source>Replaced by Restore BackUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituita da Ripristina backup</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="98"/>
         <source>Replaced by the .bak copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituita dalla copia .bak</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="100"/>
         <source>Unsaved, let go by Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvata, abbandonata con Esci</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="102"/>
         <source>Unsaved, let go by Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvata, abbandonata con Carica</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="104"/>
         <source>Unsaved, kept while editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvata, conservata durante la modifica</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="114"/>
         <location filename="../src/app/earlierversions.cpp" line="117"/>
         <source>Earlier Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni precedenti</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="126"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa versione</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Open Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento aperto</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="136"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="139"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="193"/>
         <source>No open document of this file to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun documento aperto di questo file con cui confrontarla.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="202"/>
         <source>This version cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere questa versione: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="209"/>
         <source>Same as the open document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uguale al documento aperto.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel si è chiuso con modifiche non salvate a '%1'. Sono conservate in File &gt; Versioni precedenti.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
         <source>&amp;Open It</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
 </context>
 <context>
@@ -346,7 +346,7 @@
     <message>
         <location filename="../src/file/editingkeeper.cpp" line="56"/>
         <source>Unsaved changes are not being kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche non salvate non vengono conservate: %1.</translation>
     </message>
 </context>
 <context>
@@ -354,103 +354,103 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono modifiche non salvate. Caricare davvero?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricare davvero?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il percorso della cartella di GTA 3:</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="230"/>
         <source>Enter Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci cartella</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Enter file name to save as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome con cui salvare il file.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="113"/>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Save As...</source>
-        <translation type="unfinished">Salva con nome...</translation>
+        <translation>Salva con nome...</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore durante il salvataggio di '%1': %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio di '%1' completato.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' è stato modificato da un altro programma dopo che Varnel lo ha letto. Sovrascriverlo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
         <source>Save</source>
-        <translation type="unfinished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' esiste già. Sostituirlo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome termina con un separatore di cartella, quindi indica una cartella e non un file</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="314"/>
         <source>Enter your GTA3 directory or press cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la cartella di GTA3 o premi Annulla.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="315"/>
         <source>Restore BackUp</source>
-        <translation type="unfinished">Ripristina backup</translation>
+        <translation>Ripristina backup</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore durante il ripristino del backup: '%1'.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>File di backup 'pedgrp.dat' ripristinato.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
         <source>Completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato.</translation>
     </message>
 </context>
 <context>
@@ -458,7 +458,7 @@
     <message>
         <location filename="../src/storage/filestamp.cpp" line="67"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale</translation>
     </message>
 </context>
 <context>
@@ -471,7 +471,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>Il file &apos;pedgrps.dat&apos; originale non è scritto correttamente: è la causa più probabile di questo errore.</translation>
+        <translation>Il file 'pedgrp.dat' originale non è scritto correttamente: è la causa più probabile di questo errore.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -557,7 +557,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="59"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
@@ -567,7 +567,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="207"/>
@@ -577,7 +577,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="208"/>
         <source>Zone &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa delle &amp;zone</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="210"/>
@@ -592,12 +592,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="214"/>
         <source>Randomize In Area</source>
-        <translation>Casuale nell&apos;area</translation>
+        <translation>Ped casuali nell'area</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="216"/>
         <source>Randomize In All Areas</source>
-        <translation>Casuale in tutte le aree</translation>
+        <translation>Ped casuali in tutte le aree</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="218"/>
@@ -622,7 +622,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="252"/>
         <source>Keep File Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni layout del file</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="264"/>
@@ -695,111 +695,111 @@
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
         <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il gioco vede %n nome (%1) e ignora quelli dopo l'ottavo.</numerusform>
+            <numerusform>il gioco vede %n nomi (%1) e ignora quelli dopo l'ottavo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
         <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il gioco vede solo %n nome (%1), quindi nessun gruppo; ogni gruppo successivo scala di un posto.</numerusform>
+            <numerusform>il gioco vede solo %n nomi (%1), quindi nessun gruppo; ogni gruppo successivo scala di un posto.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
         <source>the game sees no names, so no group; every later group moves up one.</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco non vede alcun nome, quindi nessun gruppo; ogni gruppo successivo scala di un posto.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
         <source>a line break in its list makes the game see %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un a capo nel suo elenco fa vedere al gioco %n riga.</numerusform>
+            <numerusform>un a capo nel suo elenco fa vedere al gioco %n righe.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
         <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gruppo, ma il gioco ne contiene %1: i gruppi da %2 (area %3) in poi vengono scritti oltre la fine della sua tabella.</numerusform>
+            <numerusform>%n gruppi, ma il gioco ne contiene %1: i gruppi da %2 (area %3) in poi vengono scritti oltre la fine della sua tabella.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
         <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco legge solo i primi 1.022 caratteri di questa riga; il resto diventa una riga a sé.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
         <source>the game will not find %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco non troverà %1.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
         <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco non considera un CR isolato come fine riga, quindi legge questa riga come parte della riga %1.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
         <source>%1 uses group %2 by day and night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 usa il gruppo %2 di giorno e di notte, ma il gioco legge solo %n gruppo da questo file.</numerusform>
+            <numerusform>%1 usa il gruppo %2 di giorno e di notte, ma il gioco legge solo %n gruppi da questo file.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="241"/>
         <source>%1 uses group %2 by day, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 usa il gruppo %2 di giorno, ma il gioco legge solo %n gruppo da questo file.</numerusform>
+            <numerusform>%1 usa il gruppo %2 di giorno, ma il gioco legge solo %n gruppi da questo file.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="247"/>
         <source>%1 uses group %2 by night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 usa il gruppo %2 di notte, ma il gioco legge solo %n gruppo da questo file.</numerusform>
+            <numerusform>%1 usa il gruppo %2 di notte, ma il gioco legge solo %n gruppi da questo file.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="290"/>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
         <source>Problems the game will have with this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemi che il gioco avrà con questo file:</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... e %n altro</numerusform>
+            <numerusform>... e altri %n</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
         <source>Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare comunque?</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
         <source>Game Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica per il gioco</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
         <source>%1 (area %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (area %2): %3</translation>
     </message>
 </context>
 <context>
@@ -807,67 +807,67 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (day)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (giorno)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (night)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (notte)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="115"/>
         <source>default zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zona predefinita</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="117"/>
         <source>navigation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zona di navigazione</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="119"/>
         <source>information zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zona informativa</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="127"/>
         <source>no island</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna isola</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="129"/>
         <source>Portland</source>
-        <translation type="unfinished"></translation>
+        <translation>Portland</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="131"/>
         <source>Staunton Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Staunton Island</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="133"/>
         <source>Shoreside Vale</source>
-        <translation type="unfinished"></translation>
+        <translation>Shoreside Vale</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="135"/>
         <source>level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>livello %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="159"/>
         <source>Set while the game runs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostato durante la partita: %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="224"/>
         <source>no zone uses it</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna zona lo usa</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="236"/>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -875,37 +875,37 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="29"/>
         <source>The read-me file could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file Leggimi:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="30"/>
         <source>Readme File</source>
-        <translation type="unfinished">File Leggimi</translation>
+        <translation>File Leggimi</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel V1.0 di ''Oskin''.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
         <source>View the readme file for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulta il file Leggimi per maggiori informazioni.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="37"/>
         <source>Quick Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info rapide</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il sito dell'autore:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
         <source>Author&apos;s Site</source>
-        <translation type="unfinished">Sito dell&apos;autore</translation>
+        <translation>Sito dell'autore</translation>
     </message>
 </context>
 <context>
@@ -913,22 +913,22 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="13"/>
         <source>the old file could not be kept as an earlier version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile conservare il vecchio file come versione precedente (%1)</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' superava 16 MiB e non è stato conservato</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
         <source>No .bak copy was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata creata alcuna copia .bak: %1.</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' è di sola lettura</translation>
     </message>
 </context>
 <context>
@@ -936,7 +936,7 @@
     <message>
         <location filename="../src/file/pedgrpfile.cpp" line="16"/>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste</translation>
     </message>
 </context>
 <context>
@@ -944,17 +944,17 @@
     <message>
         <location filename="../src/app/problemlist.cpp" line="73"/>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="75"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="77"/>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema</translation>
     </message>
 </context>
 <context>
@@ -962,17 +962,17 @@
     <message>
         <location filename="../src/platform/dialogs.cpp" line="123"/>
         <source>Pedestrian groups (pedgrp.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppi di pedoni (pedgrp.dat)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="124"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="148"/>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia...</translation>
     </message>
 </context>
 <context>
@@ -980,12 +980,12 @@
     <message>
         <location filename="../src/bulk/randomize.cpp" line="51"/>
         <source>Randomize In Area</source>
-        <translation type="unfinished">Casuale nell&apos;area</translation>
+        <translation>Ped casuali nell'area</translation>
     </message>
     <message>
         <location filename="../src/bulk/randomize.cpp" line="60"/>
         <source>Randomize In All Areas</source>
-        <translation type="unfinished">Casuale in tutte le aree</translation>
+        <translation>Ped casuali in tutte le aree</translation>
     </message>
 </context>
 <context>
@@ -993,22 +993,22 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pedone '%1' non esiste. È il ped numero '%2' di '%3'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'area '%1' non contiene otto ped: '%2'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
         <source>All peds in all areas exist. No errors found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i ped di tutte le aree esistono. Nessun errore trovato.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="47"/>
         <source>Error Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca errori</translation>
     </message>
 </context>
 <context>
@@ -1016,38 +1016,38 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile trovare il pedone '%1'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="46"/>
         <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome del ped da usare; verrà controllato che esista.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="48"/>
         <location filename="../src/bulk/setall.cpp" line="52"/>
         <source>Set All In Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta tutti nell'area</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
         <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome del ped da usare in ogni area di ogni città; verrà controllato che esista.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="60"/>
         <source>Set All In LIberty</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta tutti in Liberty</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="66"/>
         <source>Set All In Liberty City</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta tutti in Liberty City</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1055,7 @@
     <message>
         <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello sconosciuto al gioco: %1</translation>
     </message>
 </context>
 <context>
@@ -1063,12 +1063,12 @@
     <message>
         <location filename="../src/editor/editcommands.cpp" line="7"/>
         <source>Typing in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitazione in Ped %1</translation>
     </message>
     <message>
         <location filename="../src/editor/editcommands.cpp" line="8"/>
         <source>Choice in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta in Ped %1</translation>
     </message>
 </context>
 <context>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile creare la cartella '%1'</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile acquisire il blocco '%1'</translation>
     </message>
 </context>
 <context>
@@ -1089,52 +1089,52 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="103"/>
         <source>Load a game&apos;s pedgrp.dat to see its zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica il pedgrp.dat di un gioco per vederne le zone.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="108"/>
         <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel legge le zone da data/gta3.zon e data/main.scm nella cartella del gioco, ma lì non sono stati trovati.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="231"/>
         <source>set while the game runs</source>
-        <translation type="unfinished"></translation>
+        <translation>impostato durante la partita</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="233"/>
         <source>group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gruppo %1, %2</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="234"/>
         <source>group %1, which this file does not give</source>
-        <translation type="unfinished"></translation>
+        <translation>gruppo %1, che questo file non fornisce</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="239"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="240"/>
         <source>By day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Di giorno: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="241"/>
         <source>By night: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Di notte: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>di giorno</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by night</source>
-        <translation type="unfinished"></translation>
+        <translation>di notte</translation>
     </message>
 </context>
 <context>
@@ -1142,22 +1142,22 @@
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="40"/>
         <source>Zone Map - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa delle zone - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="47"/>
         <source>Zone Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa delle zone</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="119"/>
         <source>%1: the game makes no group of this line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il gioco non ricava alcun gruppo da questa riga</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="120"/>
         <source>%1, group %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gruppo %2: %3</translation>
     </message>
 </context>
 </TS>
