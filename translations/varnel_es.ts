@@ -6,67 +6,67 @@
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="175"/>
         <source>All Areas - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las áreas - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="192"/>
         <location filename="../src/app/allareaswindow.cpp" line="193"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="201"/>
         <source>&amp;Only Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solo problemas</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>All Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las áreas</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="250"/>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="262"/>
         <source>&amp;Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problemas</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="330"/>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="331"/>
         <source>%n area(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n área</numerusform>
+            <numerusform>%n áreas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="332"/>
         <source>%n group(s) the game reads</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupo que lee el juego</numerusform>
+            <numerusform>%n grupos que lee el juego</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="333"/>
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema</numerusform>
+            <numerusform>%n problemas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="334"/>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -74,22 +74,22 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: la línea del área %1 tiene un TAB más allá del carácter %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: la línea del área %1 tiene su nombre más allá del carácter %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: la línea del área %1 no tiene &apos;#&apos; y se extiende más allá del carácter %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
         <source>Index out of range: the file holds more than %1 area lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice fuera de rango: el archivo tiene más de %1 líneas de área</translation>
     </message>
 </context>
 <context>
@@ -97,45 +97,45 @@
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="23"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="25"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="27"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="29"/>
         <source>Ped %1</source>
-        <translation type="unfinished">Ped %1</translation>
+        <translation>Ped %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/areatablemodel.cpp" line="102"/>
         <source>The game reads %n name(s) here, so this line is no group.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El juego lee %n nombre aquí, así que esta línea no es un grupo.</numerusform>
+            <numerusform>El juego lee %n nombres aquí, así que esta línea no es un grupo.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego admite %1 grupos; este queda escrito más allá del final de su tabla.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="122"/>
         <source>This list cannot be split into eight names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista no se puede dividir en ocho nombres.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="160"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>El área &apos;%1&apos; contiene un salto de línea (U+%2), que partiría en dos la línea del área en el archivo</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>El área &apos;%1&apos; contiene el carácter &apos;#&apos; (U+%2), que iniciaría el nombre del área o un comentario en el archivo</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>El área &apos;%1&apos; contiene el carácter &apos;%2&apos; (U+%3), que no cabe en un archivo de 8-bit</translation>
     </message>
 </context>
 <context>
@@ -222,123 +222,123 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="53"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="92"/>
         <source>Replaced by Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado por Guardar</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="94"/>
         <source>Replaced by Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado por Guardar como</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="96"/>
         <source>Replaced by Restore BackUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado por Restaurar copia de seguridad</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="98"/>
         <source>Replaced by the .bak copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado por la copia .bak</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="100"/>
         <source>Unsaved, let go by Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin guardar, descartado al salir</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="102"/>
         <source>Unsaved, let go by Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin guardar, descartado al cargar</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="104"/>
         <source>Unsaved, kept while editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin guardar, conservado durante la edición</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="114"/>
         <location filename="../src/app/earlierversions.cpp" line="117"/>
         <source>Earlier Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="126"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Open Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento abierto</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="136"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="139"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="193"/>
         <source>No open document of this file to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún documento abierto de este archivo con el que comparar.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="202"/>
         <source>This version cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer esta versión: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="209"/>
         <source>Same as the open document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual que el documento abierto.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel se cerró con cambios sin guardar en &apos;%1&apos;. Se conservan en Archivo &gt; Versiones anteriores.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
         <source>&amp;Open It</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
 </context>
 <context>
@@ -346,7 +346,7 @@
     <message>
         <location filename="../src/file/editingkeeper.cpp" line="56"/>
         <source>Unsaved changes are not being kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se están conservando los cambios sin guardar: %1.</translation>
     </message>
 </context>
 <context>
@@ -354,103 +354,103 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay cambios sin guardar. ¿Seguro que desea cargar?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea cargar?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la ubicación de su carpeta de GTA 3:</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="230"/>
         <source>Enter Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar carpeta</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Enter file name to save as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el nombre con el que guardar el archivo.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="113"/>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Save As...</source>
-        <translation type="unfinished">Guardar como...</translation>
+        <translation>Guardar como...</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al guardar &apos;%1&apos;: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado el archivo &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado &apos;%1&apos; desde que Varnel lo leyó. ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre termina en un separador de carpetas, así que designa una carpeta, no un archivo</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="314"/>
         <source>Enter your GTA3 directory or press cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique su carpeta de GTA3 o pulse Cancelar.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="315"/>
         <source>Restore BackUp</source>
-        <translation type="unfinished">Restaurar copia de seguridad</translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al restaurar la copia de seguridad: &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha restaurado la copia de seguridad de &apos;pedgrp.dat&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
         <source>Completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado.</translation>
     </message>
 </context>
 <context>
@@ -458,7 +458,7 @@
     <message>
         <location filename="../src/storage/filestamp.cpp" line="67"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -466,12 +466,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="46"/>
         <source>An error occured during processing of this area.</source>
-        <translation>Se produjo un error al procesar esta zona.</translation>
+        <translation>Se produjo un error al procesar esta área.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>El archivo &apos;pedgrps.dat&apos; original no está escrito correctamente; es la causa más probable de este error.</translation>
+        <translation>El archivo &apos;pedgrp.dat&apos; original no está escrito correctamente; es la causa más probable de este error.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -481,7 +481,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="52"/>
         <source>Damaged Area: %1.</source>
-        <translation>Zona dañada: %1.</translation>
+        <translation>Área dañada: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="53"/>
@@ -502,17 +502,17 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="113"/>
         <source>Area List:</source>
-        <translation>Zonas:</translation>
+        <translation>Áreas:</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="116"/>
         <source>Peds In Area:</source>
-        <translation>Peds de zona:</translation>
+        <translation>Peds del área:</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="124"/>
         <source>Area List</source>
-        <translation>Lista de zonas</translation>
+        <translation>Lista de áreas</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="158"/>
@@ -557,7 +557,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="59"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
@@ -567,37 +567,37 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="207"/>
         <source>All &amp;Areas</source>
-        <translation>Todas las &amp;zonas</translation>
+        <translation>&amp;Todas las áreas</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="208"/>
         <source>Zone &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mapa de zonas</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="210"/>
         <source>Set All In Area...</source>
-        <translation>Poner todos en la zona...</translation>
+        <translation>Cambiar todos en el área...</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="212"/>
         <source>Set All In Liberty City...</source>
-        <translation>Poner todos en Liberty City...</translation>
+        <translation>Cambiar todos en Liberty City...</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="214"/>
         <source>Randomize In Area</source>
-        <translation>Zona al azar</translation>
+        <translation>Peds al azar en el área</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="216"/>
         <source>Randomize In All Areas</source>
-        <translation>Todas las zonas al azar</translation>
+        <translation>Peds al azar en todas las áreas</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="218"/>
@@ -622,7 +622,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="252"/>
         <source>Keep File Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar formato del archivo</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="264"/>
@@ -695,111 +695,111 @@
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
         <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el juego ve %n nombre (%1) e ignora los que siguen al octavo.</numerusform>
+            <numerusform>el juego ve %n nombres (%1) e ignora los que siguen al octavo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
         <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el juego ve %n nombre (%1), así que no hay grupo; todos los grupos siguientes se adelantan un puesto.</numerusform>
+            <numerusform>el juego ve %n nombres (%1), así que no hay grupo; todos los grupos siguientes se adelantan un puesto.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
         <source>the game sees no names, so no group; every later group moves up one.</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego no ve ningún nombre, así que no hay grupo; todos los grupos siguientes se adelantan un puesto.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
         <source>a line break in its list makes the game see %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un salto de línea en su lista hace que el juego vea %n línea.</numerusform>
+            <numerusform>un salto de línea en su lista hace que el juego vea %n líneas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
         <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupo, pero el juego admite %1: los grupos desde %2 (área %3) en adelante se escriben más allá del final de su tabla.</numerusform>
+            <numerusform>%n grupos, pero el juego admite %1: los grupos desde %2 (área %3) en adelante se escriben más allá del final de su tabla.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
         <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego solo lee los primeros 1022 caracteres de esta línea; el resto pasa a ser una línea aparte.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
         <source>the game will not find %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego no encontrará %1.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
         <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego no toma un CR (retorno de carro) suelto como fin de línea, así que lee esta línea como parte de la línea %1.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
         <source>%1 uses group %2 by day and night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 usa el grupo %2 de día y de noche, pero el juego solo lee %n grupo de este archivo.</numerusform>
+            <numerusform>%1 usa el grupo %2 de día y de noche, pero el juego solo lee %n grupos de este archivo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="241"/>
         <source>%1 uses group %2 by day, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 usa el grupo %2 de día, pero el juego solo lee %n grupo de este archivo.</numerusform>
+            <numerusform>%1 usa el grupo %2 de día, pero el juego solo lee %n grupos de este archivo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="247"/>
         <source>%1 uses group %2 by night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 usa el grupo %2 de noche, pero el juego solo lee %n grupo de este archivo.</numerusform>
+            <numerusform>%1 usa el grupo %2 de noche, pero el juego solo lee %n grupos de este archivo.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="290"/>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
         <source>Problems the game will have with this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas que tendrá el juego con este archivo:</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más</numerusform>
+            <numerusform>... y %n más</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
         <source>Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar de todos modos?</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
         <source>Game Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del juego</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
         <source>%1 (area %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (área %2): %3</translation>
     </message>
 </context>
 <context>
@@ -807,67 +807,67 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (day)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (día)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (night)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (noche)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="115"/>
         <source>default zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zona predeterminada</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="117"/>
         <source>navigation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zona de navegación</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="119"/>
         <source>information zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zona de información</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="127"/>
         <source>no island</source>
-        <translation type="unfinished"></translation>
+        <translation>sin isla</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="129"/>
         <source>Portland</source>
-        <translation type="unfinished"></translation>
+        <translation>Portland</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="131"/>
         <source>Staunton Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Staunton Island</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="133"/>
         <source>Shoreside Vale</source>
-        <translation type="unfinished"></translation>
+        <translation>Shoreside Vale</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="135"/>
         <source>level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="159"/>
         <source>Set while the game runs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se define durante la partida: %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="224"/>
         <source>no zone uses it</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna zona lo usa</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="236"/>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -875,37 +875,37 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="29"/>
         <source>The read-me file could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo Léame:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="30"/>
         <source>Readme File</source>
-        <translation type="unfinished">Archivo Léame</translation>
+        <translation>Archivo Léame</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel V1.0 por &apos;&apos;Oskin&apos;&apos;.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
         <source>View the readme file for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte el archivo Léame para obtener más información.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="37"/>
         <source>Quick Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información rápida</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el sitio del autor:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
         <source>Author&apos;s Site</source>
-        <translation type="unfinished">Sitio del autor</translation>
+        <translation>Sitio del autor</translation>
     </message>
 </context>
 <context>
@@ -913,22 +913,22 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="13"/>
         <source>the old file could not be kept as an earlier version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo conservar el archivo antiguo como versión anterior (%1)</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; superaba los 16 MiB y no se conservó</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
         <source>No .bak copy was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se hizo ninguna copia .bak: %1.</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; es de solo lectura</translation>
     </message>
 </context>
 <context>
@@ -936,7 +936,7 @@
     <message>
         <location filename="../src/file/pedgrpfile.cpp" line="16"/>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe</translation>
     </message>
 </context>
 <context>
@@ -944,17 +944,17 @@
     <message>
         <location filename="../src/app/problemlist.cpp" line="73"/>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="75"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="77"/>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema</translation>
     </message>
 </context>
 <context>
@@ -962,17 +962,17 @@
     <message>
         <location filename="../src/platform/dialogs.cpp" line="123"/>
         <source>Pedestrian groups (pedgrp.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de peatones (pedgrp.dat)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="124"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="148"/>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
 </context>
 <context>
@@ -980,12 +980,12 @@
     <message>
         <location filename="../src/bulk/randomize.cpp" line="51"/>
         <source>Randomize In Area</source>
-        <translation type="unfinished">Zona al azar</translation>
+        <translation>Peds al azar en el área</translation>
     </message>
     <message>
         <location filename="../src/bulk/randomize.cpp" line="60"/>
         <source>Randomize In All Areas</source>
-        <translation type="unfinished">Todas las zonas al azar</translation>
+        <translation>Peds al azar en todas las áreas</translation>
     </message>
 </context>
 <context>
@@ -993,22 +993,22 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El peatón &apos;%1&apos; no existe. Es el ped número &apos;%2&apos; de &apos;%3&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El área &apos;%1&apos; no contiene ocho peds: &apos;%2&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
         <source>All peds in all areas exist. No errors found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los peds de todas las áreas existen. No se encontraron errores.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="47"/>
         <source>Error Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de errores</translation>
     </message>
 </context>
 <context>
@@ -1016,38 +1016,38 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encontró el peatón &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="46"/>
         <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el nombre del ped que desea usar; se comprobará que existe.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="48"/>
         <location filename="../src/bulk/setall.cpp" line="52"/>
         <source>Set All In Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar todos en el área</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
         <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el nombre del ped que desea usar en todas las áreas de todas las ciudades; se comprobará que existe.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="60"/>
         <source>Set All In LIberty</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar todos en Liberty City</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="66"/>
         <source>Set All In Liberty City</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar todos en Liberty City</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1055,7 @@
     <message>
         <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no conoce este modelo: %1</translation>
     </message>
 </context>
 <context>
@@ -1063,12 +1063,12 @@
     <message>
         <location filename="../src/editor/editcommands.cpp" line="7"/>
         <source>Typing in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura en Ped %1</translation>
     </message>
     <message>
         <location filename="../src/editor/editcommands.cpp" line="8"/>
         <source>Choice in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección en Ped %1</translation>
     </message>
 </context>
 <context>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la carpeta &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo obtener el bloqueo &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1089,52 +1089,52 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="103"/>
         <source>Load a game&apos;s pedgrp.dat to see its zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue el pedgrp.dat de un juego para ver sus zonas.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="108"/>
         <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel lee las zonas de data/gta3.zon y data/main.scm en la carpeta del juego; no se encontraron allí.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="231"/>
         <source>set while the game runs</source>
-        <translation type="unfinished"></translation>
+        <translation>se define durante la partida</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="233"/>
         <source>group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>grupo %1, %2</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="234"/>
         <source>group %1, which this file does not give</source>
-        <translation type="unfinished"></translation>
+        <translation>grupo %1, que este archivo no define</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="239"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="240"/>
         <source>By day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De día: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="241"/>
         <source>By night: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De noche: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>de día</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by night</source>
-        <translation type="unfinished"></translation>
+        <translation>de noche</translation>
     </message>
 </context>
 <context>
@@ -1142,22 +1142,22 @@
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="40"/>
         <source>Zone Map - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de zonas - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="47"/>
         <source>Zone Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de zonas</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="119"/>
         <source>%1: the game makes no group of this line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el juego no forma ningún grupo con esta línea</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="120"/>
         <source>%1, group %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, grupo %2: %3</translation>
     </message>
 </context>
 </TS>
