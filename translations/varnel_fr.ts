@@ -6,67 +6,67 @@
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="175"/>
         <source>All Areas - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les secteurs - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="192"/>
         <location filename="../src/app/allareaswindow.cpp" line="193"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="201"/>
         <source>&amp;Only Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uniquement les problèmes</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>All Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les secteurs</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="250"/>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="262"/>
         <source>&amp;Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problèmes</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="330"/>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="331"/>
         <source>%n area(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secteur</numerusform>
+            <numerusform>%n secteurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="332"/>
         <source>%n group(s) the game reads</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n groupe lu par le jeu</numerusform>
+            <numerusform>%n groupes lus par le jeu</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="333"/>
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problème</numerusform>
+            <numerusform>%n problèmes</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="334"/>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -74,22 +74,22 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement : la ligne de secteur %1 contient une tabulation (TAB) au-delà du caractère %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement : la ligne de secteur %1 a son nom au-delà du caractère %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement : la ligne de secteur %1 n&apos;a pas de « # » et s&apos;étend au-delà du caractère %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
         <source>Index out of range: the file holds more than %1 area lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Index hors limites : le fichier contient plus de %1 lignes de secteur</translation>
     </message>
 </context>
 <context>
@@ -97,45 +97,45 @@
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="23"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="25"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteur</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="27"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieux</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="29"/>
         <source>Ped %1</source>
-        <translation type="unfinished">Ped %1</translation>
+        <translation>Piéton %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/areatablemodel.cpp" line="102"/>
         <source>The game reads %n name(s) here, so this line is no group.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le jeu lit %n nom ici, cette ligne ne forme donc aucun groupe.</numerusform>
+            <numerusform>Le jeu lit %n noms ici, cette ligne ne forme donc aucun groupe.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu gère %1 groupes ; celui-ci est écrit au-delà de sa table.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="122"/>
         <source>This list cannot be split into eight names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette liste ne peut pas être découpée en huit noms.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="160"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le secteur « %1 » contient un saut de ligne (U+%2), qui couperait la ligne du secteur dans le fichier</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le secteur « %1 » contient le caractère « # » (U+%2), qui commencerait le nom du secteur ou un commentaire dans le fichier</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Le secteur « %1 » contient le caractère « %2 » (U+%3), qu&apos;un fichier 8-bit ne peut pas contenir</translation>
     </message>
 </context>
 <context>
@@ -161,12 +161,12 @@
     <message>
         <location filename="../src/app/commandline.cpp" line="19"/>
         <source>Usage: %1 [options] [path]</source>
-        <translation>Utilisation : %1 [options] [chemin]</translation>
+        <translation>Utilisation : %1 [options] [chemin]</translation>
     </message>
     <message>
         <location filename="../src/app/commandline.cpp" line="36"/>
         <source>Uses this language for this run: %1.</source>
-        <translation>Utilise cette langue pour cette exécution : %1.</translation>
+        <translation>Utiliser cette langue pour cette exécution : %1.</translation>
     </message>
     <message>
         <location filename="../src/app/commandline.cpp" line="37"/>
@@ -178,7 +178,7 @@
         <source>: Unknown language &apos;%1&apos;; give one of %2.
 
 </source>
-        <translation> : langue inconnue &apos;%1&apos; ; indiquez l&apos;une de ces langues : %2.
+        <translation> : langue inconnue « %1 » ; indiquez l&apos;une de ces langues : %2.
 
 </translation>
     </message>
@@ -187,7 +187,7 @@
         <source>: Give one game folder or file, not %1.
 
 </source>
-        <translation> : indiquez un seul dossier de jeu ou fichier, pas %1.
+        <translation> : indiquez un seul dossier de jeu ou fichier, pas %1.
 
 </translation>
     </message>
@@ -199,7 +199,7 @@
     <message>
         <location filename="../src/app/commandline.cpp" line="78"/>
         <source>Displays help on commandline options.</source>
-        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+        <translation>Afficher l&apos;aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
         <location filename="../src/app/commandline.cpp" line="81"/>
@@ -222,123 +222,123 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="53"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="92"/>
         <source>Replaced by Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacée par Enregistrer</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="94"/>
         <source>Replaced by Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacée par Enregistrer sous</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="96"/>
         <source>Replaced by Restore BackUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacée par Restaurer la sauvegarde</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="98"/>
         <source>Replaced by the .bak copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacée par la copie .bak</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="100"/>
         <source>Unsaved, let go by Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistrée, abandonnée en quittant</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="102"/>
         <source>Unsaved, let go by Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistrée, abandonnée au chargement</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="104"/>
         <source>Unsaved, kept while editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistrée, conservée pendant l&apos;édition</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="114"/>
         <location filename="../src/app/earlierversions.cpp" line="117"/>
         <source>Earlier Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions antérieures</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="126"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteur</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Open Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document ouvert</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="136"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="139"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="193"/>
         <source>No open document of this file to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun document ouvert de ce fichier avec lequel comparer.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="202"/>
         <source>This version cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version ne peut pas être lue : %1.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="209"/>
         <source>Same as the open document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identique au document ouvert.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel s&apos;est arrêté avec des modifications non enregistrées de « %1 ». Elles sont conservées dans Fichier &gt; Versions antérieures.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
         <source>&amp;Open It</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
 </context>
 <context>
@@ -346,7 +346,7 @@
     <message>
         <location filename="../src/file/editingkeeper.cpp" line="56"/>
         <source>Unsaved changes are not being kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications non enregistrées ne sont pas conservées : %1.</translation>
     </message>
 </context>
 <context>
@@ -354,103 +354,103 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment charger ?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vraiment charger ?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur est survenue : %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez l&apos;emplacement de votre dossier GTA 3 :</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="230"/>
         <source>Enter Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer le dossier</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Enter file name to save as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le nom sous lequel enregistrer le fichier.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="113"/>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Save As...</source>
-        <translation type="unfinished">Enregistrer sous...</translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur est survenue lors de l&apos;enregistrement de « %1 » : %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
         <source>Error</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement de « %1 » terminé.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis que Varnel l&apos;a lu. L&apos;écraser ?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom se termine par un séparateur de dossier : il désigne un dossier, pas un fichier</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="314"/>
         <source>Enter your GTA3 directory or press cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez votre dossier GTA3 ou cliquez sur Annuler.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="315"/>
         <source>Restore BackUp</source>
-        <translation type="unfinished">Restaurer la sauvegarde</translation>
+        <translation>Restaurer la sauvegarde</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur est survenue lors de la restauration de la sauvegarde : %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sauvegarde « pedgrp.dat » restauré.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
         <source>Completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
@@ -458,7 +458,7 @@
     <message>
         <location filename="../src/storage/filestamp.cpp" line="67"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -466,12 +466,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="46"/>
         <source>An error occured during processing of this area.</source>
-        <translation>Une erreur est survenue lors du traitement de cette zone.</translation>
+        <translation>Une erreur est survenue lors du traitement de ce secteur.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>Le fichier &apos;pedgrps.dat&apos; d&apos;origine n&apos;est pas écrit correctement, c&apos;est la cause la plus probable de cette erreur.</translation>
+        <translation>Le fichier « pedgrp.dat » d&apos;origine n&apos;est pas écrit correctement ; c&apos;est la cause la plus probable de cette erreur.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -481,12 +481,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="52"/>
         <source>Damaged Area: %1.</source>
-        <translation>Zone endommagée : %1.</translation>
+        <translation>Secteur endommagé : %1.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="53"/>
         <source>Damaged Data: &apos;%1&apos;.</source>
-        <translation>Données endommagées : &apos;%1&apos;.</translation>
+        <translation>Données endommagées : « %1 ».</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="85"/>
@@ -502,7 +502,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="113"/>
         <source>Area List:</source>
-        <translation>Zones :</translation>
+        <translation>Secteurs :</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="116"/>
@@ -512,12 +512,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="124"/>
         <source>Area List</source>
-        <translation>Liste des zones</translation>
+        <translation>Liste des secteurs</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="158"/>
         <source>Ped %1</source>
-        <translation>Ped %1</translation>
+        <translation>Piéton %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="200"/>
@@ -557,7 +557,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="59"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
@@ -567,22 +567,22 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="207"/>
         <source>All &amp;Areas</source>
-        <translation>Toutes les &amp;zones</translation>
+        <translation>Tous les &amp;secteurs</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="208"/>
         <source>Zone &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte des &amp;zones</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="210"/>
         <source>Set All In Area...</source>
-        <translation>Tout définir dans la zone...</translation>
+        <translation>Tout définir dans le secteur...</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="212"/>
@@ -592,17 +592,17 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="214"/>
         <source>Randomize In Area</source>
-        <translation>Remplir la zone au hasard</translation>
+        <translation>Remplir le secteur au hasard</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="216"/>
         <source>Randomize In All Areas</source>
-        <translation>Remplir toutes les zones au hasard</translation>
+        <translation>Remplir tous les secteurs au hasard</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="218"/>
         <source>Scan For Non-Existant Peds</source>
-        <translation>Rechercher les peds inexistants</translation>
+        <translation>Rechercher les piétons inexistants</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="219"/>
@@ -622,7 +622,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="252"/>
         <source>Keep File Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la mise en forme du fichier</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="264"/>
@@ -672,7 +672,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="371"/>
         <source>Editor: [%1]</source>
-        <translation>Éditeur : [%1]</translation>
+        <translation>Éditeur : [%1]</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="376"/>
@@ -682,12 +682,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="458"/>
         <source>Unsaved changes have been made. Really Quit?</source>
-        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment quitter ?</translation>
+        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment quitter ?</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="459"/>
         <source>Really Quit?</source>
-        <translation>Vraiment quitter ?</translation>
+        <translation>Vraiment quitter ?</translation>
     </message>
 </context>
 <context>
@@ -695,111 +695,111 @@
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
         <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le jeu voit %n nom (%1) et ignore ceux qui suivent le huitième.</numerusform>
+            <numerusform>le jeu voit %n noms (%1) et ignore ceux qui suivent le huitième.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
         <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le jeu voit %n nom (%1), donc aucun groupe ; chaque groupe suivant remonte d&apos;un rang.</numerusform>
+            <numerusform>le jeu voit %n noms (%1), donc aucun groupe ; chaque groupe suivant remonte d&apos;un rang.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
         <source>the game sees no names, so no group; every later group moves up one.</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu ne voit aucun nom, donc aucun groupe ; chaque groupe suivant remonte d&apos;un rang.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
         <source>a line break in its list makes the game see %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>à cause d&apos;un saut de ligne dans sa liste, le jeu voit %n ligne.</numerusform>
+            <numerusform>à cause d&apos;un saut de ligne dans sa liste, le jeu voit %n lignes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
         <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n groupe, mais le jeu n&apos;en gère que %1 : les groupes à partir de %2 (secteur %3) sont écrits au-delà de sa table.</numerusform>
+            <numerusform>%n groupes, mais le jeu n&apos;en gère que %1 : les groupes à partir de %2 (secteur %3) sont écrits au-delà de sa table.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
         <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu ne lit que les 1 022 premiers caractères de cette ligne ; le reste devient une ligne à part.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
         <source>the game will not find %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu ne trouvera pas %1.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
         <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu ne prend pas un CR (retour chariot) isolé pour une fin de ligne : il lit donc cette ligne comme une partie de la ligne %1.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
         <source>%1 uses group %2 by day and night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 utilise le groupe %2 de jour et de nuit, mais le jeu ne lit que %n groupe dans ce fichier.</numerusform>
+            <numerusform>%1 utilise le groupe %2 de jour et de nuit, mais le jeu ne lit que %n groupes dans ce fichier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="241"/>
         <source>%1 uses group %2 by day, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 utilise le groupe %2 de jour, mais le jeu ne lit que %n groupe dans ce fichier.</numerusform>
+            <numerusform>%1 utilise le groupe %2 de jour, mais le jeu ne lit que %n groupes dans ce fichier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="247"/>
         <source>%1 uses group %2 by night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 utilise le groupe %2 de nuit, mais le jeu ne lit que %n groupe dans ce fichier.</numerusform>
+            <numerusform>%1 utilise le groupe %2 de nuit, mais le jeu ne lit que %n groupes dans ce fichier.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="290"/>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
         <source>Problems the game will have with this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes que le jeu aura avec ce fichier :</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
         <source>Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer quand même ?</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
         <source>Game Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification pour le jeu</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
         <source>%1 (area %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (secteur %2) : %3</translation>
     </message>
 </context>
 <context>
@@ -807,67 +807,67 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (day)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (jour)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (night)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nuit)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="115"/>
         <source>default zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zone par défaut</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="117"/>
         <source>navigation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zone de navigation</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="119"/>
         <source>information zone</source>
-        <translation type="unfinished"></translation>
+        <translation>zone d&apos;information</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="127"/>
         <source>no island</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune île</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="129"/>
         <source>Portland</source>
-        <translation type="unfinished"></translation>
+        <translation>Portland</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="131"/>
         <source>Staunton Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Staunton Island</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="133"/>
         <source>Shoreside Vale</source>
-        <translation type="unfinished"></translation>
+        <translation>Shoreside Vale</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="135"/>
         <source>level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="159"/>
         <source>Set while the game runs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe défini en cours de jeu : %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="224"/>
         <source>no zone uses it</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune zone ne l&apos;utilise</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="236"/>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -875,37 +875,37 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="29"/>
         <source>The read-me file could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier Lisez-moi n&apos;a pas pu être ouvert :</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="30"/>
         <source>Readme File</source>
-        <translation type="unfinished">Fichier Lisez-moi</translation>
+        <translation>Fichier Lisez-moi</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel V1.0 par &apos;&apos;Oskin&apos;&apos;.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
         <source>View the readme file for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultez le fichier Lisez-moi pour plus d&apos;informations.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="37"/>
         <source>Quick Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos rapides</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le site de l&apos;auteur n&apos;a pas pu être ouvert :</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
         <source>Author&apos;s Site</source>
-        <translation type="unfinished">Site de l&apos;auteur</translation>
+        <translation>Site de l&apos;auteur</translation>
     </message>
 </context>
 <context>
@@ -913,22 +913,22 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="13"/>
         <source>the old file could not be kept as an earlier version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ancien fichier n&apos;a pas pu être conservé comme version antérieure (%1)</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » dépassait 16 MiB et n&apos;a pas été conservé</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
         <source>No .bak copy was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune copie .bak n&apos;a été faite : %1.</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est en lecture seule</translation>
     </message>
 </context>
 <context>
@@ -936,7 +936,7 @@
     <message>
         <location filename="../src/file/pedgrpfile.cpp" line="16"/>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;existe pas</translation>
     </message>
 </context>
 <context>
@@ -944,17 +944,17 @@
     <message>
         <location filename="../src/app/problemlist.cpp" line="73"/>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="75"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteur</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="77"/>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème</translation>
     </message>
 </context>
 <context>
@@ -962,17 +962,17 @@
     <message>
         <location filename="../src/platform/dialogs.cpp" line="123"/>
         <source>Pedestrian groups (pedgrp.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de piétons (pedgrp.dat)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="124"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="148"/>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
 </context>
 <context>
@@ -980,12 +980,12 @@
     <message>
         <location filename="../src/bulk/randomize.cpp" line="51"/>
         <source>Randomize In Area</source>
-        <translation type="unfinished">Remplir la zone au hasard</translation>
+        <translation>Remplir le secteur au hasard</translation>
     </message>
     <message>
         <location filename="../src/bulk/randomize.cpp" line="60"/>
         <source>Randomize In All Areas</source>
-        <translation type="unfinished">Remplir toutes les zones au hasard</translation>
+        <translation>Remplir tous les secteurs au hasard</translation>
     </message>
 </context>
 <context>
@@ -993,22 +993,22 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le piéton « %1 » n&apos;existe pas. Il s&apos;agit du piéton n° %2 de « %3 ».</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le secteur « %1 » ne contient pas huit piétons : « %2 ».</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
         <source>All peds in all areas exist. No errors found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les piétons de tous les secteurs existent. Aucune erreur trouvée.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="47"/>
         <source>Error Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;erreurs</translation>
     </message>
 </context>
 <context>
@@ -1016,38 +1016,38 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le piéton « %1 » est introuvable.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
         <source>Error</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="46"/>
         <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du piéton à utiliser ; son existence sera vérifiée.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="48"/>
         <location filename="../src/bulk/setall.cpp" line="52"/>
         <source>Set All In Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout définir dans le secteur</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
         <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du piéton à utiliser dans tous les secteurs de toutes les villes ; son existence sera vérifiée.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="60"/>
         <source>Set All In LIberty</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout définir dans Liberty</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="66"/>
         <source>Set All In Liberty City</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout définir dans Liberty City</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1055,7 @@
     <message>
         <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle inconnu du jeu : %1</translation>
     </message>
 </context>
 <context>
@@ -1063,12 +1063,12 @@
     <message>
         <location filename="../src/editor/editcommands.cpp" line="7"/>
         <source>Typing in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie dans Piéton %1</translation>
     </message>
     <message>
         <location filename="../src/editor/editcommands.cpp" line="8"/>
         <source>Choice in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix dans Piéton %1</translation>
     </message>
 </context>
 <context>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier « %1 » n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>le verrou « %1 » n&apos;a pas pu être obtenu</translation>
     </message>
 </context>
 <context>
@@ -1089,52 +1089,52 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="103"/>
         <source>Load a game&apos;s pedgrp.dat to see its zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargez le pedgrp.dat d&apos;un jeu pour voir ses zones.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="108"/>
         <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel lit les zones dans data/gta3.zon et data/main.scm, dans le dossier du jeu ; ces fichiers n&apos;y ont pas été trouvés.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="231"/>
         <source>set while the game runs</source>
-        <translation type="unfinished"></translation>
+        <translation>défini en cours de jeu</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="233"/>
         <source>group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe %1, %2</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="234"/>
         <source>group %1, which this file does not give</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe %1, que ce fichier ne fournit pas</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="239"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="240"/>
         <source>By day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De jour : %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="241"/>
         <source>By night: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De nuit : %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>de jour</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by night</source>
-        <translation type="unfinished"></translation>
+        <translation>de nuit</translation>
     </message>
 </context>
 <context>
@@ -1142,22 +1142,22 @@
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="40"/>
         <source>Zone Map - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte des zones - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="47"/>
         <source>Zone Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte des zones</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="119"/>
         <source>%1: the game makes no group of this line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le jeu ne tire aucun groupe de cette ligne</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="120"/>
         <source>%1, group %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, groupe %2 : %3</translation>
     </message>
 </context>
 </TS>
