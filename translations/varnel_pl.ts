@@ -6,70 +6,70 @@
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="175"/>
         <source>All Areas - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie obszary - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="192"/>
         <location filename="../src/app/allareaswindow.cpp" line="193"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="201"/>
         <source>&amp;Only Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tylko z problemami</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>All Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie obszary</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="250"/>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemy</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="262"/>
         <source>&amp;Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problemy</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="330"/>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="331"/>
         <source>%n area(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obszar</numerusform>
+            <numerusform>%n obszary</numerusform>
+            <numerusform>%n obszarów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="332"/>
         <source>%n group(s) the game reads</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupa odczytywana przez grę</numerusform>
+            <numerusform>%n grupy odczytywane przez grę</numerusform>
+            <numerusform>%n grup odczytywanych przez grę</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="333"/>
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problem</numerusform>
+            <numerusform>%n problemy</numerusform>
+            <numerusform>%n problemów</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="334"/>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -77,22 +77,22 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepełnienie: wiersz obszaru %1 zawiera znak TAB za pozycją %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepełnienie: wiersz obszaru %1 ma nazwę za pozycją %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepełnienie: wiersz obszaru %1 nie zawiera znaku '#' i wykracza poza pozycję %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
         <source>Index out of range: the file holds more than %1 area lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeks poza zakresem: plik zawiera ponad %1 wierszy obszarów</translation>
     </message>
 </context>
 <context>
@@ -100,46 +100,46 @@
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="23"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupa</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="25"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="27"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdzie</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="29"/>
         <source>Ped %1</source>
-        <translation type="unfinished">Ped %1</translation>
+        <translation>Ped %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/areatablemodel.cpp" line="102"/>
         <source>The game reads %n name(s) here, so this line is no group.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gra odczytuje tu %n nazwę, więc ten wiersz nie jest grupą.</numerusform>
+            <numerusform>Gra odczytuje tu %n nazwy, więc ten wiersz nie jest grupą.</numerusform>
+            <numerusform>Gra odczytuje tu %n nazw, więc ten wiersz nie jest grupą.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ma miejsce na %1 grup; ta jest zapisywana poza jej tabelą.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="122"/>
         <source>This list cannot be split into eight names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tej listy nie da się podzielić na osiem nazw.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="160"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, obszar %2</translation>
     </message>
 </context>
 <context>
@@ -147,17 +147,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar '%1' zawiera znak końca wiersza (U+%2), który podzieliłby wiersz obszaru w pliku</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar '%1' zawiera znak '#' (U+%2), który w pliku rozpocząłby nazwę obszaru lub komentarz</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar '%1' zawiera znak '%2' (U+%3), którego nie da się zapisać w pliku 8-bitowym</translation>
     </message>
 </context>
 <context>
@@ -226,123 +226,123 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="53"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="92"/>
         <source>Replaced by Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpiona poleceniem Zapisz</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="94"/>
         <source>Replaced by Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpiona poleceniem Zapisz jako</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="96"/>
         <source>Replaced by Restore BackUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpiona poleceniem Przywróć kopię zapasową</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="98"/>
         <source>Replaced by the .bak copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpiona kopią .bak</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="100"/>
         <source>Unsaved, let go by Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezapisana, porzucona przy zakończeniu</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="102"/>
         <source>Unsaved, let go by Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezapisana, porzucona przy wczytaniu</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="104"/>
         <source>Unsaved, kept while editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezapisana, zachowana podczas edycji</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="114"/>
         <location filename="../src/app/earlierversions.cpp" line="117"/>
         <source>Earlier Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wcześniejsze wersje</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="126"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta wersja</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Open Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwarty dokument</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="136"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="139"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="193"/>
         <source>No open document of this file to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik nie jest otwarty; nie ma z czym porównać.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="202"/>
         <source>This version cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać tej wersji: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="209"/>
         <source>Same as the open document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taka sama jak otwarty dokument.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel zakończył działanie z niezapisanymi zmianami w '%1'. Zostały zachowane w menu Plik &gt; Wcześniejsze wersje.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
         <source>&amp;Open It</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz je</translation>
     </message>
 </context>
 <context>
@@ -350,7 +350,7 @@
     <message>
         <location filename="../src/file/editingkeeper.cpp" line="56"/>
         <source>Unsaved changes are not being kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezapisane zmiany nie są zachowywane: %1.</translation>
     </message>
 </context>
 <context>
@@ -358,103 +358,103 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzono niezapisane zmiany. Naprawdę wczytać?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawdę wczytać?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wystąpił błąd: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj położenie folderu GTA 3:</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="230"/>
         <source>Enter Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj folder</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Enter file name to save as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj nazwę pliku do zapisu.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="113"/>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Save As...</source>
-        <translation type="unfinished">Zapisz jako...</translation>
+        <translation>Zapisz jako...</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podczas zapisywania '%1' wystąpił błąd: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
         <source>Error</source>
-        <translation type="unfinished">Błąd</translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano plik '%1'.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik '%1' został zmieniony przez inny program, odkąd Varnel go wczytał. Zastąpić go?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
         <source>Save</source>
-        <translation type="unfinished">Zapisz</translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik '%1' już istnieje. Zastąpić go?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa kończy się separatorem folderów, więc wskazuje folder, a nie plik</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="314"/>
         <source>Enter your GTA3 directory or press cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj folder GTA3 lub naciśnij Anuluj.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="315"/>
         <source>Restore BackUp</source>
-        <translation type="unfinished">Przywróć kopię zapasową</translation>
+        <translation>Przywróć kopię zapasową</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Podczas przywracania kopii zapasowej wystąpił błąd: '%1'.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócono kopię zapasową pliku 'pedgrp.dat'.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
         <source>Completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono.</translation>
     </message>
 </context>
 <context>
@@ -462,7 +462,7 @@
     <message>
         <location filename="../src/storage/filestamp.cpp" line="67"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest zwykły plik</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="59"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
@@ -571,7 +571,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="207"/>
@@ -581,7 +581,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="208"/>
         <source>Zone &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mapa stref</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="210"/>
@@ -626,7 +626,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="252"/>
         <source>Keep File Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowuj układ pliku</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="264"/>
@@ -699,119 +699,119 @@
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
         <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>gra widzi %n nazwę (%1) i pomija te po ósmej.</numerusform>
+            <numerusform>gra widzi %n nazwy (%1) i pomija te po ósmej.</numerusform>
+            <numerusform>gra widzi %n nazw (%1) i pomija te po ósmej.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
         <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>gra widzi %n nazwę (%1), więc nie ma tu grupy; każda dalsza grupa przesuwa się o jedno miejsce w górę.</numerusform>
+            <numerusform>gra widzi %n nazwy (%1), więc nie ma tu grupy; każda dalsza grupa przesuwa się o jedno miejsce w górę.</numerusform>
+            <numerusform>gra widzi %n nazw (%1), więc nie ma tu grupy; każda dalsza grupa przesuwa się o jedno miejsce w górę.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
         <source>the game sees no names, so no group; every later group moves up one.</source>
-        <translation type="unfinished"></translation>
+        <translation>gra nie widzi żadnych nazw, więc nie ma tu grupy; każda dalsza grupa przesuwa się o jedno miejsce w górę.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
         <source>a line break in its list makes the game see %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>przez znak końca wiersza w liście gra widzi %n wiersz.</numerusform>
+            <numerusform>przez znak końca wiersza w liście gra widzi %n wiersze.</numerusform>
+            <numerusform>przez znak końca wiersza w liście gra widzi %n wierszy.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
         <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupa, ale gra ma miejsce na %1: grupy od %2 (obszar %3) wzwyż są zapisywane poza jej tabelą.</numerusform>
+            <numerusform>%n grupy, ale gra ma miejsce na %1: grupy od %2 (obszar %3) wzwyż są zapisywane poza jej tabelą.</numerusform>
+            <numerusform>%n grup, ale gra ma miejsce na %1: grupy od %2 (obszar %3) wzwyż są zapisywane poza jej tabelą.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
         <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>gra odczytuje tylko pierwsze 1022 znaki tego wiersza; reszta staje się osobnym wierszem.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
         <source>the game will not find %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>gra nie znajdzie: %1.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
         <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>gra nie uznaje samego znaku CR za koniec wiersza, więc czyta ten wiersz jako część wiersza %1.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
         <source>%1 uses group %2 by day and night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Strefa %1 używa grupy %2 w dzień i w nocy, ale gra odczytuje z tego pliku tylko %n grupę.</numerusform>
+            <numerusform>Strefa %1 używa grupy %2 w dzień i w nocy, ale gra odczytuje z tego pliku tylko %n grupy.</numerusform>
+            <numerusform>Strefa %1 używa grupy %2 w dzień i w nocy, ale gra odczytuje z tego pliku tylko %n grup.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="241"/>
         <source>%1 uses group %2 by day, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Strefa %1 używa grupy %2 w dzień, ale gra odczytuje z tego pliku tylko %n grupę.</numerusform>
+            <numerusform>Strefa %1 używa grupy %2 w dzień, ale gra odczytuje z tego pliku tylko %n grupy.</numerusform>
+            <numerusform>Strefa %1 używa grupy %2 w dzień, ale gra odczytuje z tego pliku tylko %n grup.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="247"/>
         <source>%1 uses group %2 by night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Strefa %1 używa grupy %2 w nocy, ale gra odczytuje z tego pliku tylko %n grupę.</numerusform>
+            <numerusform>Strefa %1 używa grupy %2 w nocy, ale gra odczytuje z tego pliku tylko %n grupy.</numerusform>
+            <numerusform>Strefa %1 używa grupy %2 w nocy, ale gra odczytuje z tego pliku tylko %n grup.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="290"/>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
         <source>Problems the game will have with this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemy, jakie gra będzie mieć z tym plikiem:</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... i %n kolejny</numerusform>
+            <numerusform>... i %n kolejne</numerusform>
+            <numerusform>... i %n kolejnych</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
         <source>Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisać mimo to?</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
         <source>Game Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie zgodności z grą</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
         <source>%1 (area %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (obszar %2): %3</translation>
     </message>
 </context>
 <context>
@@ -819,67 +819,67 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (day)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dzień)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (night)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (noc)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="115"/>
         <source>default zone</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa domyślna</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="117"/>
         <source>navigation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa nawigacyjna</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="119"/>
         <source>information zone</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa informacyjna</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="127"/>
         <source>no island</source>
-        <translation type="unfinished"></translation>
+        <translation>bez wyspy</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="129"/>
         <source>Portland</source>
-        <translation type="unfinished"></translation>
+        <translation>Portland</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="131"/>
         <source>Staunton Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Staunton Island</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="133"/>
         <source>Shoreside Vale</source>
-        <translation type="unfinished"></translation>
+        <translation>Shoreside Vale</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="135"/>
         <source>level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>poziom %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="159"/>
         <source>Set while the game runs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefy z grupą ustawianą w trakcie gry: %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="224"/>
         <source>no zone uses it</source>
-        <translation type="unfinished"></translation>
+        <translation>żadna strefa jej nie używa</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="236"/>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -887,37 +887,37 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="29"/>
         <source>The read-me file could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku Czytaj to:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="30"/>
         <source>Readme File</source>
-        <translation type="unfinished">Plik Czytaj to</translation>
+        <translation>Plik Czytaj to</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel V1.0, autor: ''Oskin''.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
         <source>View the readme file for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej informacji znajdziesz w pliku Czytaj to.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="37"/>
         <source>Quick Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótka informacja</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć strony autora:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
         <source>Author&apos;s Site</source>
-        <translation type="unfinished">Strona autora</translation>
+        <translation>Strona autora</translation>
     </message>
 </context>
 <context>
@@ -925,22 +925,22 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="13"/>
         <source>the old file could not be kept as an earlier version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można było zachować starego pliku jako wcześniejszej wersji (%1)</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik '%1' był większy niż 16 MiB i nie został zachowany</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
         <source>No .bak copy was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie utworzono kopii .bak: %1.</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>plik '%1' jest tylko do odczytu</translation>
     </message>
 </context>
 <context>
@@ -948,7 +948,7 @@
     <message>
         <location filename="../src/file/pedgrpfile.cpp" line="16"/>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie istnieje</translation>
     </message>
 </context>
 <context>
@@ -956,17 +956,17 @@
     <message>
         <location filename="../src/app/problemlist.cpp" line="73"/>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="75"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="77"/>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
 </context>
 <context>
@@ -974,17 +974,17 @@
     <message>
         <location filename="../src/platform/dialogs.cpp" line="123"/>
         <source>Pedestrian groups (pedgrp.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupy przechodniów (pedgrp.dat)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="124"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="148"/>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przeglądaj...</translation>
     </message>
 </context>
 <context>
@@ -992,12 +992,12 @@
     <message>
         <location filename="../src/bulk/randomize.cpp" line="51"/>
         <source>Randomize In Area</source>
-        <translation type="unfinished">Losuj w obszarze</translation>
+        <translation>Losuj w obszarze</translation>
     </message>
     <message>
         <location filename="../src/bulk/randomize.cpp" line="60"/>
         <source>Randomize In All Areas</source>
-        <translation type="unfinished">Losuj we wszystkich obszarach</translation>
+        <translation>Losuj we wszystkich obszarach</translation>
     </message>
 </context>
 <context>
@@ -1005,22 +1005,22 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przechodzień '%1' nie istnieje. Jest to ped numer '%2' w obszarze '%3'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obszar '%1' nie zawiera ośmiu pedów: '%2'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
         <source>All peds in all areas exist. No errors found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pedy we wszystkich obszarach istnieją. Nie znaleziono błędów.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="47"/>
         <source>Error Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukiwanie błędów</translation>
     </message>
 </context>
 <context>
@@ -1028,38 +1028,38 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: nie znaleziono przechodnia '%1'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
         <source>Error</source>
-        <translation type="unfinished">Błąd</translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="46"/>
         <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj nazwę peda do użycia; zostanie sprawdzone, czy istnieje.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="48"/>
         <location filename="../src/bulk/setall.cpp" line="52"/>
         <source>Set All In Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw wszystkie w obszarze</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
         <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj nazwę peda do użycia w każdym obszarze każdego miasta; zostanie sprawdzone, czy istnieje.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="60"/>
         <source>Set All In LIberty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw wszystkie w Liberty</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="66"/>
         <source>Set All In Liberty City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw wszystkie w Liberty City</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1067,7 @@
     <message>
         <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Model nieznany grze: %1</translation>
     </message>
 </context>
 <context>
@@ -1075,12 +1075,12 @@
     <message>
         <location filename="../src/editor/editcommands.cpp" line="7"/>
         <source>Typing in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisywanie w Ped %1</translation>
     </message>
     <message>
         <location filename="../src/editor/editcommands.cpp" line="8"/>
         <source>Choice in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór w Ped %1</translation>
     </message>
 </context>
 <context>
@@ -1088,12 +1088,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu '%1'</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można założyć blokady '%1'</translation>
     </message>
 </context>
 <context>
@@ -1101,52 +1101,52 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="103"/>
         <source>Load a game&apos;s pedgrp.dat to see its zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj pedgrp.dat gry, aby zobaczyć jej strefy.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="108"/>
         <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel odczytuje strefy z plików data/gta3.zon i data/main.scm w folderze gry; nie znaleziono ich tam.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="231"/>
         <source>set while the game runs</source>
-        <translation type="unfinished"></translation>
+        <translation>ustawiana w trakcie gry</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="233"/>
         <source>group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>grupa %1, %2</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="234"/>
         <source>group %1, which this file does not give</source>
-        <translation type="unfinished"></translation>
+        <translation>grupa %1, której ten plik nie zawiera</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="239"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="240"/>
         <source>By day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>W dzień: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="241"/>
         <source>By night: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>W nocy: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>w dzień</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by night</source>
-        <translation type="unfinished"></translation>
+        <translation>w nocy</translation>
     </message>
 </context>
 <context>
@@ -1154,22 +1154,22 @@
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="40"/>
         <source>Zone Map - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa stref - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="47"/>
         <source>Zone Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa stref</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="119"/>
         <source>%1: the game makes no group of this line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gra nie tworzy grupy z tego wiersza</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="120"/>
         <source>%1, group %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, grupa %2: %3</translation>
     </message>
 </context>
 </TS>
