@@ -6,67 +6,67 @@
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="175"/>
         <source>All Areas - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gebiete - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="192"/>
         <location filename="../src/app/allareaswindow.cpp" line="193"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="201"/>
         <source>&amp;Only Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nur Probleme</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>All Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gebiete</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="250"/>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="262"/>
         <source>&amp;Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probleme</translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="330"/>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="331"/>
         <source>%n area(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gebiet</numerusform>
+            <numerusform>%n Gebiete</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="332"/>
         <source>%n group(s) the game reads</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gruppe, die das Spiel liest</numerusform>
+            <numerusform>%n Gruppen, die das Spiel liest</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/allareaswindow.cpp" line="333"/>
         <source>%n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Problem</numerusform>
+            <numerusform>%n Probleme</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/allareaswindow.cpp" line="334"/>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -74,22 +74,22 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf: In Gebietszeile %1 steht ein TAB hinter Zeichen %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf: In Gebietszeile %1 steht der Name hinter Zeichen %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf: Gebietszeile %1 hat kein '#' und reicht über Zeichen %2 hinaus</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
         <source>Index out of range: the file holds more than %1 area lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb des gültigen Bereichs: Die Datei enthält mehr als %1 Gebietszeilen</translation>
     </message>
 </context>
 <context>
@@ -97,45 +97,45 @@
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="23"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="25"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebiet</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="27"/>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonen</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="29"/>
         <source>Ped %1</source>
-        <translation type="unfinished">Ped %1</translation>
+        <translation>Ped %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/app/areatablemodel.cpp" line="102"/>
         <source>The game reads %n name(s) here, so this line is no group.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Spiel liest hier %n Namen, daher ergibt diese Zeile keine Gruppe.</numerusform>
+            <numerusform>Das Spiel liest hier %n Namen, daher ergibt diese Zeile keine Gruppe.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel fasst %1 Gruppen; diese hier wird über das Ende seiner Tabelle hinaus geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="122"/>
         <source>This list cannot be split into eight names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Liste lässt sich nicht in acht Namen aufteilen.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="160"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gebiet '%1' enthält einen Zeilenumbruch (U+%2), der die Zeile des Gebiets in der Datei teilen würde</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gebiet '%1' enthält das Zeichen '#' (U+%2), mit dem in der Datei der Name des Gebiets oder ein Kommentar beginnen würde</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gebiet '%1' enthält das Zeichen '%2' (U+%3), das eine 8-bit-Datei nicht aufnehmen kann</translation>
     </message>
 </context>
 <context>
@@ -166,7 +166,7 @@
     <message>
         <location filename="../src/app/commandline.cpp" line="36"/>
         <source>Uses this language for this run: %1.</source>
-        <translation>Verwendet diese Sprache für diesen Lauf: %1.</translation>
+        <translation>Verwendet diese Sprache für diesen Programmlauf: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/commandline.cpp" line="37"/>
@@ -222,123 +222,123 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="53"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="92"/>
         <source>Replaced by Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt durch Speichern</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="94"/>
         <source>Replaced by Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt durch Speichern unter</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="96"/>
         <source>Replaced by Restore BackUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt durch Sicherung wiederherstellen</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="98"/>
         <source>Replaced by the .bak copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt durch die .bak-Kopie</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="100"/>
         <source>Unsaved, let go by Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeichert, beim Beenden verworfen</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="102"/>
         <source>Unsaved, let go by Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeichert, beim Laden verworfen</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="104"/>
         <source>Unsaved, kept while editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeichert, beim Bearbeiten aufbewahrt</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="114"/>
         <location filename="../src/app/earlierversions.cpp" line="117"/>
         <source>Earlier Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Versionen</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="126"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebiet</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="128"/>
         <source>Open Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Geöffnetes Dokument</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="136"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="139"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlass</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="162"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="193"/>
         <source>No open document of this file to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein geöffnetes Dokument dieser Datei zum Vergleichen.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="202"/>
         <source>This version cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="209"/>
         <source>Same as the open document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identisch mit dem geöffneten Dokument.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel wurde mit ungespeicherten Änderungen an '%1' beendet. Sie sind unter Datei &gt; Frühere Versionen aufbewahrt.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
         <source>&amp;Open It</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
 </context>
 <context>
@@ -346,7 +346,7 @@
     <message>
         <location filename="../src/file/editingkeeper.cpp" line="56"/>
         <source>Unsaved changes are not being kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen werden nicht aufbewahrt: %1.</translation>
     </message>
 </context>
 <context>
@@ -354,103 +354,103 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt ungespeicherte Änderungen. Wirklich laden?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich laden?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler ist aufgetreten: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Ordner von GTA 3 ein:</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="230"/>
         <source>Enter Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner eingeben</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Enter file name to save as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Dateinamen zum Speichern ein.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="113"/>
         <location filename="../src/file/filecommands.cpp" line="272"/>
         <source>Save As...</source>
-        <translation type="unfinished">Speichern unter...</translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Speichern von '%1' ist ein Fehler aufgetreten: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' wurde gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' wurde von einem anderen Programm geändert, seit Varnel die Datei gelesen hat. Überschreiben?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name endet mit einem Ordnertrennzeichen und bezeichnet daher einen Ordner, keine Datei</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="314"/>
         <source>Enter your GTA3 directory or press cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Ordner von GTA3 ein oder klicken Sie auf Abbrechen.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="315"/>
         <source>Restore BackUp</source>
-        <translation type="unfinished">Sicherung wiederherstellen</translation>
+        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Wiederherstellen der Sicherung ist ein Fehler aufgetreten: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>'pedgrp.dat' wurde aus der Sicherung wiederhergestellt.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
         <source>Completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen.</translation>
     </message>
 </context>
 <context>
@@ -458,7 +458,7 @@
     <message>
         <location filename="../src/storage/filestamp.cpp" line="67"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -471,7 +471,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>Die ursprüngliche &apos;pedgrps.dat&apos; ist nicht richtig geschrieben; das ist die wahrscheinlichste Ursache dieses Fehlers.</translation>
+        <translation>Die ursprüngliche 'pedgrp.dat' ist fehlerhaft aufgebaut; das ist die wahrscheinlichste Ursache dieses Fehlers.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -557,7 +557,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="59"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
@@ -567,7 +567,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="64"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="207"/>
@@ -577,17 +577,17 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="208"/>
         <source>Zone &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zonenkarte</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="210"/>
         <source>Set All In Area...</source>
-        <translation>Alle im Gebiet setzen...</translation>
+        <translation>Gebiet einheitlich füllen...</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="212"/>
         <source>Set All In Liberty City...</source>
-        <translation>Alle in Liberty City setzen...</translation>
+        <translation>Liberty City einheitlich füllen...</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="214"/>
@@ -622,7 +622,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="252"/>
         <source>Keep File Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiaufbau beibehalten</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="264"/>
@@ -695,111 +695,111 @@
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
         <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>das Spiel sieht %n Namen (%1) und übergeht alle nach dem achten.</numerusform>
+            <numerusform>das Spiel sieht %n Namen (%1) und übergeht alle nach dem achten.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
         <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>das Spiel sieht %n Namen (%1), daher keine Gruppe; jede folgende Gruppe rückt um eine Stelle auf.</numerusform>
+            <numerusform>das Spiel sieht %n Namen (%1), daher keine Gruppe; jede folgende Gruppe rückt um eine Stelle auf.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
         <source>the game sees no names, so no group; every later group moves up one.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel sieht keine Namen, daher keine Gruppe; jede folgende Gruppe rückt um eine Stelle auf.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
         <source>a line break in its list makes the game see %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ein Zeilenumbruch in seiner Liste lässt das Spiel %n Zeile sehen.</numerusform>
+            <numerusform>ein Zeilenumbruch in seiner Liste lässt das Spiel %n Zeilen sehen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
         <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gruppe, aber das Spiel fasst %1: die Gruppen ab %2 (Gebiet %3) werden über das Ende seiner Tabelle hinaus geschrieben.</numerusform>
+            <numerusform>%n Gruppen, aber das Spiel fasst %1: die Gruppen ab %2 (Gebiet %3) werden über das Ende seiner Tabelle hinaus geschrieben.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
         <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel liest nur die ersten 1.022 Zeichen dieser Zeile; der Rest wird zu einer eigenen Zeile.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
         <source>the game will not find %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel findet %1 nicht.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
         <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel sieht ein einzelnes CR nicht als Zeilenende an und liest diese Zeile daher als Teil von Zeile %1.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
         <source>%1 uses group %2 by day and night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nutzt tagsüber und nachts Gruppe %2, aber das Spiel liest aus dieser Datei nur %n Gruppe.</numerusform>
+            <numerusform>%1 nutzt tagsüber und nachts Gruppe %2, aber das Spiel liest aus dieser Datei nur %n Gruppen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="241"/>
         <source>%1 uses group %2 by day, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nutzt tagsüber Gruppe %2, aber das Spiel liest aus dieser Datei nur %n Gruppe.</numerusform>
+            <numerusform>%1 nutzt tagsüber Gruppe %2, aber das Spiel liest aus dieser Datei nur %n Gruppen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="247"/>
         <source>%1 uses group %2 by night, but the game reads only %n group(s) from this file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nutzt nachts Gruppe %2, aber das Spiel liest aus dieser Datei nur %n Gruppe.</numerusform>
+            <numerusform>%1 nutzt nachts Gruppe %2, aber das Spiel liest aus dieser Datei nur %n Gruppen.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="290"/>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
         <source>Problems the game will have with this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme, die das Spiel mit dieser Datei haben wird:</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... und %n weiteres</numerusform>
+            <numerusform>... und %n weitere</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
         <source>Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem speichern?</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
         <source>Game Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprüfung</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
         <source>%1 (area %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Gebiet %2): %3</translation>
     </message>
 </context>
 <context>
@@ -807,67 +807,67 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (day)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Tag)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="108"/>
         <source>%1 (night)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Nacht)</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="115"/>
         <source>default zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardzone</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="117"/>
         <source>navigation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigationszone</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="119"/>
         <source>information zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationszone</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="127"/>
         <source>no island</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Insel</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="129"/>
         <source>Portland</source>
-        <translation type="unfinished"></translation>
+        <translation>Portland</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="131"/>
         <source>Staunton Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Staunton Island</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="133"/>
         <source>Shoreside Vale</source>
-        <translation type="unfinished"></translation>
+        <translation>Shoreside Vale</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="135"/>
         <source>level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Level %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="159"/>
         <source>Set while the game runs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Während des Spiels gesetzt: %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="224"/>
         <source>no zone uses it</source>
-        <translation type="unfinished"></translation>
+        <translation>von keiner Zone genutzt</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="236"/>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -875,37 +875,37 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="29"/>
         <source>The read-me file could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liesmich-Datei konnte nicht geöffnet werden:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="30"/>
         <source>Readme File</source>
-        <translation type="unfinished">Liesmich-Datei</translation>
+        <translation>Liesmich-Datei</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel V1.0 von ''Oskin''.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
         <source>View the readme file for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen finden Sie in der Liesmich-Datei.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="37"/>
         <source>Quick Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzinfo</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website des Autors konnte nicht geöffnet werden:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
         <source>Author&apos;s Site</source>
-        <translation type="unfinished">Website des Autors</translation>
+        <translation>Website des Autors</translation>
     </message>
 </context>
 <context>
@@ -913,22 +913,22 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="13"/>
         <source>the old file could not be kept as an earlier version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die alte Datei konnte nicht als frühere Version aufbewahrt werden (%1)</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' war größer als 16 MiB und wurde nicht aufbewahrt</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
         <source>No .bak copy was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine .bak-Kopie angelegt: %1.</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
@@ -936,7 +936,7 @@
     <message>
         <location filename="../src/file/pedgrpfile.cpp" line="16"/>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht</translation>
     </message>
 </context>
 <context>
@@ -944,17 +944,17 @@
     <message>
         <location filename="../src/app/problemlist.cpp" line="73"/>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="75"/>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebiet</translation>
     </message>
     <message>
         <location filename="../src/app/problemlist.cpp" line="77"/>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
 </context>
 <context>
@@ -962,17 +962,17 @@
     <message>
         <location filename="../src/platform/dialogs.cpp" line="123"/>
         <source>Pedestrian groups (pedgrp.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußgängergruppen (pedgrp.dat)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="124"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <location filename="../src/platform/dialogs.cpp" line="148"/>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
 </context>
 <context>
@@ -980,12 +980,12 @@
     <message>
         <location filename="../src/bulk/randomize.cpp" line="51"/>
         <source>Randomize In Area</source>
-        <translation type="unfinished">Gebiet zufällig füllen</translation>
+        <translation>Gebiet zufällig füllen</translation>
     </message>
     <message>
         <location filename="../src/bulk/randomize.cpp" line="60"/>
         <source>Randomize In All Areas</source>
-        <translation type="unfinished">Alle Gebiete zufällig füllen</translation>
+        <translation>Alle Gebiete zufällig füllen</translation>
     </message>
 </context>
 <context>
@@ -993,22 +993,22 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fußgänger '%1' existiert nicht. Es ist Ped Nummer '%2' in '%3'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gebiet '%1' enthält nicht genau acht Peds: '%2'.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
         <source>All peds in all areas exist. No errors found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Peds in allen Gebieten existieren. Keine Fehler gefunden.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="47"/>
         <source>Error Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlersuche</translation>
     </message>
 </context>
 <context>
@@ -1016,38 +1016,38 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Der Fußgänger '%1' wurde nicht gefunden.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="46"/>
         <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Namen des gewünschten Peds ein; es wird geprüft, ob er existiert.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="48"/>
         <location filename="../src/bulk/setall.cpp" line="52"/>
         <source>Set All In Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebiet einheitlich füllen</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
         <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Namen des Peds ein, der in jedem Gebiet jeder Stadt verwendet werden soll; es wird geprüft, ob er existiert.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="60"/>
         <source>Set All In LIberty</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberty City einheitlich füllen</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="66"/>
         <source>Set All In Liberty City</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberty City einheitlich füllen</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1055,7 @@
     <message>
         <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Spiel unbekanntes Modell: %1</translation>
     </message>
 </context>
 <context>
@@ -1063,12 +1063,12 @@
     <message>
         <location filename="../src/editor/editcommands.cpp" line="7"/>
         <source>Typing in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe in Ped %1</translation>
     </message>
     <message>
         <location filename="../src/editor/editcommands.cpp" line="8"/>
         <source>Choice in Ped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl in Ped %1</translation>
     </message>
 </context>
 <context>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner '%1' konnte nicht angelegt werden</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperre '%1' konnte nicht gesetzt werden</translation>
     </message>
 </context>
 <context>
@@ -1089,52 +1089,52 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="103"/>
         <source>Load a game&apos;s pedgrp.dat to see its zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie die pedgrp.dat eines Spiels, um seine Zonen zu sehen.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="108"/>
         <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel liest die Zonen aus data/gta3.zon und data/main.scm im Spielordner; diese Dateien wurden dort nicht gefunden.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="231"/>
         <source>set while the game runs</source>
-        <translation type="unfinished"></translation>
+        <translation>während des Spiels gesetzt</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="233"/>
         <source>group %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1, %2</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="234"/>
         <source>group %1, which this file does not give</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1, die diese Datei nicht enthält</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="239"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="240"/>
         <source>By day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagsüber: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="241"/>
         <source>By night: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachts: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>tagsüber</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
         <source>by night</source>
-        <translation type="unfinished"></translation>
+        <translation>nachts</translation>
     </message>
 </context>
 <context>
@@ -1142,22 +1142,22 @@
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="40"/>
         <source>Zone Map - Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenkarte - Varnel</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="47"/>
         <source>Zone Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenkarte</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="119"/>
         <source>%1: the game makes no group of this line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das Spiel macht aus dieser Zeile keine Gruppe</translation>
     </message>
     <message>
         <location filename="../src/app/zonemapwindow.cpp" line="120"/>
         <source>%1, group %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Gruppe %2: %3</translation>
     </message>
 </context>
 </TS>
