@@ -4,43 +4,43 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="175"/>
+        <location filename="../src/app/allareaswindow.cpp" line="140"/>
         <source>All Areas - Varnel</source>
         <translation>Alle Gebiete - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="192"/>
-        <location filename="../src/app/allareaswindow.cpp" line="193"/>
+        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="150"/>
         <source>Search</source>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <location filename="../src/app/allareaswindow.cpp" line="158"/>
         <source>&amp;Only Problems</source>
         <translation>&amp;Nur Probleme</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="207"/>
+        <location filename="../src/app/allareaswindow.cpp" line="164"/>
         <source>All Areas</source>
         <translation>Alle Gebiete</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>Problems</source>
         <translation>Probleme</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <location filename="../src/app/allareaswindow.cpp" line="219"/>
         <source>&amp;Problems</source>
         <translation>&amp;Probleme</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="330"/>
+        <location filename="../src/app/allareaswindow.cpp" line="265"/>
         <source>%1, %2, %3</source>
         <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n Gebiet</numerusform>
@@ -48,7 +48,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n Gruppe, die das Spiel liest</numerusform>
@@ -56,7 +56,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n Problem</numerusform>
@@ -64,7 +64,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <location filename="../src/app/allareaswindow.cpp" line="269"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -84,7 +84,7 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation>Überlauf: Gebietszeile %1 hat kein '#' und reicht über Zeichen %2 hinaus</translation>
+        <translation>Überlauf: Gebietszeile %1 hat kein &apos;#&apos; und reicht über Zeichen %2 hinaus</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation>Das Gebiet '%1' enthält einen Zeilenumbruch (U+%2), der die Zeile des Gebiets in der Datei teilen würde</translation>
+        <translation>Das Gebiet &apos;%1&apos; enthält einen Zeilenumbruch (U+%2), der die Zeile des Gebiets in der Datei teilen würde</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation>Das Gebiet '%1' enthält das Zeichen '#' (U+%2), mit dem in der Datei der Name des Gebiets oder ein Kommentar beginnen würde</translation>
+        <translation>Das Gebiet &apos;%1&apos; enthält das Zeichen &apos;#&apos; (U+%2), mit dem in der Datei der Name des Gebiets oder ein Kommentar beginnen würde</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation>Das Gebiet '%1' enthält das Zeichen '%2' (U+%3), das eine 8-bit-Datei nicht aufnehmen kann</translation>
+        <translation>Das Gebiet &apos;%1&apos; enthält das Zeichen &apos;%2&apos; (U+%3), das eine 8-bit-Datei nicht aufnehmen kann</translation>
     </message>
 </context>
 <context>
@@ -333,7 +333,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation>Varnel wurde mit ungespeicherten Änderungen an '%1' beendet. Sie sind unter Datei &gt; Frühere Versionen aufbewahrt.</translation>
+        <translation>Varnel wurde mit ungespeicherten Änderungen an &apos;%1&apos; beendet. Sie sind unter Datei &gt; Frühere Versionen aufbewahrt.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
@@ -390,7 +390,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation>Beim Speichern von '%1' ist ein Fehler aufgetreten: %2.</translation>
+        <translation>Beim Speichern von &apos;%1&apos; ist ein Fehler aufgetreten: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
@@ -400,7 +400,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation>'%1' wurde gespeichert.</translation>
+        <translation>&apos;%1&apos; wurde gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
@@ -410,7 +410,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation>'%1' wurde von einem anderen Programm geändert, seit Varnel die Datei gelesen hat. Überschreiben?</translation>
+        <translation>&apos;%1&apos; wurde von einem anderen Programm geändert, seit Varnel die Datei gelesen hat. Überschreiben?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation>'%1' ist bereits vorhanden. Ersetzen?</translation>
+        <translation>&apos;%1&apos; ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
@@ -445,7 +445,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation>'pedgrp.dat' wurde aus der Sicherung wiederhergestellt.</translation>
+        <translation>&apos;pedgrp.dat&apos; wurde aus der Sicherung wiederhergestellt.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
@@ -471,7 +471,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>Die ursprüngliche 'pedgrp.dat' ist fehlerhaft aufgebaut; das ist die wahrscheinlichste Ursache dieses Fehlers.</translation>
+        <translation>Die ursprüngliche &apos;pedgrp.dat&apos; ist fehlerhaft aufgebaut; das ist die wahrscheinlichste Ursache dieses Fehlers.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -680,12 +680,12 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="458"/>
+        <location filename="../src/app/frmmain.cpp" line="460"/>
         <source>Unsaved changes have been made. Really Quit?</source>
         <translation>Es gibt ungespeicherte Änderungen. Wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="459"/>
+        <location filename="../src/app/frmmain.cpp" line="461"/>
         <source>Really Quit?</source>
         <translation>Wirklich beenden?</translation>
     </message>
@@ -885,7 +885,7 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation>Varnel V1.0 von ''Oskin''.</translation>
+        <translation>Varnel V1.0 von &apos;&apos;Oskin&apos;&apos;.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
@@ -918,7 +918,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation>'%1' war größer als 16 MiB und wurde nicht aufbewahrt</translation>
+        <translation>&apos;%1&apos; war größer als 16 MiB und wurde nicht aufbewahrt</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
@@ -928,7 +928,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation>'%1' ist schreibgeschützt</translation>
+        <translation>&apos;%1&apos; ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
@@ -993,12 +993,12 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation>Der Fußgänger '%1' existiert nicht. Es ist Ped Nummer '%2' in '%3'.</translation>
+        <translation>Der Fußgänger &apos;%1&apos; existiert nicht. Es ist Ped Nummer &apos;%2&apos; in &apos;%3&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation>Das Gebiet '%1' enthält nicht genau acht Peds: '%2'.</translation>
+        <translation>Das Gebiet &apos;%1&apos; enthält nicht genau acht Peds: &apos;%2&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
@@ -1016,7 +1016,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation>Fehler: Der Fußgänger '%1' wurde nicht gefunden.</translation>
+        <translation>Fehler: Der Fußgänger &apos;%1&apos; wurde nicht gefunden.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation>der Ordner '%1' konnte nicht angelegt werden</translation>
+        <translation>der Ordner &apos;%1&apos; konnte nicht angelegt werden</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation>die Sperre '%1' konnte nicht gesetzt werden</translation>
+        <translation>die Sperre &apos;%1&apos; konnte nicht gesetzt werden</translation>
     </message>
 </context>
 <context>
@@ -1140,22 +1140,22 @@
 <context>
     <name>ZoneMapWindow</name>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="22"/>
         <source>Zone Map - Varnel</source>
         <translation>Zonenkarte - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="26"/>
         <source>Zone Map</source>
         <translation>Zonenkarte</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="84"/>
         <source>%1: the game makes no group of this line</source>
         <translation>%1: das Spiel macht aus dieser Zeile keine Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="85"/>
         <source>%1, group %2: %3</source>
         <translation>%1, Gruppe %2: %3</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>AllAreasWindow</name>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n area</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n group the game reads</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n problem</numerusform>

@@ -4,43 +4,43 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="175"/>
+        <location filename="../src/app/allareaswindow.cpp" line="140"/>
         <source>All Areas - Varnel</source>
         <translation>Todas las áreas - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="192"/>
-        <location filename="../src/app/allareaswindow.cpp" line="193"/>
+        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="150"/>
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <location filename="../src/app/allareaswindow.cpp" line="158"/>
         <source>&amp;Only Problems</source>
         <translation>&amp;Solo problemas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="207"/>
+        <location filename="../src/app/allareaswindow.cpp" line="164"/>
         <source>All Areas</source>
         <translation>Todas las áreas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>Problems</source>
         <translation>Problemas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <location filename="../src/app/allareaswindow.cpp" line="219"/>
         <source>&amp;Problems</source>
         <translation>&amp;Problemas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="330"/>
+        <location filename="../src/app/allareaswindow.cpp" line="265"/>
         <source>%1, %2, %3</source>
         <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n área</numerusform>
@@ -48,7 +48,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n grupo que lee el juego</numerusform>
@@ -56,7 +56,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n problema</numerusform>
@@ -64,7 +64,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <location filename="../src/app/allareaswindow.cpp" line="269"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -680,12 +680,12 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="458"/>
+        <location filename="../src/app/frmmain.cpp" line="460"/>
         <source>Unsaved changes have been made. Really Quit?</source>
         <translation>Hay cambios sin guardar. ¿Seguro que desea salir?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="459"/>
+        <location filename="../src/app/frmmain.cpp" line="461"/>
         <source>Really Quit?</source>
         <translation>¿Seguro que desea salir?</translation>
     </message>
@@ -1140,22 +1140,22 @@
 <context>
     <name>ZoneMapWindow</name>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="22"/>
         <source>Zone Map - Varnel</source>
         <translation>Mapa de zonas - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="26"/>
         <source>Zone Map</source>
         <translation>Mapa de zonas</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="84"/>
         <source>%1: the game makes no group of this line</source>
         <translation>%1: el juego no forma ningún grupo con esta línea</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="85"/>
         <source>%1, group %2: %3</source>
         <translation>%1, grupo %2: %3</translation>
     </message>

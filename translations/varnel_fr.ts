@@ -4,43 +4,43 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="175"/>
+        <location filename="../src/app/allareaswindow.cpp" line="140"/>
         <source>All Areas - Varnel</source>
         <translation>Tous les secteurs - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="192"/>
-        <location filename="../src/app/allareaswindow.cpp" line="193"/>
+        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="150"/>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <location filename="../src/app/allareaswindow.cpp" line="158"/>
         <source>&amp;Only Problems</source>
         <translation>&amp;Uniquement les problèmes</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="207"/>
+        <location filename="../src/app/allareaswindow.cpp" line="164"/>
         <source>All Areas</source>
         <translation>Tous les secteurs</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>Problems</source>
         <translation>Problèmes</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <location filename="../src/app/allareaswindow.cpp" line="219"/>
         <source>&amp;Problems</source>
         <translation>&amp;Problèmes</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="330"/>
+        <location filename="../src/app/allareaswindow.cpp" line="265"/>
         <source>%1, %2, %3</source>
         <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n secteur</numerusform>
@@ -48,7 +48,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n groupe lu par le jeu</numerusform>
@@ -56,7 +56,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n problème</numerusform>
@@ -64,7 +64,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <location filename="../src/app/allareaswindow.cpp" line="269"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -74,22 +74,22 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation>Dépassement : la ligne de secteur %1 contient une tabulation (TAB) au-delà du caractère %2</translation>
+        <translation>Dépassement&#xa0;: la ligne de secteur %1 contient une tabulation (TAB) au-delà du caractère %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation>Dépassement : la ligne de secteur %1 a son nom au-delà du caractère %2</translation>
+        <translation>Dépassement&#xa0;: la ligne de secteur %1 a son nom au-delà du caractère %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation>Dépassement : la ligne de secteur %1 n&apos;a pas de « # » et s&apos;étend au-delà du caractère %2</translation>
+        <translation>Dépassement&#xa0;: la ligne de secteur %1 n&apos;a pas de «&#xa0;#&#xa0;» et s&apos;étend au-delà du caractère %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
         <source>Index out of range: the file holds more than %1 area lines</source>
-        <translation>Index hors limites : le fichier contient plus de %1 lignes de secteur</translation>
+        <translation>Index hors limites&#xa0;: le fichier contient plus de %1 lignes de secteur</translation>
     </message>
 </context>
 <context>
@@ -125,7 +125,7 @@
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="104"/>
         <source>The game holds %1 groups; this one is written past its table.</source>
-        <translation>Le jeu gère %1 groupes ; celui-ci est écrit au-delà de sa table.</translation>
+        <translation>Le jeu gère %1 groupes&#xa0;; celui-ci est écrit au-delà de sa table.</translation>
     </message>
     <message>
         <location filename="../src/app/areatablemodel.cpp" line="122"/>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation>Le secteur « %1 » contient un saut de ligne (U+%2), qui couperait la ligne du secteur dans le fichier</translation>
+        <translation>Le secteur «&#xa0;%1&#xa0;» contient un saut de ligne (U+%2), qui couperait la ligne du secteur dans le fichier</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation>Le secteur « %1 » contient le caractère « # » (U+%2), qui commencerait le nom du secteur ou un commentaire dans le fichier</translation>
+        <translation>Le secteur «&#xa0;%1&#xa0;» contient le caractère «&#xa0;#&#xa0;» (U+%2), qui commencerait le nom du secteur ou un commentaire dans le fichier</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation>Le secteur « %1 » contient le caractère « %2 » (U+%3), qu&apos;un fichier 8-bit ne peut pas contenir</translation>
+        <translation>Le secteur «&#xa0;%1&#xa0;» contient le caractère «&#xa0;%2&#xa0;» (U+%3), qu&apos;un fichier 8-bit ne peut pas contenir</translation>
     </message>
 </context>
 <context>
@@ -161,12 +161,12 @@
     <message>
         <location filename="../src/app/commandline.cpp" line="19"/>
         <source>Usage: %1 [options] [path]</source>
-        <translation>Utilisation : %1 [options] [chemin]</translation>
+        <translation>Utilisation&#xa0;: %1 [options] [chemin]</translation>
     </message>
     <message>
         <location filename="../src/app/commandline.cpp" line="36"/>
         <source>Uses this language for this run: %1.</source>
-        <translation>Utiliser cette langue pour cette exécution : %1.</translation>
+        <translation>Utiliser cette langue pour cette exécution&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/commandline.cpp" line="37"/>
@@ -178,7 +178,7 @@
         <source>: Unknown language &apos;%1&apos;; give one of %2.
 
 </source>
-        <translation> : langue inconnue « %1 » ; indiquez l&apos;une de ces langues : %2.
+        <translation>&#xa0;: langue inconnue «&#xa0;%1&#xa0;»&#xa0;; indiquez l&apos;une de ces langues&#xa0;: %2.
 
 </translation>
     </message>
@@ -187,7 +187,7 @@
         <source>: Give one game folder or file, not %1.
 
 </source>
-        <translation> : indiquez un seul dossier de jeu ou fichier, pas %1.
+        <translation>&#xa0;: indiquez un seul dossier de jeu ou fichier, pas %1.
 
 </translation>
     </message>
@@ -222,7 +222,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="53"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="92"/>
@@ -323,7 +323,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="202"/>
         <source>This version cannot be read: %1.</source>
-        <translation>Cette version ne peut pas être lue : %1.</translation>
+        <translation>Cette version ne peut pas être lue&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="209"/>
@@ -333,7 +333,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation>Varnel s&apos;est arrêté avec des modifications non enregistrées de « %1 ». Elles sont conservées dans Fichier &gt; Versions antérieures.</translation>
+        <translation>Varnel s&apos;est arrêté avec des modifications non enregistrées de «&#xa0;%1&#xa0;». Elles sont conservées dans Fichier &gt; Versions antérieures.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
@@ -346,7 +346,7 @@
     <message>
         <location filename="../src/file/editingkeeper.cpp" line="56"/>
         <source>Unsaved changes are not being kept: %1.</source>
-        <translation>Les modifications non enregistrées ne sont pas conservées : %1.</translation>
+        <translation>Les modifications non enregistrées ne sont pas conservées&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -354,22 +354,22 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="152"/>
         <source>Unsaved changes have been made. Really Load?</source>
-        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment charger ?</translation>
+        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment charger&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="153"/>
         <source>Really Load?</source>
-        <translation>Vraiment charger ?</translation>
+        <translation>Vraiment charger&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="193"/>
         <source>An error occured, the error was: %1.</source>
-        <translation>Une erreur est survenue : %1.</translation>
+        <translation>Une erreur est survenue&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="229"/>
         <source>Enter the location of your GTA 3 Directory:</source>
-        <translation>Indiquez l&apos;emplacement de votre dossier GTA 3 :</translation>
+        <translation>Indiquez l&apos;emplacement de votre dossier GTA 3&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="230"/>
@@ -390,7 +390,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation>Une erreur est survenue lors de l&apos;enregistrement de « %1 » : %2.</translation>
+        <translation>Une erreur est survenue lors de l&apos;enregistrement de «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
@@ -400,7 +400,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation>Enregistrement de « %1 » terminé.</translation>
+        <translation>Enregistrement de «&#xa0;%1&#xa0;» terminé.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
@@ -410,7 +410,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation>« %1 » a été modifié par un autre programme depuis que Varnel l&apos;a lu. L&apos;écraser ?</translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme depuis que Varnel l&apos;a lu. L&apos;écraser&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
@@ -420,12 +420,12 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
         <source>The name ends in a folder separator, so it names a folder, not a file</source>
-        <translation>Le nom se termine par un séparateur de dossier : il désigne un dossier, pas un fichier</translation>
+        <translation>Le nom se termine par un séparateur de dossier&#xa0;: il désigne un dossier, pas un fichier</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="314"/>
@@ -440,12 +440,12 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation>Une erreur est survenue lors de la restauration de la sauvegarde : %1.</translation>
+        <translation>Une erreur est survenue lors de la restauration de la sauvegarde&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation>Fichier de sauvegarde « pedgrp.dat » restauré.</translation>
+        <translation>Fichier de sauvegarde «&#xa0;pedgrp.dat&#xa0;» restauré.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
@@ -471,7 +471,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>Le fichier « pedgrp.dat » d&apos;origine n&apos;est pas écrit correctement ; c&apos;est la cause la plus probable de cette erreur.</translation>
+        <translation>Le fichier «&#xa0;pedgrp.dat&#xa0;» d&apos;origine n&apos;est pas écrit correctement&#xa0;; c&apos;est la cause la plus probable de cette erreur.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -481,12 +481,12 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="52"/>
         <source>Damaged Area: %1.</source>
-        <translation>Secteur endommagé : %1.</translation>
+        <translation>Secteur endommagé&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="53"/>
         <source>Damaged Data: &apos;%1&apos;.</source>
-        <translation>Données endommagées : « %1 ».</translation>
+        <translation>Données endommagées&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="85"/>
@@ -502,7 +502,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="113"/>
         <source>Area List:</source>
-        <translation>Secteurs :</translation>
+        <translation>Secteurs&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="116"/>
@@ -672,7 +672,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="371"/>
         <source>Editor: [%1]</source>
-        <translation>Éditeur : [%1]</translation>
+        <translation>Éditeur&#xa0;: [%1]</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="376"/>
@@ -680,14 +680,14 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="458"/>
+        <location filename="../src/app/frmmain.cpp" line="460"/>
         <source>Unsaved changes have been made. Really Quit?</source>
-        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment quitter ?</translation>
+        <translation>Des modifications n&apos;ont pas été enregistrées. Vraiment quitter&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="459"/>
+        <location filename="../src/app/frmmain.cpp" line="461"/>
         <source>Really Quit?</source>
-        <translation>Vraiment quitter ?</translation>
+        <translation>Vraiment quitter&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -704,14 +704,14 @@
         <location filename="../src/gamereading/gamecheck.cpp" line="110"/>
         <source>the game sees %n name(s) (%1), so no group; every later group moves up one.</source>
         <translation>
-            <numerusform>le jeu voit %n nom (%1), donc aucun groupe ; chaque groupe suivant remonte d&apos;un rang.</numerusform>
-            <numerusform>le jeu voit %n noms (%1), donc aucun groupe ; chaque groupe suivant remonte d&apos;un rang.</numerusform>
+            <numerusform>le jeu voit %n nom (%1), donc aucun groupe&#xa0;; chaque groupe suivant remonte d&apos;un rang.</numerusform>
+            <numerusform>le jeu voit %n noms (%1), donc aucun groupe&#xa0;; chaque groupe suivant remonte d&apos;un rang.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="120"/>
         <source>the game sees no names, so no group; every later group moves up one.</source>
-        <translation>le jeu ne voit aucun nom, donc aucun groupe ; chaque groupe suivant remonte d&apos;un rang.</translation>
+        <translation>le jeu ne voit aucun nom, donc aucun groupe&#xa0;; chaque groupe suivant remonte d&apos;un rang.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="123"/>
@@ -725,14 +725,14 @@
         <location filename="../src/gamereading/gamecheck.cpp" line="154"/>
         <source>%n group(s), but the game holds %1: the groups from %2 (area %3) on write past its table.</source>
         <translation>
-            <numerusform>%n groupe, mais le jeu n&apos;en gère que %1 : les groupes à partir de %2 (secteur %3) sont écrits au-delà de sa table.</numerusform>
-            <numerusform>%n groupes, mais le jeu n&apos;en gère que %1 : les groupes à partir de %2 (secteur %3) sont écrits au-delà de sa table.</numerusform>
+            <numerusform>%n groupe, mais le jeu n&apos;en gère que %1&#xa0;: les groupes à partir de %2 (secteur %3) sont écrits au-delà de sa table.</numerusform>
+            <numerusform>%n groupes, mais le jeu n&apos;en gère que %1&#xa0;: les groupes à partir de %2 (secteur %3) sont écrits au-delà de sa table.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="186"/>
         <source>the game reads only the first 1,022 characters of this line; the rest becomes a line of its own.</source>
-        <translation>le jeu ne lit que les 1 022 premiers caractères de cette ligne ; le reste devient une ligne à part.</translation>
+        <translation>le jeu ne lit que les 1&#xa0;022 premiers caractères de cette ligne&#xa0;; le reste devient une ligne à part.</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="191"/>
@@ -742,7 +742,7 @@
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="201"/>
         <source>the game takes a lone CR for no line end, so it reads this line as part of line %1.</source>
-        <translation>le jeu ne prend pas un CR (retour chariot) isolé pour une fin de ligne : il lit donc cette ligne comme une partie de la ligne %1.</translation>
+        <translation>le jeu ne prend pas un CR (retour chariot) isolé pour une fin de ligne&#xa0;: il lit donc cette ligne comme une partie de la ligne %1.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="233"/>
@@ -776,7 +776,7 @@
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="311"/>
         <source>Problems the game will have with this file:</source>
-        <translation>Problèmes que le jeu aura avec ce fichier :</translation>
+        <translation>Problèmes que le jeu aura avec ce fichier&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gamereading/gamecheck.cpp" line="315"/>
@@ -789,7 +789,7 @@
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="317"/>
         <source>Save anyway?</source>
-        <translation>Enregistrer quand même ?</translation>
+        <translation>Enregistrer quand même&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="322"/>
@@ -799,7 +799,7 @@
     <message>
         <location filename="../src/gamereading/gamecheck.cpp" line="329"/>
         <source>%1 (area %2): %3</source>
-        <translation>%1 (secteur %2) : %3</translation>
+        <translation>%1 (secteur %2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -857,7 +857,7 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="159"/>
         <source>Set while the game runs: %1</source>
-        <translation>Groupe défini en cours de jeu : %1</translation>
+        <translation>Groupe défini en cours de jeu&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="224"/>
@@ -867,7 +867,7 @@
     <message>
         <location filename="../src/gamereading/gamezones.cpp" line="236"/>
         <source>%1: %2, %3, %4</source>
-        <translation>%1 : %2, %3, %4</translation>
+        <translation>%1&#xa0;: %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -875,7 +875,7 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="29"/>
         <source>The read-me file could not be opened:</source>
-        <translation>Le fichier Lisez-moi n&apos;a pas pu être ouvert :</translation>
+        <translation>Le fichier Lisez-moi n&apos;a pas pu être ouvert&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="30"/>
@@ -900,7 +900,7 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation>Le site de l&apos;auteur n&apos;a pas pu être ouvert :</translation>
+        <translation>Le site de l&apos;auteur n&apos;a pas pu être ouvert&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
@@ -918,17 +918,17 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation>« %1 » dépassait 16 MiB et n&apos;a pas été conservé</translation>
+        <translation>«&#xa0;%1&#xa0;» dépassait 16 MiB et n&apos;a pas été conservé</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
         <source>No .bak copy was made: %1.</source>
-        <translation>Aucune copie .bak n&apos;a été faite : %1.</translation>
+        <translation>Aucune copie .bak n&apos;a été faite&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation>« %1 » est en lecture seule</translation>
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule</translation>
     </message>
 </context>
 <context>
@@ -993,12 +993,12 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation>Le piéton « %1 » n&apos;existe pas. Il s&apos;agit du piéton n° %2 de « %3 ».</translation>
+        <translation>Le piéton «&#xa0;%1&#xa0;» n&apos;existe pas. Il s&apos;agit du piéton n° %2 de «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation>Le secteur « %1 » ne contient pas huit piétons : « %2 ».</translation>
+        <translation>Le secteur «&#xa0;%1&#xa0;» ne contient pas huit piétons&#xa0;: «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
@@ -1016,7 +1016,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation>Erreur : le piéton « %1 » est introuvable.</translation>
+        <translation>Erreur&#xa0;: le piéton «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
@@ -1026,7 +1026,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="46"/>
         <source>Enter the name of the ped to use, it will be checked to make sure it exists.</source>
-        <translation>Saisissez le nom du piéton à utiliser ; son existence sera vérifiée.</translation>
+        <translation>Saisissez le nom du piéton à utiliser&#xa0;; son existence sera vérifiée.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="48"/>
@@ -1037,7 +1037,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
         <source>Enter the name of the ped to use in every area in every city, it will be checked to make sure it exists.</source>
-        <translation>Saisissez le nom du piéton à utiliser dans tous les secteurs de toutes les villes ; son existence sera vérifiée.</translation>
+        <translation>Saisissez le nom du piéton à utiliser dans tous les secteurs de toutes les villes&#xa0;; son existence sera vérifiée.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="60"/>
@@ -1055,7 +1055,7 @@
     <message>
         <location filename="../src/app/boxes.cpp" line="114"/>
         <source>Not a model the game knows: %1</source>
-        <translation>Modèle inconnu du jeu : %1</translation>
+        <translation>Modèle inconnu du jeu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation>le dossier « %1 » n&apos;a pas pu être créé</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation>le verrou « %1 » n&apos;a pas pu être obtenu</translation>
+        <translation>le verrou «&#xa0;%1&#xa0;» n&apos;a pas pu être obtenu</translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1094,7 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="108"/>
         <source>Varnel reads the zones from data/gta3.zon and data/main.scm in the game folder; they were not found there.</source>
-        <translation>Varnel lit les zones dans data/gta3.zon et data/main.scm, dans le dossier du jeu ; ces fichiers n&apos;y ont pas été trouvés.</translation>
+        <translation>Varnel lit les zones dans data/gta3.zon et data/main.scm, dans le dossier du jeu&#xa0;; ces fichiers n&apos;y ont pas été trouvés.</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="231"/>
@@ -1119,12 +1119,12 @@
     <message>
         <location filename="../src/app/zonemap.cpp" line="240"/>
         <source>By day: %1</source>
-        <translation>De jour : %1</translation>
+        <translation>De jour&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="241"/>
         <source>By night: %1</source>
-        <translation>De nuit : %1</translation>
+        <translation>De nuit&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/app/zonemap.cpp" line="350"/>
@@ -1140,24 +1140,24 @@
 <context>
     <name>ZoneMapWindow</name>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="22"/>
         <source>Zone Map - Varnel</source>
         <translation>Carte des zones - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="26"/>
         <source>Zone Map</source>
         <translation>Carte des zones</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="84"/>
         <source>%1: the game makes no group of this line</source>
-        <translation>%1 : le jeu ne tire aucun groupe de cette ligne</translation>
+        <translation>%1&#xa0;: le jeu ne tire aucun groupe de cette ligne</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="85"/>
         <source>%1, group %2: %3</source>
-        <translation>%1, groupe %2 : %3</translation>
+        <translation>%1, groupe %2&#xa0;: %3</translation>
     </message>
 </context>
 </TS>

@@ -4,43 +4,43 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="175"/>
+        <location filename="../src/app/allareaswindow.cpp" line="140"/>
         <source>All Areas - Varnel</source>
         <translation>Tutte le aree - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="192"/>
-        <location filename="../src/app/allareaswindow.cpp" line="193"/>
+        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="150"/>
         <source>Search</source>
         <translation>Cerca</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <location filename="../src/app/allareaswindow.cpp" line="158"/>
         <source>&amp;Only Problems</source>
         <translation>&amp;Solo problemi</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="207"/>
+        <location filename="../src/app/allareaswindow.cpp" line="164"/>
         <source>All Areas</source>
         <translation>Tutte le aree</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>Problems</source>
         <translation>Problemi</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <location filename="../src/app/allareaswindow.cpp" line="219"/>
         <source>&amp;Problems</source>
         <translation>&amp;Problemi</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="330"/>
+        <location filename="../src/app/allareaswindow.cpp" line="265"/>
         <source>%1, %2, %3</source>
         <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n area</numerusform>
@@ -48,7 +48,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n gruppo letto dal gioco</numerusform>
@@ -56,7 +56,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n problema</numerusform>
@@ -64,7 +64,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <location filename="../src/app/allareaswindow.cpp" line="269"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -74,17 +74,17 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="101"/>
         <source>Overflow: area line %1 has a TAB beyond character %2</source>
-        <translation>Overflow: la riga dell'area %1 ha un TAB oltre il carattere %2</translation>
+        <translation>Overflow: la riga dell&apos;area %1 ha un TAB oltre il carattere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="109"/>
         <source>Overflow: area line %1 has its name beyond character %2</source>
-        <translation>Overflow: la riga dell'area %1 ha il nome oltre il carattere %2</translation>
+        <translation>Overflow: la riga dell&apos;area %1 ha il nome oltre il carattere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation>Overflow: la riga dell'area %1 non ha '#' e va oltre il carattere %2</translation>
+        <translation>Overflow: la riga dell&apos;area %1 non ha &apos;#&apos; e va oltre il carattere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation>L'area '%1' contiene un a capo (U+%2), che dividerebbe in due la riga dell'area nel file</translation>
+        <translation>L&apos;area &apos;%1&apos; contiene un a capo (U+%2), che dividerebbe in due la riga dell&apos;area nel file</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation>L'area '%1' contiene il carattere '#' (U+%2), che nel file aprirebbe il nome dell'area o un commento</translation>
+        <translation>L&apos;area &apos;%1&apos; contiene il carattere &apos;#&apos; (U+%2), che nel file aprirebbe il nome dell&apos;area o un commento</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation>L'area '%1' contiene il carattere '%2' (U+%3), che un file 8-bit non può contenere</translation>
+        <translation>L&apos;area &apos;%1&apos; contiene il carattere &apos;%2&apos; (U+%3), che un file 8-bit non può contenere</translation>
     </message>
 </context>
 <context>
@@ -333,7 +333,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation>Varnel si è chiuso con modifiche non salvate a '%1'. Sono conservate in File &gt; Versioni precedenti.</translation>
+        <translation>Varnel si è chiuso con modifiche non salvate a &apos;%1&apos;. Sono conservate in File &gt; Versioni precedenti.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
@@ -390,7 +390,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation>Si è verificato un errore durante il salvataggio di '%1': %2.</translation>
+        <translation>Si è verificato un errore durante il salvataggio di &apos;%1&apos;: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
@@ -400,7 +400,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation>Salvataggio di '%1' completato.</translation>
+        <translation>Salvataggio di &apos;%1&apos; completato.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
@@ -410,7 +410,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation>'%1' è stato modificato da un altro programma dopo che Varnel lo ha letto. Sovrascriverlo?</translation>
+        <translation>&apos;%1&apos; è stato modificato da un altro programma dopo che Varnel lo ha letto. Sovrascriverlo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation>'%1' esiste già. Sostituirlo?</translation>
+        <translation>&apos;%1&apos; esiste già. Sostituirlo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
@@ -440,12 +440,12 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation>Si è verificato un errore durante il ripristino del backup: '%1'.</translation>
+        <translation>Si è verificato un errore durante il ripristino del backup: &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation>File di backup 'pedgrp.dat' ripristinato.</translation>
+        <translation>File di backup &apos;pedgrp.dat&apos; ripristinato.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
@@ -471,7 +471,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="47"/>
         <source>The original &apos;pedgrps.dat&apos; is not written correctly, this is the most likely cause of this error.</source>
-        <translation>Il file 'pedgrp.dat' originale non è scritto correttamente: è la causa più probabile di questo errore.</translation>
+        <translation>Il file &apos;pedgrp.dat&apos; originale non è scritto correttamente: è la causa più probabile di questo errore.</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="50"/>
@@ -592,7 +592,7 @@
     <message>
         <location filename="../src/app/frmmain.cpp" line="214"/>
         <source>Randomize In Area</source>
-        <translation>Ped casuali nell'area</translation>
+        <translation>Ped casuali nell&apos;area</translation>
     </message>
     <message>
         <location filename="../src/app/frmmain.cpp" line="216"/>
@@ -680,12 +680,12 @@
         <translation>Errore</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="458"/>
+        <location filename="../src/app/frmmain.cpp" line="460"/>
         <source>Unsaved changes have been made. Really Quit?</source>
         <translation>Ci sono modifiche non salvate. Uscire davvero?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="459"/>
+        <location filename="../src/app/frmmain.cpp" line="461"/>
         <source>Really Quit?</source>
         <translation>Uscire davvero?</translation>
     </message>
@@ -696,8 +696,8 @@
         <location filename="../src/gamereading/gamecheck.cpp" line="107"/>
         <source>the game sees %n name(s) (%1) and ignores those after the eighth.</source>
         <translation>
-            <numerusform>il gioco vede %n nome (%1) e ignora quelli dopo l'ottavo.</numerusform>
-            <numerusform>il gioco vede %n nomi (%1) e ignora quelli dopo l'ottavo.</numerusform>
+            <numerusform>il gioco vede %n nome (%1) e ignora quelli dopo l&apos;ottavo.</numerusform>
+            <numerusform>il gioco vede %n nomi (%1) e ignora quelli dopo l&apos;ottavo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -885,7 +885,7 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation>Varnel V1.0 di ''Oskin''.</translation>
+        <translation>Varnel V1.0 di &apos;&apos;Oskin&apos;&apos;.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
@@ -900,12 +900,12 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="44"/>
         <source>The author&apos;s site could not be opened:</source>
-        <translation>Impossibile aprire il sito dell'autore:</translation>
+        <translation>Impossibile aprire il sito dell&apos;autore:</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="45"/>
         <source>Author&apos;s Site</source>
-        <translation>Sito dell'autore</translation>
+        <translation>Sito dell&apos;autore</translation>
     </message>
 </context>
 <context>
@@ -918,7 +918,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation>'%1' superava 16 MiB e non è stato conservato</translation>
+        <translation>&apos;%1&apos; superava 16 MiB e non è stato conservato</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
@@ -928,7 +928,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation>'%1' è di sola lettura</translation>
+        <translation>&apos;%1&apos; è di sola lettura</translation>
     </message>
 </context>
 <context>
@@ -980,7 +980,7 @@
     <message>
         <location filename="../src/bulk/randomize.cpp" line="51"/>
         <source>Randomize In Area</source>
-        <translation>Ped casuali nell'area</translation>
+        <translation>Ped casuali nell&apos;area</translation>
     </message>
     <message>
         <location filename="../src/bulk/randomize.cpp" line="60"/>
@@ -993,12 +993,12 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation>Il pedone '%1' non esiste. È il ped numero '%2' di '%3'.</translation>
+        <translation>Il pedone &apos;%1&apos; non esiste. È il ped numero &apos;%2&apos; di &apos;%3&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation>L'area '%1' non contiene otto ped: '%2'.</translation>
+        <translation>L&apos;area &apos;%1&apos; non contiene otto ped: &apos;%2&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
@@ -1016,7 +1016,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation>Errore: impossibile trovare il pedone '%1'.</translation>
+        <translation>Errore: impossibile trovare il pedone &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
@@ -1032,7 +1032,7 @@
         <location filename="../src/bulk/setall.cpp" line="48"/>
         <location filename="../src/bulk/setall.cpp" line="52"/>
         <source>Set All In Area</source>
-        <translation>Imposta tutti nell'area</translation>
+        <translation>Imposta tutti nell&apos;area</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="58"/>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation>non è stato possibile creare la cartella '%1'</translation>
+        <translation>non è stato possibile creare la cartella &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation>non è stato possibile acquisire il blocco '%1'</translation>
+        <translation>non è stato possibile acquisire il blocco &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1140,22 +1140,22 @@
 <context>
     <name>ZoneMapWindow</name>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="22"/>
         <source>Zone Map - Varnel</source>
         <translation>Mappa delle zone - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="26"/>
         <source>Zone Map</source>
         <translation>Mappa delle zone</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="84"/>
         <source>%1: the game makes no group of this line</source>
         <translation>%1: il gioco non ricava alcun gruppo da questa riga</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="85"/>
         <source>%1, group %2: %3</source>
         <translation>%1, gruppo %2: %3</translation>
     </message>

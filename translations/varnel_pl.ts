@@ -4,43 +4,43 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="175"/>
+        <location filename="../src/app/allareaswindow.cpp" line="140"/>
         <source>All Areas - Varnel</source>
         <translation>Wszystkie obszary - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="192"/>
-        <location filename="../src/app/allareaswindow.cpp" line="193"/>
+        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="150"/>
         <source>Search</source>
         <translation>Szukaj</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <location filename="../src/app/allareaswindow.cpp" line="158"/>
         <source>&amp;Only Problems</source>
         <translation>&amp;Tylko z problemami</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="207"/>
+        <location filename="../src/app/allareaswindow.cpp" line="164"/>
         <source>All Areas</source>
         <translation>Wszystkie obszary</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>Problems</source>
         <translation>Problemy</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <location filename="../src/app/allareaswindow.cpp" line="219"/>
         <source>&amp;Problems</source>
         <translation>&amp;Problemy</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="330"/>
+        <location filename="../src/app/allareaswindow.cpp" line="265"/>
         <source>%1, %2, %3</source>
         <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n obszar</numerusform>
@@ -49,7 +49,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n grupa odczytywana przez grę</numerusform>
@@ -58,7 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n problem</numerusform>
@@ -67,7 +67,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <location filename="../src/app/allareaswindow.cpp" line="269"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -87,7 +87,7 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation>Przepełnienie: wiersz obszaru %1 nie zawiera znaku '#' i wykracza poza pozycję %2</translation>
+        <translation>Przepełnienie: wiersz obszaru %1 nie zawiera znaku &apos;#&apos; i wykracza poza pozycję %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
@@ -147,17 +147,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation>Obszar '%1' zawiera znak końca wiersza (U+%2), który podzieliłby wiersz obszaru w pliku</translation>
+        <translation>Obszar &apos;%1&apos; zawiera znak końca wiersza (U+%2), który podzieliłby wiersz obszaru w pliku</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation>Obszar '%1' zawiera znak '#' (U+%2), który w pliku rozpocząłby nazwę obszaru lub komentarz</translation>
+        <translation>Obszar &apos;%1&apos; zawiera znak &apos;#&apos; (U+%2), który w pliku rozpocząłby nazwę obszaru lub komentarz</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation>Obszar '%1' zawiera znak '%2' (U+%3), którego nie da się zapisać w pliku 8-bitowym</translation>
+        <translation>Obszar &apos;%1&apos; zawiera znak &apos;%2&apos; (U+%3), którego nie da się zapisać w pliku 8-bitowym</translation>
     </message>
 </context>
 <context>
@@ -337,7 +337,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation>Varnel zakończył działanie z niezapisanymi zmianami w '%1'. Zostały zachowane w menu Plik &gt; Wcześniejsze wersje.</translation>
+        <translation>Varnel zakończył działanie z niezapisanymi zmianami w &apos;%1&apos;. Zostały zachowane w menu Plik &gt; Wcześniejsze wersje.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
@@ -394,7 +394,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation>Podczas zapisywania '%1' wystąpił błąd: %2.</translation>
+        <translation>Podczas zapisywania &apos;%1&apos; wystąpił błąd: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
@@ -404,7 +404,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation>Zapisano plik '%1'.</translation>
+        <translation>Zapisano plik &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
@@ -414,7 +414,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation>Plik '%1' został zmieniony przez inny program, odkąd Varnel go wczytał. Zastąpić go?</translation>
+        <translation>Plik &apos;%1&apos; został zmieniony przez inny program, odkąd Varnel go wczytał. Zastąpić go?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
@@ -424,7 +424,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation>Plik '%1' już istnieje. Zastąpić go?</translation>
+        <translation>Plik &apos;%1&apos; już istnieje. Zastąpić go?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
@@ -444,12 +444,12 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation>Podczas przywracania kopii zapasowej wystąpił błąd: '%1'.</translation>
+        <translation>Podczas przywracania kopii zapasowej wystąpił błąd: &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation>Przywrócono kopię zapasową pliku 'pedgrp.dat'.</translation>
+        <translation>Przywrócono kopię zapasową pliku &apos;pedgrp.dat&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
@@ -684,12 +684,12 @@
         <translation>Błąd</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="458"/>
+        <location filename="../src/app/frmmain.cpp" line="460"/>
         <source>Unsaved changes have been made. Really Quit?</source>
         <translation>Wprowadzono niezapisane zmiany. Naprawdę zakończyć?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="459"/>
+        <location filename="../src/app/frmmain.cpp" line="461"/>
         <source>Really Quit?</source>
         <translation>Naprawdę zakończyć?</translation>
     </message>
@@ -897,7 +897,7 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation>Varnel V1.0, autor: ''Oskin''.</translation>
+        <translation>Varnel V1.0, autor: &apos;&apos;Oskin&apos;&apos;.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
@@ -930,7 +930,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation>Plik '%1' był większy niż 16 MiB i nie został zachowany</translation>
+        <translation>Plik &apos;%1&apos; był większy niż 16 MiB i nie został zachowany</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
@@ -940,7 +940,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation>plik '%1' jest tylko do odczytu</translation>
+        <translation>plik &apos;%1&apos; jest tylko do odczytu</translation>
     </message>
 </context>
 <context>
@@ -1005,12 +1005,12 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation>Przechodzień '%1' nie istnieje. Jest to ped numer '%2' w obszarze '%3'.</translation>
+        <translation>Przechodzień &apos;%1&apos; nie istnieje. Jest to ped numer &apos;%2&apos; w obszarze &apos;%3&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation>Obszar '%1' nie zawiera ośmiu pedów: '%2'.</translation>
+        <translation>Obszar &apos;%1&apos; nie zawiera ośmiu pedów: &apos;%2&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
@@ -1028,7 +1028,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation>Błąd: nie znaleziono przechodnia '%1'.</translation>
+        <translation>Błąd: nie znaleziono przechodnia &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
@@ -1088,12 +1088,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation>nie można utworzyć folderu '%1'</translation>
+        <translation>nie można utworzyć folderu &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation>nie można założyć blokady '%1'</translation>
+        <translation>nie można założyć blokady &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1152,22 +1152,22 @@
 <context>
     <name>ZoneMapWindow</name>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="22"/>
         <source>Zone Map - Varnel</source>
         <translation>Mapa stref - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="26"/>
         <source>Zone Map</source>
         <translation>Mapa stref</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="84"/>
         <source>%1: the game makes no group of this line</source>
         <translation>%1: gra nie tworzy grupy z tego wiersza</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="85"/>
         <source>%1, group %2: %3</source>
         <translation>%1, grupa %2: %3</translation>
     </message>

@@ -4,43 +4,43 @@
 <context>
     <name>AllAreasWindow</name>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="175"/>
+        <location filename="../src/app/allareaswindow.cpp" line="140"/>
         <source>All Areas - Varnel</source>
         <translation>Todas as áreas - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="192"/>
-        <location filename="../src/app/allareaswindow.cpp" line="193"/>
+        <location filename="../src/app/allareaswindow.cpp" line="149"/>
+        <location filename="../src/app/allareaswindow.cpp" line="150"/>
         <source>Search</source>
         <translation>Pesquisar</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="201"/>
+        <location filename="../src/app/allareaswindow.cpp" line="158"/>
         <source>&amp;Only Problems</source>
         <translation>&amp;Somente problemas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="207"/>
+        <location filename="../src/app/allareaswindow.cpp" line="164"/>
         <source>All Areas</source>
         <translation>Todas as áreas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="250"/>
+        <location filename="../src/app/allareaswindow.cpp" line="207"/>
         <source>Problems</source>
         <translation>Problemas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="262"/>
+        <location filename="../src/app/allareaswindow.cpp" line="219"/>
         <source>&amp;Problems</source>
         <translation>&amp;Problemas</translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="330"/>
+        <location filename="../src/app/allareaswindow.cpp" line="265"/>
         <source>%1, %2, %3</source>
         <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="331"/>
+        <location filename="../src/app/allareaswindow.cpp" line="266"/>
         <source>%n area(s)</source>
         <translation>
             <numerusform>%n área</numerusform>
@@ -48,7 +48,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="332"/>
+        <location filename="../src/app/allareaswindow.cpp" line="267"/>
         <source>%n group(s) the game reads</source>
         <translation>
             <numerusform>%n grupo lido pelo jogo</numerusform>
@@ -56,7 +56,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/allareaswindow.cpp" line="333"/>
+        <location filename="../src/app/allareaswindow.cpp" line="268"/>
         <source>%n problem(s)</source>
         <translation>
             <numerusform>%n problema</numerusform>
@@ -64,7 +64,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/allareaswindow.cpp" line="334"/>
+        <location filename="../src/app/allareaswindow.cpp" line="269"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -84,7 +84,7 @@
     <message>
         <location filename="../src/format/areareader.cpp" line="110"/>
         <source>Overflow: area line %1 has no &apos;#&apos; and runs beyond character %2</source>
-        <translation>Estouro: a linha de área %1 não tem '#' e passa do caractere %2</translation>
+        <translation>Estouro: a linha de área %1 não tem &apos;#&apos; e passa do caractere %2</translation>
     </message>
     <message>
         <location filename="../src/format/areareader.cpp" line="115"/>
@@ -143,17 +143,17 @@
     <message>
         <location filename="../src/format/areawriter.cpp" line="46"/>
         <source>Area &apos;%1&apos; holds a line break (U+%2), which would split the area&apos;s line in the file</source>
-        <translation>A área '%1' contém uma quebra de linha (U+%2), que dividiria a linha da área no arquivo</translation>
+        <translation>A área &apos;%1&apos; contém uma quebra de linha (U+%2), que dividiria a linha da área no arquivo</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="51"/>
         <source>Area &apos;%1&apos; holds the character &apos;#&apos; (U+%2), which would start the area&apos;s name or a comment in the file</source>
-        <translation>A área '%1' contém o caractere '#' (U+%2), que iniciaria o nome da área ou um comentário no arquivo</translation>
+        <translation>A área &apos;%1&apos; contém o caractere &apos;#&apos; (U+%2), que iniciaria o nome da área ou um comentário no arquivo</translation>
     </message>
     <message>
         <location filename="../src/format/areawriter.cpp" line="55"/>
         <source>Area &apos;%1&apos; holds the character &apos;%2&apos; (U+%3), which an 8-bit file cannot hold</source>
-        <translation>A área '%1' contém o caractere '%2' (U+%3), que um arquivo 8-bit não comporta</translation>
+        <translation>A área &apos;%1&apos; contém o caractere &apos;%2&apos; (U+%3), que um arquivo 8-bit não comporta</translation>
     </message>
 </context>
 <context>
@@ -333,7 +333,7 @@
     <message>
         <location filename="../src/app/earlierversions.cpp" line="246"/>
         <source>Varnel ended with unsaved changes to &apos;%1&apos;. They are kept in File &gt; Earlier Versions.</source>
-        <translation>O Varnel foi encerrado com alterações não salvas em '%1'. Elas estão guardadas em Arquivo &gt; Versões anteriores.</translation>
+        <translation>O Varnel foi encerrado com alterações não salvas em &apos;%1&apos;. Elas estão guardadas em Arquivo &gt; Versões anteriores.</translation>
     </message>
     <message>
         <location filename="../src/app/earlierversions.cpp" line="250"/>
@@ -390,7 +390,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="49"/>
         <source>An error occured while saving &apos;%1&apos;, the error was: %2.</source>
-        <translation>Ocorreu um erro ao salvar '%1': %2.</translation>
+        <translation>Ocorreu um erro ao salvar &apos;%1&apos;: %2.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="51"/>
@@ -400,7 +400,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="62"/>
         <source>File save complete for &apos;%1&apos;.</source>
-        <translation>O arquivo '%1' foi salvo.</translation>
+        <translation>O arquivo &apos;%1&apos; foi salvo.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="63"/>
@@ -410,7 +410,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="96"/>
         <source>&apos;%1&apos; has been changed by another program since Varnel read it. Overwrite it?</source>
-        <translation>'%1' foi alterado por outro programa depois que o Varnel o leu. Deseja sobrescrevê-lo?</translation>
+        <translation>&apos;%1&apos; foi alterado por outro programa depois que o Varnel o leu. Deseja sobrescrevê-lo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="99"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="110"/>
         <source>&apos;%1&apos; already exists. Replace it?</source>
-        <translation>'%1' já existe. Deseja substituí-lo?</translation>
+        <translation>&apos;%1&apos; já existe. Deseja substituí-lo?</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="278"/>
@@ -440,12 +440,12 @@
     <message>
         <location filename="../src/file/filecommands.cpp" line="324"/>
         <source>An error occured during the backup process, the error was &apos;%1.&apos;</source>
-        <translation>Ocorreu um erro durante a restauração do backup: '%1'.</translation>
+        <translation>Ocorreu um erro durante a restauração do backup: &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="329"/>
         <source>Backup file &apos;pedgrp.dat&apos; restored.</source>
-        <translation>O arquivo de backup 'pedgrp.dat' foi restaurado.</translation>
+        <translation>O arquivo de backup &apos;pedgrp.dat&apos; foi restaurado.</translation>
     </message>
     <message>
         <location filename="../src/file/filecommands.cpp" line="330"/>
@@ -680,12 +680,12 @@
         <translation>Erro</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="458"/>
+        <location filename="../src/app/frmmain.cpp" line="460"/>
         <source>Unsaved changes have been made. Really Quit?</source>
         <translation>Há alterações não salvas. Deseja realmente sair?</translation>
     </message>
     <message>
-        <location filename="../src/app/frmmain.cpp" line="459"/>
+        <location filename="../src/app/frmmain.cpp" line="461"/>
         <source>Really Quit?</source>
         <translation>Deseja realmente sair?</translation>
     </message>
@@ -885,7 +885,7 @@
     <message>
         <location filename="../src/help/helpcommands.cpp" line="35"/>
         <source>Varnel V1.0 By &apos;&apos;Oskin&apos;&apos;.</source>
-        <translation>Varnel V1.0 por ''Oskin''.</translation>
+        <translation>Varnel V1.0 por &apos;&apos;Oskin&apos;&apos;.</translation>
     </message>
     <message>
         <location filename="../src/help/helpcommands.cpp" line="36"/>
@@ -918,7 +918,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="18"/>
         <source>&apos;%1&apos; was larger than 16 MiB and was not kept</source>
-        <translation>'%1' tinha mais de 16 MiB e não foi guardado</translation>
+        <translation>&apos;%1&apos; tinha mais de 16 MiB e não foi guardado</translation>
     </message>
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="119"/>
@@ -928,7 +928,7 @@
     <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
-        <translation>'%1' é somente leitura</translation>
+        <translation>&apos;%1&apos; é somente leitura</translation>
     </message>
 </context>
 <context>
@@ -993,12 +993,12 @@
     <message>
         <location filename="../src/bulk/scan.cpp" line="19"/>
         <source>The pedestrian &apos;%1&apos; does not exist. This is ped number &apos;%2&apos; in &apos;%3&apos;.</source>
-        <translation>O pedestre '%1' não existe. É o ped número '%2' em '%3'.</translation>
+        <translation>O pedestre &apos;%1&apos; não existe. É o ped número &apos;%2&apos; em &apos;%3&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="25"/>
         <source>The area &apos;%1&apos; does not hold eight peds: &apos;%2&apos;.</source>
-        <translation>A área '%1' não contém oito peds: '%2'.</translation>
+        <translation>A área &apos;%1&apos; não contém oito peds: &apos;%2&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/scan.cpp" line="42"/>
@@ -1016,7 +1016,7 @@
     <message>
         <location filename="../src/bulk/setall.cpp" line="25"/>
         <source>Error: Could not find the pedestrian &apos;%1&apos;.</source>
-        <translation>Erro: não foi possível encontrar o pedestre '%1'.</translation>
+        <translation>Erro: não foi possível encontrar o pedestre &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../src/bulk/setall.cpp" line="26"/>
@@ -1076,12 +1076,12 @@
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="205"/>
         <source>the folder &apos;%1&apos; could not be made</source>
-        <translation>não foi possível criar a pasta '%1'</translation>
+        <translation>não foi possível criar a pasta &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/storage/versionhistory.cpp" line="211"/>
         <source>the lock &apos;%1&apos; could not be taken</source>
-        <translation>não foi possível obter o bloqueio '%1'</translation>
+        <translation>não foi possível obter o bloqueio &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1140,22 +1140,22 @@
 <context>
     <name>ZoneMapWindow</name>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="40"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="22"/>
         <source>Zone Map - Varnel</source>
         <translation>Mapa de zonas - Varnel</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="47"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="26"/>
         <source>Zone Map</source>
         <translation>Mapa de zonas</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="119"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="84"/>
         <source>%1: the game makes no group of this line</source>
         <translation>%1: o jogo não forma nenhum grupo com esta linha</translation>
     </message>
     <message>
-        <location filename="../src/app/zonemapwindow.cpp" line="120"/>
+        <location filename="../src/app/zonemapwindow.cpp" line="85"/>
         <source>%1, group %2: %3</source>
         <translation>%1, grupo %2: %3</translation>
     </message>

@@ -196,16 +196,11 @@ bool isQtContext(const QString &context)
     return context.size() > 1 && context.at(0) == u'Q' && context.at(1).isUpper();
 }
 
-// Fails with what is missing; while the translations are still pending, the
-// failure is expected (and passes once nothing is missing).
+// Fails with what is missing.
 void verifyNoneMissing(const QStringList &missing, const char *what)
 {
     const QString report
             = QLatin1String(what) + QStringLiteral(":\n  ") + missing.join(QStringLiteral("\n  "));
-#ifdef VARNEL_TRANSLATIONS_PENDING
-    if (!missing.isEmpty())
-        QEXPECT_FAIL("", qPrintable(report), Continue);
-#endif
     QVERIFY2(missing.isEmpty(), qPrintable(report));
 }
 
