@@ -180,6 +180,18 @@ bool FileLock::lock(int waitMs)
     return m_locked;
 }
 
+QByteArray FileLock::record()
+{
+    return m_file.seek(0) ? m_file.readAll() : QByteArray();
+}
+
+void FileLock::setRecord(const QByteArray &bytes)
+{
+    if (m_file.seek(0))
+        m_file.write(bytes);
+    m_file.flush();
+}
+
 QString temporaryNameBeside(const QString &path)
 {
     static constexpr char Letters[]

@@ -41,6 +41,11 @@ public:
 
     // Waits at most waitMs for another holder to let it go.
     bool lock(int waitMs);
+    // The lock's file also holds a short record that only its holder reads
+    // and writes; a record of another length than the last may leave that
+    // one's end behind it.
+    QByteArray record();
+    void setRecord(const QByteArray &bytes);
 
 private:
     QFile m_file;

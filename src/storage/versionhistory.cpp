@@ -31,7 +31,6 @@ const QString NamesEntry = QStringLiteral("names.txt");
 const QString OldNamesEntry = QStringLiteral("file.txt");
 const QString BytesEntry = QStringLiteral("bytes");
 const QString LockEntry = QStringLiteral("lock");
-const QString CounterEntry = QStringLiteral("counter");
 constexpr int NumberDigits = 10;
 constexpr int TimeDigits = 15;
 constexpr int CounterDigits = 20;
@@ -236,31 +235,32 @@ bool holdsBytes(const QString &path, const QByteArray &bytes)
 }
 
 // The number of the next version: one more than the last one taken in the
-// whole history, and than any in the folder, should the count have been lost.
-// The count is written without waiting for the disk, in place, as it never
-// changes its length; a count that cannot be written still leaves the numbers
-// of each file's versions in order.
-qint64 takeNumber(const QString &versionsFolder, const FolderListing &listing)
+// whole history, which the history's lock keeps, and than any in the folder,
+// should that count have been lost. The count is written without waiting for
+// the disk, in place, as it never changes its length; a count that cannot be
+// written still leaves the numbers of each file's versions in order.
+qint64 takeNumber(FileLock &historyLock, const FolderListing &listing)
 {
-    QFile counter(versionsFolder + u'/' + CounterEntry);
-    const bool open = counter.open(QIODevice::ReadWrite);
-    const qint64 last = open ? counter.readAll().toLongLong() : 0;
+    const qint64 last = historyLock.record().toLongLong();
     const qint64 newestHere = listing.versions.isEmpty() ? 0 : listing.versions.last().number;
     const qint64 number = std::max(last, newestHere) + 1;
-    if (open && counter.seek(0))
-        counter.write(QByteArray::number(number).rightJustified(CounterDigits, '0'));
+    historyLock.setRecord(QByteArray::number(number).rightJustified(CounterDigits, '0'));
     return number;
 }
 
-// The names are written without waiting for the disk: should a power cut
-// lose them, the next version kept of the file writes them again.
+// The names are written in place without waiting for the disk: should a
+// power cut or a kill cut them short, the next version kept of the file
+// writes them again.
 QString nameFolder(const QDir &folder, const QByteArray &names)
 {
     const QString path = folder.filePath(NamesEntry);
     if (readFileWhole(path).bytes == names)
         return QString();
-    QFile::remove(path);
-    return writeNewFileQuickly(path, names);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+            || file.write(names) != names.size())
+        return fileError(file);
+    return QString();
 }
 
 void removeOldest(QDir folder, const QList<VersionName> &versions, qsizetype keep)
@@ -336,8 +336,7 @@ QString VersionHistory::store(const QString &file, const QString &shownPath,
         return QString();
     if (QString error = nameFolder(folder, encodeNames({realPath, shownPath})); !error.isEmpty())
         return error;
-    const QString path
-            = folder.filePath(versionName(takeNumber(versionsFolder(), listing), when, reason));
+    const QString path = folder.filePath(versionName(takeNumber(lock, listing), when, reason));
     const QString error = write == VersionWrite::Synced ? writeFileSafely(path, bytes)
                                                         : writeNewFileQuickly(path, bytes);
     if (!error.isEmpty())
