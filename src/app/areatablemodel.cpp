@@ -158,7 +158,8 @@ QVariant AreaTableModel::whereData(int row, int role) const
 QString AreaTableModel::cellDescription(const QModelIndex &index) const
 {
     return tr("%1 of %2")
-            .arg(columnTitle(index.column()), m_editor.table().areas[index.row()].areaName);
+            .arg(columnTitle(index.column()),
+                    calledArea(m_editor.table(), m_editor.areaLines(), index.row() + 1));
 }
 
 QVariant AreaTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -36,6 +36,8 @@ ZoneMapWindow::ZoneMapWindow(Editor &editor, Settings &settings,
     connect(&m_editor, &Editor::documentOpened, this, &ZoneMapWindow::followDocument);
     connect(&m_editor, &Editor::zonesChanged, this, &ZoneMapWindow::followZones);
     connect(&m_editor, &Editor::listsChanged, this, &ZoneMapWindow::followGroups);
+    // The layout Save keeps decides how the game reads the lines.
+    connect(&m_editor, &Editor::fileChanged, this, &ZoneMapWindow::followGroups);
     connect(&m_editor, &Editor::areaSelected, this, &ZoneMapWindow::showCaption);
     if (m_editor.hasDocument())
         followDocument();
@@ -64,11 +66,11 @@ void ZoneMapWindow::followZones()
 // An edit may move the group numbers of every area after it.
 void ZoneMapWindow::followGroups()
 {
-    m_readings = gameAreaReadings(m_editor.table());
+    m_readings = m_editor.gameReadings();
     QStringList areaOfGroup;
     for (int area = 0; area < m_readings.size(); ++area) {
         for (int group = 0; group < m_readings[area].groups; ++group)
-            areaOfGroup.append(m_editor.table().areas[area].areaName);
+            areaOfGroup.append(calledArea(m_editor.table(), m_editor.areaLines(), area + 1));
     }
     m_map->setGroupAreas(areaOfGroup);
     showCaption();
@@ -79,7 +81,7 @@ void ZoneMapWindow::showCaption()
     const int area = m_editor.selectedArea();
     QString caption;
     if (area >= 0 && area < m_readings.size() && !m_editor.zones().isEmpty()) {
-        const QString &name = m_editor.table().areas[area].areaName;
+        const QString name = calledArea(m_editor.table(), m_editor.areaLines(), area + 1);
         const int group = m_readings[area].firstGroup;
         caption = group < 0 ? tr("%1: the game makes no group of this line").arg(name)
                             : tr("%1, group %2: %3")

@@ -23,6 +23,7 @@ private slots:
 
     void saysWhyItShowsNoZones();
     void captionSaysWhereTheSelectedAreasGroupWalks();
+    void groupsFollowTheLayoutSaveKeeps();
     void clickSelectsTheAreaOfTheZonesGroup();
     void wheelZoomsAtThePointerDragPansHomeFits();
     void tooltipNamesTheZoneAndItsGroups();
@@ -92,6 +93,23 @@ void TestZoneMap::captionSaysWhereTheSelectedAreasGroupWalks()
     // Short becomes group 2.
     cmbped(7)->setEditText(QStringLiteral("pimp"));
     QCOMPARE(caption(), QStringLiteral("Short, group 2: Alpha Park (night)"));
+}
+
+// A lone CR ends no line for the game: in the file's own layout First and
+// Second are one line, one group, and Third is group 1.
+void TestZoneMap::groupsFollowTheLayoutSaveKeeps()
+{
+    const QByteArray eight = "pimp,pimp,pimp,pimp,pimp,pimp,pimp,pimp";
+    const QString game = makeGameFolder(path(QStringLiteral("joined")),
+            "# header\r\n" + eight + "\t# First\r" + areaLine(eight, "Second")
+                    + areaLine(eight, "Third"));
+    writeSmallZoneGame(game);
+    loadFolder(game);
+    openZoneMap();
+    m_editor->selectArea(2);
+    QCOMPARE(caption(), QStringLiteral("Third, group 2: Alpha Park (night)"));
+    action("mnukeeplayout")->trigger();
+    QCOMPARE(caption(), QStringLiteral("Third, group 1: Alpha Park (day), Beta Docks (night)"));
 }
 
 void TestZoneMap::clickSelectsTheAreaOfTheZonesGroup()
