@@ -14,6 +14,14 @@ int fileOrder(const GameCheckFinding &finding)
     return finding.area == 0 ? std::numeric_limits<int>::max() : finding.area;
 }
 
+bool sameFindings(const QList<GameCheckFinding> &a, const QList<GameCheckFinding> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+            [](const GameCheckFinding &x, const GameCheckFinding &y) {
+                return x.area == y.area && x.text() == y.text();
+            });
+}
+
 } // namespace
 
 ProblemListModel::ProblemListModel(
@@ -78,13 +86,20 @@ QVariant ProblemListModel::headerData(int section, Qt::Orientation orientation, 
     }
 }
 
+// An edit that leaves the problems as they were keeps the list's current row;
+// the lines they stand on may have moved all the same.
 void ProblemListModel::followFindings()
 {
-    beginResetModel();
-    m_findings = m_areas.findings();
-    std::stable_sort(m_findings.begin(), m_findings.end(),
+    QList<GameCheckFinding> findings = m_areas.findings();
+    std::stable_sort(findings.begin(), findings.end(),
             [](const GameCheckFinding &a, const GameCheckFinding &b) {
                 return fileOrder(a) < fileOrder(b);
             });
-    endResetModel();
+    if (!sameFindings(findings, m_findings)) {
+        beginResetModel();
+        m_findings = std::move(findings);
+        endResetModel();
+    } else if (!m_findings.isEmpty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    }
 }

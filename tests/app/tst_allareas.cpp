@@ -378,6 +378,10 @@ void TestAllAreas::problemListShowsEachProblemOnItsLine()
     QCOMPARE(
             table()->currentIndex().siblingAtColumn(1).data().toString(), QStringLiteral("line 7"));
 
+    // An edit that leaves the problems as they were keeps the list's row.
+    list->setCurrentIndex(list->model()->index(1, 0));
+    m_editor->editAreaSlot(0, 0, QStringLiteral("male02"));
+    QCOMPARE(list->currentIndex().row(), 1);
     m_editor->editAreaSlot(2, 7, QStringLiteral("male01"));
     QCOMPARE(list->model()->rowCount(), 2);
     QCOMPARE(rows->rowCount(), 1);
