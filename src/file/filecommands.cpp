@@ -129,8 +129,11 @@ bool stillMayWrite(const QString &path, FileStamp seen, const std::function<bool
 // Where an earlier version belongs: its file, opened as a file.
 GameFileLocation locationOf(const KeptVersion &version)
 {
-    return {version.file, version.shownPath, true,
-            gameFolderAboveData(version.shownPath).value_or(QString())};
+    // A path typed from the folder of an earlier run names nothing now.
+    const QString shown = absoluteTypedPath(version.shownPath) == version.shownPath
+            ? version.shownPath
+            : QDir::toNativeSeparators(version.file);
+    return {version.file, shown, true, gameFolderAboveData(shown).value_or(QString())};
 }
 
 } // namespace

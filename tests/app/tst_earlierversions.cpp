@@ -1,6 +1,7 @@
 #include "app/earlierversions.h"
 #include "file/pedgrpfile.h"
 #include "format/areareader.h"
+#include "storage/filestamp.h"
 #include "support/editortest.h"
 #include "support/testfiles.h"
 
@@ -31,6 +32,7 @@ private slots:
     void cleanup();
 
     void openBringsAVersionBackAsAnUnsavedDocument();
+    void aVersionTypedFromAnotherFolderOpensAtItsRealPath();
     void editsAreKeptWhileEditingUntilSaved();
     void aKeepThatFailsIsToldOnceTypingHasEnded();
     void aRunThatEndedWithUnsavedChangesIsToldOfOnce();
@@ -152,6 +154,19 @@ void TestEarlierVersions::openBringsAVersionBackAsAnUnsavedDocument()
     cmbped(0)->setEditText(QStringLiteral("criminal01"));
     m_window->close();
     QCOMPARE(m_versions->versions().first().reason, VersionReason::LetGoByExit);
+}
+
+// Typed as "game/data/pedgrp.dat" in a run started elsewhere.
+void TestEarlierVersions::aVersionTypedFromAnotherFolderOpensAtItsRealPath()
+{
+    const QString file = makeGameFolder(path(QStringLiteral("game")), threeAreas())
+            + QStringLiteral("/data/pedgrp.dat");
+    const QString typed = QStringLiteral("game/data/pedgrp.dat");
+    QCOMPARE(m_versions->keep(file, typed, "# kept\r\n", VersionReason::ReplacedBySave), QString());
+    m_files->openVersion(m_versions->versions().first());
+    const QString shown = QDir::toNativeSeparators(realFilePath(file));
+    QCOMPARE(m_files->documentFile().shownPath, shown);
+    QCOMPARE(m_fake->settings.remembered, shown);
 }
 
 void TestEarlierVersions::editsAreKeptWhileEditingUntilSaved()
