@@ -8,9 +8,9 @@ class Editor;
 
 // Every area of the editor's document, one row each in file order: the number
 // the game gives its group, its name, its eight slots and where the game's
-// zones use its group. It reads the table
-// from the editor and hands edits to it; it keeps only what the game makes of
-// the table, counted anew whenever a list changes.
+// zones use its group. It reads the table from the editor and hands edits to
+// it; it keeps only what the game makes of the table, counted anew whenever a
+// list, the file's lines or the zones change.
 class AreaTableModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -8,8 +8,6 @@
 #include "storage/keptcopies.h"
 #include "storage/versionhistory.h"
 
-#include "gamefolders/gamepaths.h"
-
 #include <QCoreApplication>
 #include <QString>
 

@@ -15,7 +15,6 @@
 class GameTexts
 {
 public:
-    GameTexts() = default;
     explicit GameTexts(const QByteArray &gxt);
 
     // The text whose key is key, looked up as the game does (a binary search);

@@ -65,9 +65,9 @@ std::optional<QByteArray> readGameFile(const QFileInfo &info)
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // One byte more than the size found, to tell a file that has grown since.
-    QByteArray bytes = file.read(info.size() + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > ReadLimit)
+    // The size found bounds the read, also where the file grows meanwhile.
+    QByteArray bytes = file.read(info.size());
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
 }

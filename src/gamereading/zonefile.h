@@ -26,7 +26,7 @@ struct ZoneBox
     {
         return minX <= x && x <= maxX && minY <= y && y <= maxY;
     }
-    double groundArea() const { return double(maxX - minX) * double(maxY - minY); }
+    double groundArea() const { return (double(maxX) - minX) * (double(maxY) - minY); }
 };
 
 // One zone of data/gta3.zon as the game reads it.

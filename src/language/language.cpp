@@ -58,14 +58,10 @@ QString runLanguage(const QString &requested, const QString &remembered)
     return preferredLanguage(QLocale::system().uiLanguages());
 }
 
-Translations::Translations(const QString &code)
-{
-    if (m_varnel.load(QStringLiteral(":/i18n/varnel_") + code))
-        QCoreApplication::installTranslator(&m_varnel);
-    if (code != English && m_qt.load(QStringLiteral("qtbase_") + code, qtTranslationsFolder()))
-        QCoreApplication::installTranslator(&m_qt);
-}
+namespace {
 
+// Where Qt's own translations (qtbase_<code>.qm) lie: Qt's folder on Linux,
+// the "translations" folder beside the program on Windows.
 QString qtTranslationsFolder()
 {
 #ifdef Q_OS_WIN
@@ -73,4 +69,14 @@ QString qtTranslationsFolder()
 #else
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 #endif
+}
+
+} // namespace
+
+Translations::Translations(const QString &code)
+{
+    if (m_varnel.load(QStringLiteral(":/i18n/varnel_") + code))
+        QCoreApplication::installTranslator(&m_varnel);
+    if (code != English && m_qt.load(QStringLiteral("qtbase_") + code, qtTranslationsFolder()))
+        QCoreApplication::installTranslator(&m_qt);
 }

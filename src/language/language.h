@@ -42,7 +42,3 @@ private:
     QTranslator m_varnel;
     QTranslator m_qt;
 };
-
-// Where Qt's own translations (qtbase_<code>.qm) lie: Qt's folder on Linux,
-// the "translations" folder beside the program on Windows.
-QString qtTranslationsFolder();

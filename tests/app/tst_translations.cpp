@@ -220,9 +220,6 @@ QByteArray everyKindOfArea()
 } // namespace
 
 // Every text in pseudo-translation, and the main window in every language.
-// The checks of complete translations are expected to fail while texts still
-// go through file-local tr() wrappers or stay outside tr() (see the README's
-// "Languages").
 class TestTranslations : public QObject, protected EditorTest
 {
     Q_OBJECT
