@@ -13,7 +13,10 @@ bool OneKeyCompleter::eventFilter(QObject *watched, QEvent *event)
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (!enter && key->key() != Qt::Key_Tab)
         return QCompleter::eventFilter(watched, event);
-    // On Enter the list closes and takes the highlighted completion.
+    // On Enter the list closes and takes the highlighted completion. QCompleter
+    // shows this Return to the field first, so the field sees Enter twice and
+    // emits returnPressed twice: act on the dialog's or the delegate's Enter,
+    // never on the field's own signal.
     QKeyEvent take(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCompleter::eventFilter(watched, &take);
     if (enter) {
