@@ -111,6 +111,28 @@ QString describeSystemError(int code)
     return code == 0 ? QString() : withoutFullStop(qt_error_string(code));
 }
 
+enum class Replace { No, Yes };
+
+// Writes bytes without waiting for the disk under a temporary name beside
+// path, then gives the file path's name, so that an interrupted write never
+// leaves part of the bytes under it.
+QString writeQuickly(const QString &path, const QByteArray &bytes, Replace replace)
+{
+    QFile file(temporaryNameBeside(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return fileError(file);
+    QString error = writeAll(file, bytes) ? QString() : fileError(file);
+    // Closed first: Windows renames no file that is open.
+    file.close();
+    if (error.isEmpty() && replace == Replace::Yes)
+        error = renameOver(file.fileName(), path);
+    else if (error.isEmpty() && !file.rename(path))
+        error = fileError(file);
+    if (!error.isEmpty())
+        file.remove();
+    return error;
+}
+
 } // namespace
 
 QString writeFileSafely(const QString &path, const QByteArray &bytes)
@@ -132,17 +154,12 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
 
 QString writeNewFileQuickly(const QString &path, const QByteArray &bytes)
 {
-    // A temporary name first, so that an interrupted write never leaves part
-    // of the bytes under the name.
-    QFile file(temporaryNameBeside(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return fileError(file);
-    if (!writeAll(file, bytes) || !file.rename(path)) {
-        const QString error = fileError(file);
-        file.remove();
-        return error;
-    }
-    return QString();
+    return writeQuickly(path, bytes, Replace::No);
+}
+
+QString replaceFileQuickly(const QString &path, const QByteArray &bytes)
+{
+    return writeQuickly(path, bytes, Replace::Yes);
 }
 
 QString writeFailure(const QString &path)

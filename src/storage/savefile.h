@@ -14,6 +14,10 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes);
 // already, so that two writers never take one name.
 QString writeNewFileQuickly(const QString &path, const QByteArray &bytes);
 
+// The same, replacing a file at path in one step: for a file that only one
+// writer at a time writes.
+QString replaceFileQuickly(const QString &path, const QByteArray &bytes);
+
 // Why no file can be written at path (a missing folder, a folder in its place,
 // no permission), found by opening it for writing and writing nothing; the
 // empty text when it can be written.

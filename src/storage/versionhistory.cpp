@@ -248,19 +248,14 @@ qint64 takeNumber(FileLock &historyLock, const FolderListing &listing)
     return number;
 }
 
-// The names are written in place without waiting for the disk: should a
-// power cut or a kill cut them short, the next version kept of the file
-// writes them again.
+// The names are written without waiting for the disk: should a power cut
+// lose them, the next version kept of the file writes them again.
 QString nameFolder(const QDir &folder, const QByteArray &names)
 {
     const QString path = folder.filePath(NamesEntry);
     if (readFileWhole(path).bytes == names)
         return QString();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
-            || file.write(names) != names.size())
-        return fileError(file);
-    return QString();
+    return replaceFileQuickly(path, names);
 }
 
 void removeOldest(QDir folder, const QList<VersionName> &versions, qsizetype keep)
