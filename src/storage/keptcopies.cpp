@@ -62,9 +62,6 @@ struct KeptCopies::PendingCopy
     // Why no copy can be made there.
     QString failure;
 
-    // Where no copy lay yet, the second name is the copy's own.
-    bool isInPlace() const { return !link.isEmpty() && link == path; }
-
     void discardLink() const
     {
         if (!link.isEmpty())
@@ -81,7 +78,7 @@ QString KeptCopies::copyPath(const QString &path)
 // anything is replaced, which is to become its copy; the version of the old
 // bytes, which need not wait for the disk when that name holds them already;
 // the file itself; last, the copy, whose failure stops nothing. Until the file
-// has been replaced a copy already there is left as it is.
+// has been replaced the copy's place is left as it is.
 Replacement KeptCopies::replaceFile(const QString &path, const QString &shownPath,
         const QByteArray &newBytes, VersionReason reason)
 {
@@ -139,11 +136,8 @@ KeptCopies::PendingCopy KeptCopies::prepareCopy(const QString &path) const
         return {};
     if (isReadOnly(there))
         return {copy, QString(), tr("'%1' is read-only").arg(there.fileName())};
-    const QString old = realFilePath(path);
-    if (!there.exists() && makeHardLink(old, copy).isEmpty())
-        return {copy, copy, QString()};
     const QString link = temporaryNameBeside(copy);
-    if (!makeHardLink(old, link).isEmpty())
+    if (!makeHardLink(realFilePath(path), link).isEmpty())
         return {copy, QString(), QString()};
     return {copy, link, QString()};
 }
@@ -154,8 +148,6 @@ QString KeptCopies::placeCopy(
 {
     if (!copy.failure.isEmpty())
         return copy.failure;
-    if (copy.isInPlace())
-        return QString();
     // A copy made by hand is kept as a version before it is replaced.
     QString error = keepVersionOf(
             *m_versions, copy.path, copyPath(shownPath), VersionReason::ReplacedByBakCopy);
