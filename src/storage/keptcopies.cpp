@@ -136,8 +136,13 @@ KeptCopies::PendingCopy KeptCopies::prepareCopy(const QString &path) const
         return {};
     if (isReadOnly(there))
         return {copy, QString(), tr("'%1' is read-only").arg(there.fileName())};
+    // A file of more names than one (a mod manager's, deployed from its
+    // store) may be written in place through another: its copy is its own.
+    const QString old = realFilePath(path);
+    if (nameCount(old) != 1)
+        return {copy, QString(), QString()};
     const QString link = temporaryNameBeside(copy);
-    if (!makeHardLink(realFilePath(path), link).isEmpty())
+    if (!makeHardLink(old, link).isEmpty())
         return {copy, QString(), QString()};
     return {copy, link, QString()};
 }

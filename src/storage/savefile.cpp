@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,6 +73,20 @@ int systemLink(const QString &existing, const QString &link)
     return CreateHardLinkW(nativePath(to), nativePath(from), nullptr) ? 0 : int(GetLastError());
 }
 
+qint64 systemNameCount(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    const HANDLE file = CreateFileW(nativePath(native), FILE_READ_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(file, &information);
+    CloseHandle(file);
+    return known ? qint64(information.nNumberOfLinks) : 0;
+}
+
 int systemRename(const QString &from, const QString &to)
 {
     const QString source = QDir::toNativeSeparators(from);
@@ -96,6 +111,12 @@ int systemLink(const QString &existing, const QString &link)
     return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0
             ? 0
             : errno;
+}
+
+qint64 systemNameCount(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? qint64(status.st_nlink) : 0;
 }
 
 int systemRename(const QString &from, const QString &to)
@@ -174,6 +195,11 @@ QString writeFailure(const QString &path)
 QString makeHardLink(const QString &existing, const QString &link)
 {
     return describeSystemError(systemLink(existing, link));
+}
+
+qint64 nameCount(const QString &path)
+{
+    return systemNameCount(path);
 }
 
 QString renameOver(const QString &from, const QString &to)

@@ -29,6 +29,10 @@ QString writeFailure(const QString &path);
 // description: where the file system has no such links too.
 QString makeHardLink(const QString &existing, const QString &link);
 
+// How many names the file at path has (its hard links); 0 when that cannot
+// be found.
+qint64 nameCount(const QString &path);
+
 // Renames the file at from to to, replacing a file there in one step.
 QString renameOver(const QString &from, const QString &to);
 

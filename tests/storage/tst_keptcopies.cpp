@@ -249,7 +249,9 @@ QStringList TestKeptCopies::saveWithAPause(Replacement &done)
 
 // What lies beside the file while the first Save keeps the old file's version,
 // before the file is replaced; what the copy then holds and what the Save
-// says. The .bak is never a second name of the file in use.
+// says. The .bak is never a second name of the file in use, nor of a file
+// shared with another place (a mod manager's store, which may write it in
+// place), and none is made that would be removed again.
 void TestKeptCopies::besideTheFileMidSave_data()
 {
     QTest::addColumn<QString>("before");
@@ -258,6 +260,8 @@ void TestKeptCopies::besideTheFileMidSave_data()
     QTest::addColumn<QString>("note");
     QTest::newRow("no .bak yet: its second name is a temporary one")
             << "" << QStringList{"pedgrp.dat", "pedgrp.dat.bak.<temporary>"} << Before << QString();
+    QTest::newRow("the old file named in a mod store too: a copy")
+            << "shared" << QStringList{"pedgrp.dat"} << Before << QString();
 }
 
 void TestKeptCopies::besideTheFileMidSave()
@@ -266,12 +270,22 @@ void TestKeptCopies::besideTheFileMidSave()
     QFETCH(QByteArray, copyHolds);
     QFETCH(QString, note);
     writeFile(m_target, Before);
+    const QString store = m_tmp->filePath(QStringLiteral("store/pedgrp.dat"));
+    if (before == QLatin1String("shared")) {
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+        QCOMPARE(makeHardLink(m_target, store), QString());
+    }
 
     Replacement done;
     QTEST(saveWithAPause(done), "midSave");
     QCOMPARE(done.error, QString());
     QCOMPARE(done.note, note.replace(QLatin1String("<target>"), m_target));
     QCOMPARE(entries(m_data), (QStringList{"pedgrp.dat", "pedgrp.dat.bak"}));
+    if (before == QLatin1String("shared")) {
+        QFile inPlace(store);
+        QVERIFY(inPlace.open(QIODevice::ReadWrite) && inPlace.write("X") == 1);
+        inPlace.close();
+    }
     QCOMPARE(readFile(m_copy), copyHolds);
 }
 
