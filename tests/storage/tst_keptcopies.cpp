@@ -260,6 +260,9 @@ void TestKeptCopies::besideTheFileMidSave_data()
     QTest::addColumn<QString>("note");
     QTest::newRow("no .bak yet: its second name is a temporary one")
             << "" << QStringList{"pedgrp.dat", "pedgrp.dat.bak.<temporary>"} << Before << QString();
+    QTest::newRow("a .bak over 16 MiB: no second name")
+            << "large" << QStringList{"pedgrp.dat", "pedgrp.dat.bak"} << OverSixteenMiB
+            << "No .bak copy was made: '<target>.bak' was larger than 16 MiB and was not kept.";
     QTest::newRow("the old file named in a mod store too: a copy")
             << "shared" << QStringList{"pedgrp.dat"} << Before << QString();
 }
@@ -270,6 +273,8 @@ void TestKeptCopies::besideTheFileMidSave()
     QFETCH(QByteArray, copyHolds);
     QFETCH(QString, note);
     writeFile(m_target, Before);
+    if (before == QLatin1String("large"))
+        writeFile(m_copy, OverSixteenMiB);
     const QString store = m_tmp->filePath(QStringLiteral("store/pedgrp.dat"));
     if (before == QLatin1String("shared")) {
         QVERIFY(QDir().mkpath(QFileInfo(store).path()));
