@@ -156,7 +156,8 @@ KeptCopies::PendingCopy KeptCopies::prepareCopy(const QString &path, const QStri
     const QString copy = copyPath(path);
     const QFileInfo there(copy);
     if (!mayWriteCopy(there))
-        return {};
+        return {copy, tr("'%1' is not a regular file").arg(there.fileName()), QString(),
+                std::nullopt};
     if (isReadOnly(there))
         return {copy, tr("'%1' is read-only").arg(there.fileName()), QString(), std::nullopt};
     std::optional<QByteArray> replaced;

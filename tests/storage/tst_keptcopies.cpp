@@ -161,8 +161,8 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
 
 // What lies at <file>.bak before the first Save: a copy made by hand is kept as
 // a version first; a link or something other than a file is left alone and no
-// copy is made, while the file's own version is kept all the same. A copy
-// marked read-only is not replaced either, which the Save says. Afterwards the
+// copy is made, which the Save says, while the file's own version is kept all
+// the same. A copy marked read-only is not replaced either. Afterwards the
 // copy holds copyHolds (null: no regular file is there).
 void TestKeptCopies::bakRules_data()
 {
@@ -172,11 +172,13 @@ void TestKeptCopies::bakRules_data()
     QTest::newRow("a file made by hand") << "file" << Before << QString();
     QTest::newRow("a read-only file made by hand")
             << "read-only" << HandMade << "No .bak copy was made: 'pedgrp.dat.bak' is read-only.";
-    QTest::newRow("a folder") << "folder" << QByteArray() << QString();
+    const QString notRegular
+            = QStringLiteral("No .bak copy was made: 'pedgrp.dat.bak' is not a regular file.");
+    QTest::newRow("a folder") << "folder" << QByteArray() << notRegular;
 #ifndef Q_OS_WIN
-    QTest::newRow("a link to a file elsewhere") << "link" << QByteArray() << QString();
-    QTest::newRow("a dangling link") << "dangling" << QByteArray() << QString();
-    QTest::newRow("a named pipe") << "pipe" << QByteArray() << QString();
+    QTest::newRow("a link to a file elsewhere") << "link" << QByteArray() << notRegular;
+    QTest::newRow("a dangling link") << "dangling" << QByteArray() << notRegular;
+    QTest::newRow("a named pipe") << "pipe" << QByteArray() << notRegular;
 #endif
 }
 
