@@ -926,6 +926,11 @@
         <translation>Es wurde keine .bak-Kopie angelegt: %1.</translation>
     </message>
     <message>
+        <location filename="../src/storage/keptcopies.cpp" line="159"/>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>&apos;%1&apos; ist keine reguläre Datei</translation>
+    </message>
+    <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
         <translation>&apos;%1&apos; ist schreibgeschützt</translation>

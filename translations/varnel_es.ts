@@ -926,6 +926,11 @@
         <translation>No se hizo ninguna copia .bak: %1.</translation>
     </message>
     <message>
+        <location filename="../src/storage/keptcopies.cpp" line="159"/>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>&apos;%1&apos; no es un archivo normal</translation>
+    </message>
+    <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
         <translation>&apos;%1&apos; es de solo lectura</translation>

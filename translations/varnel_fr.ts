@@ -926,6 +926,11 @@
         <translation>Aucune copie .bak n&apos;a été faite&#xa0;: %1.</translation>
     </message>
     <message>
+        <location filename="../src/storage/keptcopies.cpp" line="159"/>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
         <translation>«&#xa0;%1&#xa0;» est en lecture seule</translation>

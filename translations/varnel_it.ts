@@ -926,6 +926,11 @@
         <translation>Non è stata creata alcuna copia .bak: %1.</translation>
     </message>
     <message>
+        <location filename="../src/storage/keptcopies.cpp" line="159"/>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>&apos;%1&apos; non è un file normale</translation>
+    </message>
+    <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
         <translation>&apos;%1&apos; è di sola lettura</translation>

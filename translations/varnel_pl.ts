@@ -938,6 +938,11 @@
         <translation>Nie utworzono kopii .bak: %1.</translation>
     </message>
     <message>
+        <location filename="../src/storage/keptcopies.cpp" line="159"/>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>&apos;%1&apos; nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
         <translation>plik &apos;%1&apos; jest tylko do odczytu</translation>

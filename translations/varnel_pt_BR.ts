@@ -926,6 +926,11 @@
         <translation>Nenhuma cópia .bak foi feita: %1.</translation>
     </message>
     <message>
+        <location filename="../src/storage/keptcopies.cpp" line="159"/>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>&apos;%1&apos; não é um arquivo comum</translation>
+    </message>
+    <message>
         <location filename="../src/storage/keptcopies.cpp" line="138"/>
         <source>&apos;%1&apos; is read-only</source>
         <translation>&apos;%1&apos; é somente leitura</translation>

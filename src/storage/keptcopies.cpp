@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 QString versionFailure(const QString &error)
@@ -18,20 +20,31 @@ QString tooLargeToKeep(const QString &shownPath)
     return KeptCopies::tr("'%1' was larger than 16 MiB and was not kept").arg(shownPath);
 }
 
-// Keeps the regular file at path as a version for reason; a file that is not
-// there has nothing to keep. Returns why it could not be kept.
-QString keepVersionOf(VersionHistory &versions, const QString &path, const QString &shownPath,
-        VersionReason reason)
+// The bytes of a copy there already, which is kept as a version before it is
+// replaced. They are read before anything is replaced, so that what keeps
+// them from being kept (error) is known while the old file's version may
+// still wait for the disk.
+FileContents readCopyToReplace(const QFileInfo &copy, const QString &shownCopy)
 {
-    const QFileInfo file(path);
-    if (!file.isFile())
+    if (copy.size() > KeptCopies::MaxKeptSize)
+        return {FileStamp(), QByteArray(), tooLargeToKeep(shownCopy)};
+    FileContents handMade = readFileWhole(copy.filePath());
+    if (!handMade.error.isEmpty())
+        handMade.error = versionFailure(handMade.error);
+    return handMade;
+}
+
+// A second name beside copy for the old file at path, which is to become its
+// copy; empty where none is made. A file of more names than one (a mod
+// manager's, deployed from its store) may be written in place through
+// another: its copy is its own.
+QString secondNameFor(const QString &path, const QString &copy)
+{
+    const QString old = realFilePath(path);
+    if (nameCount(old) != 1)
         return QString();
-    if (file.size() > KeptCopies::MaxKeptSize)
-        return tooLargeToKeep(shownPath);
-    const FileContents old = readFileWhole(path);
-    const QString error
-            = old.error.isEmpty() ? versions.keep(path, shownPath, old.bytes, reason) : old.error;
-    return error.isEmpty() ? QString() : versionFailure(error);
+    const QString link = temporaryNameBeside(copy);
+    return makeHardLink(old, link).isEmpty() ? link : QString();
 }
 
 // A link could lead the copy anywhere, and a folder or a device in its place
@@ -56,14 +69,13 @@ struct KeptCopies::PendingCopy
 {
     // Where the copy goes; empty when none is made.
     QString path;
-    // A second name of the old file, to be renamed to the copy's; empty where
-    // the file system has no such names, and the old bytes are written instead.
-    QString link;
     // Why no copy can be made there.
     QString failure;
-
-    // Where no copy lay yet, the second name is the copy's own.
-    bool isInPlace() const { return !link.isEmpty() && link == path; }
+    // A second name of the old file, to be renamed to the copy's; empty where
+    // none is made, and the old bytes are written instead.
+    QString link;
+    // What a copy there already holds; none when no copy is there.
+    std::optional<QByteArray> replaced;
 
     void discardLink() const
     {
@@ -81,7 +93,9 @@ QString KeptCopies::copyPath(const QString &path)
 // anything is replaced, which is to become its copy; the version of the old
 // bytes, which need not wait for the disk when that name holds them already;
 // the file itself; last, the copy, whose failure stops nothing. Until the file
-// has been replaced a copy already there is left as it is.
+// has been replaced the copy's place is left as it is. Should the copy fail
+// once the file is replaced, the second name goes and the version is written
+// again, waiting for the disk.
 Replacement KeptCopies::replaceFile(const QString &path, const QString &shownPath,
         const QByteArray &newBytes, VersionReason reason)
 {
@@ -100,7 +114,7 @@ Replacement KeptCopies::replaceFile(const QString &path, const QString &shownPat
     if (!oldBytes.error.isEmpty())
         return {versionFailure(oldBytes.error), QString()};
 
-    const PendingCopy copy = m_handled.contains(key) ? PendingCopy() : prepareCopy(path);
+    const PendingCopy copy = m_handled.contains(key) ? PendingCopy() : prepareCopy(path, shownPath);
     const VersionWrite write
             = copy.link.isEmpty() ? VersionWrite::Synced : VersionWrite::HeldElsewhere;
     if (QString error = m_versions->keep(path, shownPath, oldBytes.bytes, reason, write);
@@ -119,6 +133,12 @@ Replacement KeptCopies::replaceFile(const QString &path, const QString &shownPat
     const QString failure = placeCopy(copy, shownPath, oldBytes.bytes);
     if (failure.isEmpty())
         return {};
+    if (!copy.link.isEmpty()) {
+        copy.discardLink();
+        // Should this fail too, the version is there all the same.
+        m_versions->keep(
+                path, shownPath, oldBytes.bytes, reason, VersionWrite::NoLongerHeldElsewhere);
+    }
     return {QString(), tr("No .bak copy was made: %1.").arg(failure)};
 }
 
@@ -131,21 +151,23 @@ Replacement KeptCopies::copyFile(const QString &source, const QString &target,
     return replaceFile(target, shownTarget, read.bytes, reason);
 }
 
-KeptCopies::PendingCopy KeptCopies::prepareCopy(const QString &path) const
+KeptCopies::PendingCopy KeptCopies::prepareCopy(const QString &path, const QString &shownPath) const
 {
     const QString copy = copyPath(path);
     const QFileInfo there(copy);
     if (!mayWriteCopy(there))
-        return {};
+        return {copy, tr("'%1' is not a regular file").arg(there.fileName()), QString(),
+                std::nullopt};
     if (isReadOnly(there))
-        return {copy, QString(), tr("'%1' is read-only").arg(there.fileName())};
-    const QString old = realFilePath(path);
-    if (!there.exists() && makeHardLink(old, copy).isEmpty())
-        return {copy, copy, QString()};
-    const QString link = temporaryNameBeside(copy);
-    if (!makeHardLink(old, link).isEmpty())
-        return {copy, QString(), QString()};
-    return {copy, link, QString()};
+        return {copy, tr("'%1' is read-only").arg(there.fileName()), QString(), std::nullopt};
+    std::optional<QByteArray> replaced;
+    if (there.exists()) {
+        const FileContents handMade = readCopyToReplace(there, copyPath(shownPath));
+        if (!handMade.error.isEmpty())
+            return {copy, handMade.error, QString(), std::nullopt};
+        replaced = handMade.bytes;
+    }
+    return {copy, QString(), secondNameFor(path, copy), replaced};
 }
 
 // Returns why the copy could not be made.
@@ -154,15 +176,18 @@ QString KeptCopies::placeCopy(
 {
     if (!copy.failure.isEmpty())
         return copy.failure;
-    if (copy.isInPlace())
-        return QString();
-    // A copy made by hand is kept as a version before it is replaced.
-    QString error = keepVersionOf(
-            *m_versions, copy.path, copyPath(shownPath), VersionReason::ReplacedByBakCopy);
-    if (error.isEmpty())
-        error = copy.link.isEmpty() ? writeFileSafely(copy.path, oldBytes)
-                                    : renameOver(copy.link, copy.path);
+    // A copy made by hand is kept as a version before it is replaced, and that
+    // version is withdrawn when it is not replaced after all.
+    QString handMadeVersion;
+    if (copy.replaced) {
+        if (QString error = m_versions->keep(copy.path, copyPath(shownPath), *copy.replaced,
+                    VersionReason::ReplacedByBakCopy, VersionWrite::Synced, &handMadeVersion);
+                !error.isEmpty())
+            return versionFailure(error);
+    }
+    const QString error = copy.link.isEmpty() ? writeFileSafely(copy.path, oldBytes)
+                                              : renameOver(copy.link, copy.path);
     if (!error.isEmpty())
-        copy.discardLink();
+        m_versions->withdraw(handMadeVersion);
     return error;
 }

@@ -49,7 +49,7 @@ public:
 
 private:
     struct PendingCopy;
-    PendingCopy prepareCopy(const QString &path) const;
+    PendingCopy prepareCopy(const QString &path, const QString &shownPath) const;
     QString placeCopy(
             const PendingCopy &copy, const QString &shownPath, const QByteArray &oldBytes);
 

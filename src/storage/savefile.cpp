@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,6 +73,20 @@ int systemLink(const QString &existing, const QString &link)
     return CreateHardLinkW(nativePath(to), nativePath(from), nullptr) ? 0 : int(GetLastError());
 }
 
+qint64 systemNameCount(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    const HANDLE file = CreateFileW(nativePath(native), FILE_READ_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(file, &information);
+    CloseHandle(file);
+    return known ? qint64(information.nNumberOfLinks) : 0;
+}
+
 int systemRename(const QString &from, const QString &to)
 {
     const QString source = QDir::toNativeSeparators(from);
@@ -98,6 +113,12 @@ int systemLink(const QString &existing, const QString &link)
             : errno;
 }
 
+qint64 systemNameCount(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? qint64(status.st_nlink) : 0;
+}
+
 int systemRename(const QString &from, const QString &to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
@@ -109,6 +130,28 @@ int systemRename(const QString &from, const QString &to)
 QString describeSystemError(int code)
 {
     return code == 0 ? QString() : withoutFullStop(qt_error_string(code));
+}
+
+enum class Replace { No, Yes };
+
+// Writes bytes without waiting for the disk under a temporary name beside
+// path, then gives the file path's name, so that an interrupted write never
+// leaves part of the bytes under it.
+QString writeQuickly(const QString &path, const QByteArray &bytes, Replace replace)
+{
+    QFile file(temporaryNameBeside(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return fileError(file);
+    QString error = writeAll(file, bytes) ? QString() : fileError(file);
+    // Closed first: Windows renames no file that is open.
+    file.close();
+    if (error.isEmpty() && replace == Replace::Yes)
+        error = renameOver(file.fileName(), path);
+    else if (error.isEmpty() && !file.rename(path))
+        error = fileError(file);
+    if (!error.isEmpty())
+        file.remove();
+    return error;
 }
 
 } // namespace
@@ -132,17 +175,12 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
 
 QString writeNewFileQuickly(const QString &path, const QByteArray &bytes)
 {
-    // A temporary name first, so that an interrupted write never leaves part
-    // of the bytes under the name.
-    QFile file(temporaryNameBeside(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return fileError(file);
-    if (!writeAll(file, bytes) || !file.rename(path)) {
-        const QString error = fileError(file);
-        file.remove();
-        return error;
-    }
-    return QString();
+    return writeQuickly(path, bytes, Replace::No);
+}
+
+QString replaceFileQuickly(const QString &path, const QByteArray &bytes)
+{
+    return writeQuickly(path, bytes, Replace::Yes);
 }
 
 QString writeFailure(const QString &path)
@@ -157,6 +195,11 @@ QString writeFailure(const QString &path)
 QString makeHardLink(const QString &existing, const QString &link)
 {
     return describeSystemError(systemLink(existing, link));
+}
+
+qint64 nameCount(const QString &path)
+{
+    return systemNameCount(path);
 }
 
 QString renameOver(const QString &from, const QString &to)

@@ -14,6 +14,10 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes);
 // already, so that two writers never take one name.
 QString writeNewFileQuickly(const QString &path, const QByteArray &bytes);
 
+// The same, replacing a file at path in one step: for a file that only one
+// writer at a time writes.
+QString replaceFileQuickly(const QString &path, const QByteArray &bytes);
+
 // Why no file can be written at path (a missing folder, a folder in its place,
 // no permission), found by opening it for writing and writing nothing; the
 // empty text when it can be written.
@@ -24,6 +28,10 @@ QString writeFailure(const QString &path);
 // rename over it) leaves the other with the old bytes. Returns the failure's
 // description: where the file system has no such links too.
 QString makeHardLink(const QString &existing, const QString &link);
+
+// How many names the file at path has (its hard links); 0 when that cannot
+// be found.
+qint64 nameCount(const QString &path);
 
 // Renames the file at from to to, replacing a file there in one step.
 QString renameOver(const QString &from, const QString &to);

@@ -248,19 +248,14 @@ qint64 takeNumber(FileLock &historyLock, const FolderListing &listing)
     return number;
 }
 
-// The names are written in place without waiting for the disk: should a
-// power cut or a kill cut them short, the next version kept of the file
-// writes them again.
+// The names are written without waiting for the disk: should a power cut
+// lose them, the next version kept of the file writes them again.
 QString nameFolder(const QDir &folder, const QByteArray &names)
 {
     const QString path = folder.filePath(NamesEntry);
     if (readFileWhole(path).bytes == names)
         return QString();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
-            || file.write(names) != names.size())
-        return fileError(file);
-    return QString();
+    return replaceFileQuickly(path, names);
 }
 
 void removeOldest(QDir folder, const QList<VersionName> &versions, qsizetype keep)
@@ -313,14 +308,21 @@ QString VersionHistory::runFolder() const
 }
 
 QString VersionHistory::keep(const QString &file, const QString &shownPath, const QByteArray &bytes,
-        VersionReason reason, VersionWrite write)
+        VersionReason reason, VersionWrite write, QString *newEntry)
 {
-    return store(file, shownPath, bytes, reason, QDateTime::currentDateTime(), write);
+    return store(file, shownPath, bytes, reason, QDateTime::currentDateTime(), write, newEntry);
+}
+
+void VersionHistory::withdraw(const QString &newEntry)
+{
+    if (!newEntry.isEmpty())
+        QFile::remove(newEntry);
 }
 
 // Keeps bytes as a version of file kept at when.
 QString VersionHistory::store(const QString &file, const QString &shownPath,
-        const QByteArray &bytes, VersionReason reason, const QDateTime &when, VersionWrite write)
+        const QByteArray &bytes, VersionReason reason, const QDateTime &when, VersionWrite write,
+        QString *newEntry)
 {
     const QString realPath = realFilePath(file);
     QDir folder(versionsFolder() + u'/' + folderNameOf(fileIdentity(realPath)));
@@ -331,16 +333,21 @@ QString VersionHistory::store(const QString &file, const QString &shownPath,
         return lockFailure(versionsFolder());
     const FolderListing listing = listFolder(folder);
     removeOldLeftovers(folder, listing.leftovers);
-    if (!listing.versions.isEmpty()
-            && holdsBytes(folder.filePath(listing.versions.last().name), bytes))
-        return QString();
+    if (!listing.versions.isEmpty()) {
+        const QString newest = folder.filePath(listing.versions.last().name);
+        if (holdsBytes(newest, bytes))
+            return write == VersionWrite::NoLongerHeldElsewhere ? writeFileSafely(newest, bytes)
+                                                                : QString();
+    }
     if (QString error = nameFolder(folder, encodeNames({realPath, shownPath})); !error.isEmpty())
         return error;
     const QString path = folder.filePath(versionName(takeNumber(lock, listing), when, reason));
-    const QString error = write == VersionWrite::Synced ? writeFileSafely(path, bytes)
-                                                        : writeNewFileQuickly(path, bytes);
+    const QString error = write == VersionWrite::HeldElsewhere ? writeNewFileQuickly(path, bytes)
+                                                               : writeFileSafely(path, bytes);
     if (!error.isEmpty())
         return error;
+    if (newEntry)
+        *newEntry = path;
     removeOldest(folder, listing.versions, MaxVersions - 1);
     return QString();
 }

@@ -23,10 +23,13 @@ enum class VersionReason {
 };
 
 // Whether keeping a version waits until the disk holds its bytes. One whose
-// bytes another file holds safely already need not wait.
+// bytes another file holds safely already need not wait; once that file is
+// gone, they are kept again as no longer held elsewhere, which makes the disk
+// hold a version that holds them already.
 enum class VersionWrite {
     Synced,
     HeldElsewhere,
+    NoLongerHeldElsewhere,
 };
 
 // One earlier version of a file, kept in the data folder.
@@ -82,9 +85,14 @@ public:
 
     // Keeps bytes as a version of file (shownPath names it as the user knows
     // it), unless the newest version kept of it holds the same bytes. Returns
-    // the failure's description, or the empty text.
+    // the failure's description, or the empty text. newEntry, when given,
+    // receives where a new version lies; it is left as it is when none is.
     QString keep(const QString &file, const QString &shownPath, const QByteArray &bytes,
-            VersionReason reason, VersionWrite write = VersionWrite::Synced);
+            VersionReason reason, VersionWrite write = VersionWrite::Synced,
+            QString *newEntry = nullptr);
+    // Removes the version that keep wrote at newEntry (none when empty), kept
+    // for a replacement that did not happen after all.
+    void withdraw(const QString &newEntry);
 
     // Every version of every file, newest first.
     QList<KeptVersion> versions() const;
@@ -105,7 +113,8 @@ private:
     QString runFolder() const;
     EndedRun recover(const QString &runFolder);
     QString store(const QString &file, const QString &shownPath, const QByteArray &bytes,
-            VersionReason reason, const QDateTime &when, VersionWrite write);
+            VersionReason reason, const QDateTime &when, VersionWrite write,
+            QString *newEntry = nullptr);
 
     QString m_dataFolder;
     QString m_runId;

@@ -1,12 +1,15 @@
 #include "storage/keptcopies.h"
+#include "storage/savefile.h"
 #include "support/testfiles.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <memory>
 
@@ -41,11 +44,17 @@ private slots:
     void keepsTheFileAsItWasBeforeTheRun();
     void bakRules_data();
     void bakRules();
+    void besideTheFileMidSave_data();
+    void besideTheFileMidSave();
 
 private:
     // One replacement of target as Save (replaceFile) or Restore BackUp
     // (copyFile) makes it; the target names itself in messages.
     Replacement replace(const QString &how, const QByteArray &bytes, const QString &target);
+    // Saves the target on a thread of its own while the test holds the
+    // history's lock, and returns what lay beside the target while the Save
+    // waited for it to keep the old file's version.
+    QStringList saveWithAPause(Replacement &done);
 
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_data;
@@ -152,8 +161,8 @@ void TestKeptCopies::keepsTheFileAsItWasBeforeTheRun()
 
 // What lies at <file>.bak before the first Save: a copy made by hand is kept as
 // a version first; a link or something other than a file is left alone and no
-// copy is made, while the file's own version is kept all the same. A copy
-// marked read-only is not replaced either, which the Save says. Afterwards the
+// copy is made, which the Save says, while the file's own version is kept all
+// the same. A copy marked read-only is not replaced either. Afterwards the
 // copy holds copyHolds (null: no regular file is there).
 void TestKeptCopies::bakRules_data()
 {
@@ -163,11 +172,13 @@ void TestKeptCopies::bakRules_data()
     QTest::newRow("a file made by hand") << "file" << Before << QString();
     QTest::newRow("a read-only file made by hand")
             << "read-only" << HandMade << "No .bak copy was made: 'pedgrp.dat.bak' is read-only.";
-    QTest::newRow("a folder") << "folder" << QByteArray() << QString();
+    const QString notRegular
+            = QStringLiteral("No .bak copy was made: 'pedgrp.dat.bak' is not a regular file.");
+    QTest::newRow("a folder") << "folder" << QByteArray() << notRegular;
 #ifndef Q_OS_WIN
-    QTest::newRow("a link to a file elsewhere") << "link" << QByteArray() << QString();
-    QTest::newRow("a dangling link") << "dangling" << QByteArray() << QString();
-    QTest::newRow("a named pipe") << "pipe" << QByteArray() << QString();
+    QTest::newRow("a link to a file elsewhere") << "link" << QByteArray() << notRegular;
+    QTest::newRow("a dangling link") << "dangling" << QByteArray() << notRegular;
+    QTest::newRow("a named pipe") << "pipe" << QByteArray() << notRegular;
 #endif
 }
 
@@ -212,6 +223,77 @@ void TestKeptCopies::bakRules()
     QCOMPARE(QFileInfo::exists(elsewhere), bak == QLatin1String("link"));
     if (bak == QLatin1String("link"))
         QCOMPARE(readFile(elsewhere), HandMade);
+}
+
+QStringList TestKeptCopies::saveWithAPause(Replacement &done)
+{
+    const QString history = m_tmp->filePath(QStringLiteral("versions-data/versions"));
+    QDir().mkpath(history);
+    auto held = std::make_unique<FileLock>(history + QStringLiteral("/lock"));
+    if (!held->lock(0))
+        return {QStringLiteral("the history's lock was not taken")};
+    std::unique_ptr<QThread> save(
+            QThread::create([&] { done = replace(QStringLiteral("save"), First, m_target); }));
+    save->start();
+    // The Save makes the folder of the file's versions right before it waits.
+    const QDeadlineTimer deadline(4000);
+    while (QDir(history).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty()
+            && !deadline.hasExpired())
+        QThread::msleep(1);
+    QStringList beside = entries(m_data);
+    held.reset();
+    save->wait();
+    for (QString &name : beside)
+        if (name.startsWith(QLatin1String("pedgrp.dat.bak.")))
+            name = QStringLiteral("pedgrp.dat.bak.<temporary>");
+    return beside;
+}
+
+// What lies beside the file while the first Save keeps the old file's version,
+// before the file is replaced; what the copy then holds and what the Save
+// says. The .bak is never a second name of the file in use, nor of a file
+// shared with another place (a mod manager's store, which may write it in
+// place), and none is made that would be removed again.
+void TestKeptCopies::besideTheFileMidSave_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QStringList>("midSave");
+    QTest::addColumn<QByteArray>("copyHolds");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("no .bak yet: its second name is a temporary one")
+            << "" << QStringList{"pedgrp.dat", "pedgrp.dat.bak.<temporary>"} << Before << QString();
+    QTest::newRow("a .bak over 16 MiB: no second name")
+            << "large" << QStringList{"pedgrp.dat", "pedgrp.dat.bak"} << OverSixteenMiB
+            << "No .bak copy was made: '<target>.bak' was larger than 16 MiB and was not kept.";
+    QTest::newRow("the old file named in a mod store too: a copy")
+            << "shared" << QStringList{"pedgrp.dat"} << Before << QString();
+}
+
+void TestKeptCopies::besideTheFileMidSave()
+{
+    QFETCH(QString, before);
+    QFETCH(QByteArray, copyHolds);
+    QFETCH(QString, note);
+    writeFile(m_target, Before);
+    if (before == QLatin1String("large"))
+        writeFile(m_copy, OverSixteenMiB);
+    const QString store = m_tmp->filePath(QStringLiteral("store/pedgrp.dat"));
+    if (before == QLatin1String("shared")) {
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+        QCOMPARE(makeHardLink(m_target, store), QString());
+    }
+
+    Replacement done;
+    QTEST(saveWithAPause(done), "midSave");
+    QCOMPARE(done.error, QString());
+    QCOMPARE(done.note, note.replace(QLatin1String("<target>"), m_target));
+    QCOMPARE(entries(m_data), (QStringList{"pedgrp.dat", "pedgrp.dat.bak"}));
+    if (before == QLatin1String("shared")) {
+        QFile inPlace(store);
+        QVERIFY(inPlace.open(QIODevice::ReadWrite) && inPlace.write("X") == 1);
+        inPlace.close();
+    }
+    QCOMPARE(readFile(m_copy), copyHolds);
 }
 
 QTEST_GUILESS_MAIN(TestKeptCopies)

@@ -117,6 +117,7 @@ private slots:
     void fullDiskKeepsTheOldFile();
     void fileSizeLimitKeepsTheOldFile();
     void readOnlyFolderKeepsTheOldFile();
+    void aBakThatCannotBeReplacedIsNotKept();
 #endif
 
     void copiesOverTheTarget();
@@ -288,6 +289,48 @@ void TestSaveFile::readOnlyFolderKeepsTheOldFile()
                                     backup, target, target, VersionReason::ReplacedByRestoreBackup)
                             .error);
         return failure;
+    }));
+}
+
+// The .bak is a mount point, which no rename replaces: a failure found only
+// once the file has been replaced. No version of the .bak is recorded, and
+// the old file's is kept once.
+void TestSaveFile::aBakThatCannotBeReplacedIsNotKept()
+{
+    QTemporaryDir tmp;
+    const QString folder = tmp.filePath(QStringLiteral("data"));
+    const QString target = folder + QStringLiteral("/pedgrp.dat");
+    const QString mounted = tmp.filePath(QStringLiteral("mounted.bak"));
+    writeFile(target, OldBytes);
+    writeFile(KeptCopies::copyPath(target), QByteArray());
+    writeFile(mounted, "# a copy made by hand\r\n");
+    const QString data = tmp.filePath(QStringLiteral("versions-data"));
+    VERIFY_CHILD_REPORT(runInChild([&]() -> QString {
+        const QString refused = enterPrivateMountNamespace();
+        if (!refused.isEmpty())
+            return refused;
+        if (mount(QFile::encodeName(mounted).constData(),
+                    QFile::encodeName(KeptCopies::copyPath(target)).constData(), nullptr, MS_BIND,
+                    nullptr)
+                != 0)
+            return SkipMark + QStringLiteral("cannot bind-mount a file: ") + systemError(errno);
+        VersionHistory versions(data);
+        const Replacement done = KeptCopies(versions).replaceFile(
+                target, target, NewBytes, VersionReason::ReplacedBySave);
+        const QString expected
+                = QStringLiteral("No .bak copy was made: %1.").arg(systemError(EBUSY));
+        if (!done.error.isEmpty() || done.note != expected)
+            return QStringLiteral("reported '%1', noted '%2'").arg(done.error, done.note);
+        QStringList kept;
+        for (const KeptVersion &version : versions.versions())
+            kept << QFileInfo(version.file).fileName() + u' ' + readFile(version.entryPath);
+        if (kept != QStringList{QStringLiteral("pedgrp.dat ") + OldBytes})
+            return QStringLiteral("kept ") + kept.join(QStringLiteral(", "));
+        const QStringList left
+                = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        if (left != QStringList{QStringLiteral("pedgrp.dat"), QStringLiteral("pedgrp.dat.bak")})
+            return QStringLiteral("the folder holds ") + left.join(u' ');
+        return QString();
     }));
 }
 #endif

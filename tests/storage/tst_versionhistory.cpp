@@ -1,5 +1,6 @@
 #include "storage/filestamp.h"
 #include "storage/keptcopies.h"
+#include "storage/savefile.h"
 #include "storage/versionhistory.h"
 #include "support/testfiles.h"
 
@@ -181,6 +182,14 @@ void TestVersionHistory::oneHistoryForAFileThroughALinkedFolder()
     QCOMPARE(versions.keep(linked + QStringLiteral("/new.dat"), QStringLiteral("linked/new.dat"),
                      "# let go\r\n", VersionReason::LetGoByExit),
             QString());
+    // The names are replaced whole, never rewritten in place, where a kill
+    // would cut them short: a second name of the old ones keeps them.
+    const QString oldNames = tmp.filePath(QStringLiteral("old names"));
+    QCOMPARE(makeHardLink(versionFolder(tmp.filePath(QStringLiteral("data")))
+                             + QStringLiteral("/names.txt"),
+                     oldNames),
+            QString());
+    const QByteArray namesBefore = readFile(oldNames);
     writeFile(real + QStringLiteral("/new.dat"), "# made\r\n");
     QCOMPARE(versions.keep(real + QStringLiteral("/new.dat"), QStringLiteral("real/new.dat"),
                      "# made\r\n", VersionReason::ReplacedBySave),
@@ -194,6 +203,7 @@ void TestVersionHistory::oneHistoryForAFileThroughALinkedFolder()
         // Named the way it was given last.
         QCOMPARE(kept.shownPath, QStringLiteral("real/new.dat"));
     }
+    QCOMPARE(readFile(oldNames), namesBefore);
 }
 
 // The entry of a run that ended while editing, as it left it, with trouble;
