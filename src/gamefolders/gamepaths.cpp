@@ -152,6 +152,15 @@ QString resolvePath(const QString &typedPath, const UserFolders &folders)
 #endif
 }
 
+QString pathBelowInAnyCase(const QString &folder, const QString &relativePath)
+{
+#ifdef Q_OS_WIN
+    return joined(folder, relativePath);
+#else
+    return resolvedBelow(folder, relativePath);
+#endif
+}
+
 QString spelledAsOnDisk(const QString &absolutePath)
 {
 #ifdef Q_OS_WIN

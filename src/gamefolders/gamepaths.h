@@ -31,6 +31,12 @@ QString gameFilePath(const QString &gameDirectory);
 // can name the path tried.
 QString resolvePath(const QString &typedPath, const UserFolders &folders = userFolders());
 
+// The file or folder at relativePath ("/"-separated) below folder, each name
+// taken as written where it is there and else matched without regard to case,
+// as the game's files often come from Windows with other capitals. On
+// Windows, whose names match so already, the path as written.
+QString pathBelowInAnyCase(const QString &folder, const QString &relativePath);
+
 // An existing absolute path with each name written as it lies on disk. Outside
 // Windows resolvePath has already found those names, so the path stays as it is.
 QString spelledAsOnDisk(const QString &absolutePath);

@@ -2,10 +2,10 @@
 
 #include "format/areareader.h"
 #include "format/pedcatalogue.h"
+#include "gamefolders/gamepaths.h"
 #include "gamereading/gamereader.h"
 #include "storage/filestamp.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -51,9 +51,9 @@ bool isLine(const QString &line, QLatin1String word)
 // its name matched without regard to case; empty when that folder has none.
 QString defaultIdeBeside(const QString &pedgrpPath)
 {
-    const QDir folder = QFileInfo(pedgrpPath).dir();
-    const QStringList found = folder.entryList({QStringLiteral("default.ide")}, QDir::Files);
-    return found.isEmpty() ? QString() : folder.filePath(found.first());
+    const QFileInfo ide(pathBelowInAnyCase(
+            QFileInfo(pedgrpPath).absolutePath(), QStringLiteral("default.ide")));
+    return ide.isFile() ? ide.filePath() : QString();
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "gamereading/gamezones.h"
 
+#include "gamefolders/gamepaths.h"
 #include "gamereading/mainscript.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -70,34 +70,6 @@ std::optional<QByteArray> readGameFile(const QFileInfo &info)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
-}
-
-// The entry of folder named name in any case; name itself when none is.
-QString entryInAnyCase(const QString &folder, const QString &name, bool wantFolder)
-{
-    const QDir dir(folder);
-    const QStringList entries
-            = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        const QFileInfo info(dir.filePath(entry));
-        if (entry.compare(name, Qt::CaseInsensitive) == 0
-                && (wantFolder ? info.isDir() : info.isFile()))
-            return info.filePath();
-    }
-    return dir.filePath(name);
-}
-
-// The file below folder with these names, as written when it is there, else
-// each name matched in any case.
-QFileInfo fileInAnyCase(const QString &folder, const QStringList &names)
-{
-    const QFileInfo exact(folder + u'/' + names.join(u'/'));
-    if (exact.isFile())
-        return exact;
-    QString path = folder;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        path = entryInAnyCase(path, names[i], i + 1 < names.size());
-    return QFileInfo(path);
 }
 
 // "<name>", "<name> (day)" or "<name> (night)": when a zone's people walk there.
@@ -186,14 +158,16 @@ GameZones readGameZones(const QString &documentPath)
     const QFileInfo data(QFileInfo(documentPath).absolutePath());
     if (data.fileName().compare(QLatin1String("data"), Qt::CaseInsensitive) != 0)
         return {};
+    const auto readBelow = [](const QString &folder, const QString &file) {
+        return readGameFile(QFileInfo(pathBelowInAnyCase(folder, file)));
+    };
     const std::optional<QByteArray> zoneFile
-            = readGameFile(fileInAnyCase(data.filePath(), {QStringLiteral("gta3.zon")}));
-    const std::optional<QByteArray> script
-            = readGameFile(fileInAnyCase(data.filePath(), {QStringLiteral("main.scm")}));
+            = readBelow(data.filePath(), QStringLiteral("gta3.zon"));
+    const std::optional<QByteArray> script = readBelow(data.filePath(), QStringLiteral("main.scm"));
     if (!zoneFile || !script)
         return {};
-    const std::optional<QByteArray> gxt = readGameFile(
-            fileInAnyCase(data.path(), {QStringLiteral("text"), QStringLiteral("american.gxt")}));
+    const std::optional<QByteArray> gxt
+            = readBelow(data.path(), QStringLiteral("text/american.gxt"));
     return gameZones(*zoneFile, *script, GameTexts(gxt.value_or(QByteArray())));
 }
 
