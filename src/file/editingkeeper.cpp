@@ -13,22 +13,22 @@ EditingKeeper::EditingKeeper(
     m_timer.setSingleShot(true);
     m_timer.setInterval(DelayMs);
     connect(&m_timer, &QTimer::timeout, this, &EditingKeeper::keep);
-    connect(&editor, &Editor::documentChanged, this, &EditingKeeper::documentChanged);
-    connect(&editor, &Editor::modifiedChanged, this, &EditingKeeper::modifiedChanged);
+    connect(&editor, &Editor::documentChanged, this, &EditingKeeper::startKeepTimer);
+    connect(&editor, &Editor::modifiedChanged, this, &EditingKeeper::keepOrDrop);
     // Typing ends where the focus leaves a box: no box is opened from there.
     connect(&editor, &Editor::typingEnded, this, &EditingKeeper::warnIfDue, Qt::QueuedConnection);
 }
 
-void EditingKeeper::documentChanged()
+void EditingKeeper::startKeepTimer()
 {
     if (!m_timer.isActive())
         m_timer.start();
 }
 
-void EditingKeeper::modifiedChanged(bool modified)
+void EditingKeeper::keepOrDrop(bool modified)
 {
     if (modified) {
-        documentChanged();
+        startKeepTimer();
         return;
     }
     m_timer.stop();

@@ -30,8 +30,8 @@ signals:
     void warningChanged(const QString &warning);
 
 private:
-    void documentChanged();
-    void modifiedChanged(bool modified);
+    void startKeepTimer();
+    void keepOrDrop(bool modified);
     void keep();
     void showFailure(const QString &failure);
     void warnIfDue();
